@@ -1,0 +1,8 @@
+#include "common/log.h"
+
+Q_LOGGING_CATEGORY(lc_app, "orvella.app")
+Q_LOGGING_CATEGORY(lc_settings, "orvella.settings")
+Q_LOGGING_CATEGORY(lc_clock, "orvella.clock")
+Q_LOGGING_CATEGORY(lc_scheduler, "orvella.scheduler")
+Q_LOGGING_CATEGORY(lc_platform, "orvella.platform")
+Q_LOGGING_CATEGORY(lc_audio, "orvella.audio")

@@ -1,0 +1,32 @@
+#pragma once
+// Sound output for events, note reminders and previews: open a file
+// (synchronously, decoding it fully), play it once, halt it. Opening a new
+// file while one plays replaces the sound.
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class audio_player : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~audio_player() override = default;
+
+    // Non-zero on success, 0 on failure (see last_error()).
+    virtual int open_file(const QString &path) = 0;
+    virtual void play() = 0;
+    virtual void halt() = 0;
+    virtual QString last_error() const = 0;
+    // Frees the output; the player is not used again afterwards.
+    virtual void release() = 0;
+
+    // True while a sound is being played (tests and benchmarks).
+    virtual bool is_playing() const = 0;
+
+    static std::unique_ptr<audio_player> create(QObject *parent = nullptr);
+};
+
+// A sine tone through the audio output, without blocking the caller.
+void play_tone(int frequency_hz, int duration_ms);
