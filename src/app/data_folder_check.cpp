@@ -1,0 +1,50 @@
+#include "app/data_folder_check.h"
+
+#include "app/data_folder.h"
+#include "app/folder_copy.h"
+#include "common/log.h"
+
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace data_folder_check {
+
+bool is_complete()
+{
+    // All three are always looked at, in this order.
+    const bool clock = QFileInfo::exists(data_folder::path() + "/clock.ini");
+    const bool calendar = QFileInfo::exists(data_folder::path() + "/calendar.ini");
+    const bool plugin = QFileInfo::exists(data_folder::plugin_folder() + data_folder::gif_plugin_name());
+    return clock && calendar && plugin;
+}
+
+outcome run(QWidget *parent)
+{
+    if (is_complete())
+        return outcome::complete;
+
+    const QString source = data_folder::installation_folder();
+    if (source.isEmpty()) {
+        // Nothing can be restored; saying it was would be a lie.
+        const QString where = data_folder::installation_candidates().join(QStringLiteral(", "));
+        qCWarning(lc_app) << "installation folder not found; looked in" << where;
+        QMessageBox::warning(parent, QStringLiteral("Внимание!"),
+                             QStringLiteral("В каталоге ") + data_folder::path() +
+                                 QStringLiteral(" не были обнаружены все файлы программы. "
+                                                "Каталог установки программы не найден (искали: ") +
+                                 where + QStringLiteral("). Восстановление не произведено."),
+                             QMessageBox::Ok);
+        return outcome::installation_missing;
+    }
+
+    qCInfo(lc_app) << "restoring" << data_folder::path() << "from" << source;
+    folder_copy::copy(parent, source, data_folder::path());
+    QMessageBox::warning(parent, QStringLiteral("Внимание!"),
+                         QStringLiteral("В каталоге ") + data_folder::path() +
+                             QStringLiteral(" не были обнаружены все файлы программы. Произведено "
+                                            "восстановление. ПЕРАЗАПУСТИТЕ ПРОГРАММУ В СЕАНСЕ ПОЛЬЗОВАТЕЛЯ !"),
+                         QMessageBox::Ok);
+    return outcome::restored;
+}
+
+} // namespace data_folder_check

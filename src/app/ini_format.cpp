@@ -1,0 +1,134 @@
+#include "app/ini_format.h"
+
+#include "common/log.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+
+namespace ini_format {
+
+namespace {
+
+// The toolkit's own INI parser and writer do the syntax; they work on UTF-8
+// files, so the text is transcoded around them on a private temporary file.
+// Each call uses a fresh path, as the toolkit caches parsed files by path.
+struct scratch
+{
+    QTemporaryDir dir;
+    QString path() const { return dir.path() + "/s.ini"; }
+};
+
+bool is_hex_digit(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F');
+}
+
+} // namespace
+
+QString decode(const QByteArray &cp1251)
+{
+    QStringDecoder dec("windows-1251");
+    if (!dec.isValid()) {
+        qCWarning(lc_settings) << "no CP1251 decoder; reading settings as Latin-1";
+        return QString::fromLatin1(cp1251);
+    }
+    return dec.decode(cp1251);
+}
+
+QByteArray encode(const QString &text)
+{
+    QStringEncoder enc("windows-1251");
+    QByteArray out;
+    out.reserve(text.size());
+    bool escape_hex_next = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.unicode() < 0x80) {
+            if (escape_hex_next && is_hex_digit(c)) {
+                // A hex digit right after an escape would be read as part of it.
+                out += "\\x" + QByteArray::number(c.unicode(), 16);
+                continue;
+            }
+            escape_hex_next = false;
+            out += char(c.unicode());
+            continue;
+        }
+        QByteArray b;
+        if (enc.isValid() && !c.isSurrogate()) {
+            b = enc.encode(QStringView(&text.constData()[i], 1));
+            if (enc.hasError()) {
+                b.clear();
+                enc.resetState();
+            }
+        }
+        if (b.size() == 1 && b != "?") {
+            out += b;
+            escape_hex_next = false;
+        } else {
+            out += "\\x" + QByteArray::number(c.unicode(), 16);
+            escape_hex_next = true;
+        }
+    }
+    return out;
+}
+
+bool read(QIODevice &device, QSettings::SettingsMap &map)
+{
+    const QByteArray raw = device.readAll();
+    scratch s;
+    if (!s.dir.isValid()) {
+        qCWarning(lc_settings) << "cannot make a temporary folder to parse settings";
+        return false;
+    }
+    {
+        QFile f(s.path());
+        if (!f.open(QIODevice::WriteOnly))
+            return false;
+        f.write(decode(raw).toUtf8());
+    }
+    QSettings parsed(s.path(), QSettings::IniFormat);
+    if (parsed.status() != QSettings::NoError) {
+        qCWarning(lc_settings) << "settings file could not be parsed";
+        return false;
+    }
+    const QStringList keys = parsed.allKeys();
+    for (const QString &k : keys)
+        map.insert(k, parsed.value(k));
+    return true;
+}
+
+bool write(QIODevice &device, const QSettings::SettingsMap &map)
+{
+    scratch s;
+    if (!s.dir.isValid())
+        return false;
+    {
+        QSettings out(s.path(), QSettings::IniFormat);
+        for (auto it = map.cbegin(); it != map.cend(); ++it)
+            out.setValue(it.key(), it.value());
+        out.sync();
+        if (out.status() != QSettings::NoError)
+            return false;
+    }
+    QFile f(s.path());
+    if (!f.open(QIODevice::ReadOnly))
+        return map.isEmpty();
+    const QByteArray bytes = encode(QString::fromUtf8(f.readAll()));
+    return device.write(bytes) == bytes.size();
+}
+
+QSettings::Format format()
+{
+    static const QSettings::Format f = QSettings::registerFormat("ini", &read, &write);
+    return f;
+}
+
+std::unique_ptr<QSettings> open(const QString &path)
+{
+    return std::make_unique<QSettings>(path, format());
+}
+
+} // namespace ini_format

@@ -1,0 +1,61 @@
+// Entry point: application object, translation, single instance, the
+// clock window, the event loop.
+#include "app/data_folder.h"
+#include "app/ini_format.h"
+#include "app/single_instance.h"
+#include "clock/clock_window.h"
+#include "common/log.h"
+#include "common/time_source.h"
+
+#include <QApplication>
+#include <QTranslator>
+
+namespace {
+
+// A desktop clock must place itself and stay on the desktop layer, which
+// only X11 allows; on Wayland use XWayland when it is there.
+void prefer_x11()
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return;
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && qEnvironmentVariableIsSet("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        qCInfo(lc_app) << "Wayland session: running through XWayland";
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    prefer_x11();
+    QApplication app(argc, argv);
+    ini_format::format();
+
+    const QString folder = data_folder::path();
+
+    single_instance instance(folder);
+    if (instance.hand_over_to_running()) {
+        qCInfo(lc_app) << "Orvella already runs for" << folder << "- showing its clock";
+        return 0;
+    }
+    instance.listen();
+
+    auto *translator = new QTranslator;
+    if (translator->load(folder + "//" + "qt_ru.qm"))
+        QCoreApplication::installTranslator(translator);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    system_time_source clock;
+    auto *w = new orvella(clock);
+    QObject::connect(&instance, &single_instance::show_requested, w, [w] {
+        w->set_start_mode(0);
+        w->show();
+        w->raise();
+    });
+    w->show();
+    const int rc = app.exec();
+    delete w;
+    delete translator;
+    return rc;
+}

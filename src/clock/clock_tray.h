@@ -1,0 +1,30 @@
+#pragma once
+// The tray icon, its menu and the seven actions that reach the clock
+// window's commands.
+
+#include <QList>
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+class orvella;
+
+class clock_tray : public QObject
+{
+    Q_OBJECT
+public:
+    explicit clock_tray(orvella *clock);
+    ~clock_tray() override;
+
+    QSystemTrayIcon *icon() const { return m_icon; }
+    QMenu *menu() const { return m_menu; }
+    // In creation order: clock, calendar, notes, settings, about, defaults, exit.
+    const QList<QAction *> &actions() const { return m_actions; }
+
+private:
+    orvella *m_clock;
+    QList<QAction *> m_actions;
+    QMenu *m_menu = nullptr;
+    QSystemTrayIcon *m_icon = nullptr;
+};

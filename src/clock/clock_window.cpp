@@ -1,0 +1,437 @@
+// orvella, the clock window.
+#include "clock/clock_window.h"
+
+#include "app/clock_settings.h"
+#include "app/data_folder.h"
+#include "app/data_folder_check.h"
+#include "app/ini_format.h"
+#include "clock/clock_tray.h"
+#include "clock/skin_loader.h"
+#include "clock/window_flags.h"
+#include "common/log.h"
+#include "common/time_source.h"
+#include "platform/audio_player.h"
+#include "settings/alarm_setup.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTimer>
+
+orvella::orvella(const time_source &clock, QWidget *parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowSystemMenuHint), m_time(clock)
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QCoreApplication::addLibraryPath(data_folder::plugin_folder());
+
+    {
+        auto ini = ini_format::open(data_folder::file("//clock.ini"));
+        ignore_win_key = typed_settings(*ini).get(clock_keys::ignore_win_key);
+    }
+
+    m_setup = new alarm_setup(nullptr);
+    m_setup->set_clock_window(this);
+    setWindowTitle(QStringLiteral("Orvella"));
+
+    m_player = audio_player::create();
+
+    if (data_folder_check::run(this) == data_folder_check::outcome::restored) {
+        // Pick up the restored files now rather than only after a restart.
+        m_setup->clock_ini().sync();
+        m_setup->alarm_ini().sync();
+    }
+
+    read_settings();
+
+    m_tray = std::make_unique<clock_tray>(this);
+
+    m_alarm_timer = new QTimer(this);
+    connect(m_alarm_timer, &QTimer::timeout, this, &orvella::do_alarma);
+    setMouseTracking(true);
+
+    if (m_set_start == 1 || m_set_start == 2) {
+        if (m_calendar)
+            m_calendar->show();
+    }
+
+    const QDateTime now = shifted_now();
+    last_hour = last_min = last_sec = now;
+
+    QTimeLine *lines[] = {&m_hour_line, &m_min_line, &m_sec_line};
+    void (orvella::*ends[])() = {&orvella::fin_hour, &orvella::fin_min, &orvella::fin_sec};
+    for (int i = 0; i < 3; ++i) {
+        QTimeLine *l = lines[i];
+        l->setUpdateInterval(40);
+        l->setFrameRange(0, 100);
+        l->setDuration(600);
+        l->setEasingCurve(QEasingCurve::InOutSine);
+        connect(l, &QTimeLine::frameChanged, this, qOverload<>(&QWidget::update));
+        connect(l, &QTimeLine::finished, this, ends[i]);
+    }
+
+    m_alarm_timer->start(5000);
+    start_repaint_timer(20);
+}
+
+orvella::~orvella()
+{
+    m_tray.reset(); // menu, icon, actions
+    delete m_alarm_timer;
+    m_alarm_timer = nullptr;
+    delete m_calendar;
+    m_calendar = nullptr;
+    delete m_notebook;
+    m_notebook = nullptr;
+    delete m_setup;
+    m_setup = nullptr;
+    if (m_player) {
+        m_player->release();
+        m_player.reset();
+    }
+}
+
+QDateTime orvella::shifted_now() const
+{
+    return shifted_time(m_time, m_look.hour_offset, m_look.minute_offset);
+}
+
+void orvella::read_settings()
+{
+    clock_settings &s = m_setup->clock();
+    using namespace clock_keys;
+
+    m_look.skin_folder = s.my_skin();
+    if (!QFile::exists(m_look.skin_folder + "/settings.ini")) {
+        m_look.skin_folder = clock_settings::default_skin();
+        s.set(clock_keys::my_skin, m_look.skin_folder);
+    }
+    const loaded_skin skin = skin_loader::load(m_look.skin_folder, this);
+    m_look.offsets = skin.offsets;
+    m_look.clock = s.get(clock_keys::clock);
+
+    m_look.repaint_interval = s.get(sec_speed) * 1000.0;
+    m_look.flip_size = s.get(settransform);
+    m_look.pictures = skin_loader::scaled(skin.pictures, s.get(clock_keys::resize));
+    if (!m_look.pictures.face.isNull())
+        QWidget::resize(m_look.pictures.face.size());
+    setAttribute(Qt::WA_TranslucentBackground);
+
+    no_trans = s.get(clock_keys::no_trans);
+    m_set_start = s.get(set_start);
+    m_autorun = s.get(clock_keys::autorun);
+    top = s.get(clock_keys::top);
+    top_cal = s.get(clock_keys::top_cal);
+    ignore_win_key = s.get(clock_keys::ignore_win_key);
+    apply_window_flags();
+
+    m_look.not_paint_sec = s.get(not_paint_sec);
+    m_look.paint_flip_sec = s.get(paint_flip_sec);
+    m_look.do_anim = s.get(do_anim);
+    m_look.ampm = s.get(ampm);
+    m_look.set_top_sec = s.get(set_top_sec).on;
+    m_look.do_draw_sec = s.get(do_draw_sec).on;
+    fix_on_desktop = s.get(clock_keys::fix_on_desktop);
+    fix_on_mouse = s.get(clock_keys::fix_on_mouse);
+    show_calendar = s.get(clock_keys::show_calendar);
+    do_today = s.get(clock_keys::do_today).on;
+    m_look.color = s.get(color);
+    m_look.color_flip_clock = s.get(color_flip_clock);
+    m_look.color_sec = s.get(color_sec);
+    m_look.font = s.get(clock_keys::font);
+    m_look.font_flip_clock = s.get(font_flip_clock);
+    m_look.text_flip_clock = s.get(text_flip_clock);
+    m_look.shade_flip_clock = s.get(shade_flip_clock);
+    m_look.format_1 = s.get(format_1);
+    if (m_look.format_1.isEmpty())
+        m_look.format_1 = QStringLiteral("hh:mm:ss");
+    m_look.format_2 = s.get(format_2);
+    m_look.opacity = qBound(0.0, s.get(transp), 1.0);
+    m_look.hour_offset = s.get(hourOffset);
+    m_look.minute_offset = s.get(minsOffset);
+
+    m_look.gradient_bk = s.gradient(gradient_bk);
+    m_look.gradient_font = s.gradient(gradient_font);
+
+    move(s.get(posx), s.get(posy));
+    check_position();
+}
+
+void orvella::check_position()
+{
+    // Only a single-screen desktop is checked, and only the analog face,
+    // whose size is known before the first paint.
+    if (QGuiApplication::screens().size() != 1 || m_look.clock != QLatin1String("analog"))
+        return;
+    QScreen *scr = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!scr)
+        return;
+    const QRect g = scr->geometry();
+    int x = pos().x(), y = pos().y();
+    const QSize face = m_look.pictures.face.size();
+    if (x + face.width() > g.width() || x <= 0)
+        x = y = 1;
+    if (y + face.height() > g.height() || y <= 0)
+        x = y = 1;
+    move(x, y);
+}
+
+void orvella::apply_window_flags()
+{
+    // Notebook first, then the clock, then the calendar.
+    if (m_notebook)
+        m_notebook->setWindowFlags(window_flags::notebook(top));
+    setWindowFlags(window_flags::clock(no_trans, m_set_start, top));
+    if (m_calendar)
+        m_calendar->setWindowFlags(window_flags::calendar(no_trans, top_cal));
+}
+
+void orvella::start_repaint_timer(int ms)
+{
+    if (m_repaint_timer)
+        killTimer(m_repaint_timer);
+    m_repaint_timer = startTimer(qMax(1, ms));
+}
+
+void orvella::repaint_interval_after_fade()
+{
+    if (m_look.clock == QLatin1String("flip"))
+        start_repaint_timer(40);
+    else
+        start_repaint_timer(int(m_look.repaint_interval));
+}
+
+double orvella::paint_opacity(double fade_step)
+{
+    if (!m_fading)
+        return m_look.opacity;
+    if (m_look.opacity >= m_fade_opacity) {
+        const double o = m_fade_opacity;
+        m_fade_opacity += fade_step;
+        return o;
+    }
+    m_fading = false;
+    repaint_interval_after_fade();
+    return m_look.opacity;
+}
+
+void orvella::timerEvent(QTimerEvent *e)
+{
+    if (e->timerId() != m_repaint_timer) {
+        QWidget::timerEvent(e);
+        return;
+    }
+    const bool turning = m_hour_line.state() == QTimeLine::Running ||
+                         m_min_line.state() == QTimeLine::Running ||
+                         m_sec_line.state() == QTimeLine::Running;
+    if (!turning)
+        update();
+}
+
+void orvella::paintEvent(QPaintEvent *)
+{
+    if (m_set_start == 2 || m_set_start == 3) {
+        hide();
+        return;
+    }
+    // Faces are chosen by name; an unknown or empty name paints nothing.
+}
+
+void orvella::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+}
+
+void orvella::set_click_through_mask(const QPoint &local)
+{
+    QRegion r(rect());
+    r -= QRegion(local.x(), local.y(), 1, 1);
+    setMask(r);
+}
+
+void orvella::mousePressEvent(QMouseEvent *e)
+{
+    if (fix_on_mouse)
+        set_click_through_mask(e->position().toPoint());
+    if (e->button() == Qt::LeftButton && !fix_on_desktop)
+        m_drag_offset = e->globalPosition().toPoint() - frameGeometry().topLeft();
+    e->accept();
+}
+
+void orvella::mouseMoveEvent(QMouseEvent *e)
+{
+    if (fix_on_mouse)
+        set_click_through_mask(e->position().toPoint());
+    if ((e->buttons() & Qt::LeftButton) && !fix_on_desktop)
+        move(e->globalPosition().toPoint() - m_drag_offset);
+    e->accept();
+}
+
+void orvella::mouseDoubleClickEvent(QMouseEvent *e)
+{
+    if (fix_on_mouse)
+        set_click_through_mask(e->position().toPoint());
+    e->accept();
+}
+
+void orvella::mouseReleaseEvent(QMouseEvent *e)
+{
+    e->accept();
+    if (fix_on_mouse) {
+        set_click_through_mask(e->position().toPoint());
+        return;
+    }
+    write_position();
+    if (show_calendar && e->button() == Qt::RightButton && m_calendar && !m_calendar->isVisible())
+        m_calendar->show();
+}
+
+void orvella::write_position()
+{
+    clock_settings &s = m_setup->clock();
+    s.set(clock_keys::posx, pos().x());
+    s.set(clock_keys::posy, pos().y());
+}
+
+void orvella::do_state()
+{
+    if (isVisible() && m_set_start != 2 && m_set_start != 3) {
+        hide();
+    } else {
+        m_set_start = 0;
+        show();
+    }
+}
+
+void orvella::do_cal_state()
+{
+    if (!m_calendar)
+        return;
+    if (m_calendar->isVisible())
+        m_calendar->hide();
+    else
+        m_calendar->show();
+    QCoreApplication::processEvents();
+}
+
+void orvella::view_notebook()
+{
+    if (m_notebook)
+        m_notebook->show();
+}
+
+void orvella::my_alarm()
+{
+    if (!m_setup->isVisible())
+        m_setup->exec();
+}
+
+void orvella::do_alarma()
+{
+    if (fix_on_mouse)
+        clearMask();
+}
+
+void orvella::about_prg()
+{
+    QMessageBox::about(nullptr, tr("О программе"),
+                       tr("<h3>Orvella 1.07</h3>"
+                          "<p>Часы, планировщик событий, календарь и блокнот для рабочего стола.</p>"
+                          "<p>Пожелания: <a href=\"mailto:orvella@users.noreply.invalid\">"
+                          "orvella@users.noreply.invalid</a></p>"
+                          "<p>Использована библиотека поддержки аудио: "
+                          "<a href=\"https://ffmpeg.org\">FFmpeg</a> и Qt Multimedia</p>"
+                          "<p>Сайт программы: <a href=\"https://orvella.invalid\">orvella.invalid</a></p>"));
+}
+
+void orvella::close_application()
+{
+    write_position();
+    m_setup->clock_ini().sync();
+    QCoreApplication::processEvents();
+    QCoreApplication::quit();
+}
+
+void orvella::set_default()
+{
+    move(1, 1);
+    write_position();
+    m_setup->clock_ini().sync();
+
+    for (const char *name : {"//setup.dat", "//notebook_size.dat"}) {
+        const QString f = data_folder::file(QString::fromLatin1(name));
+        if (QFile::exists(f) && !QFile::remove(f)) {
+            qCWarning(lc_clock) << "cannot delete" << f;
+            QMessageBox::warning(this, QStringLiteral("Внимание!"), QStringLiteral("Невозможно удалить ") + f);
+        }
+    }
+}
+
+void orvella::show_stiker(const QString &)
+{
+}
+
+void orvella::iconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason != QSystemTrayIcon::DoubleClick)
+        return;
+    auto bring_up = [](QWidget *w) {
+        w->raise();
+        w->activateWindow();
+        w->setFocus();
+    };
+    switch (m_autorun) {
+    case 0:
+        if (m_setup->isHidden())
+            m_setup->show();
+        bring_up(m_setup);
+        break;
+    case 1:
+        if (!m_notebook)
+            break;
+        if (m_notebook->isHidden())
+            m_notebook->show();
+        else
+            m_notebook->setWindowState(m_notebook->windowState() & ~Qt::WindowMinimized);
+        bring_up(m_notebook);
+        break;
+    case 2:
+        do_state();
+        break;
+    case 3:
+        do_cal_state();
+        break;
+    case 4:
+        if (isVisible() && m_set_start != 2 && m_set_start != 3 && m_calendar && m_calendar->isVisible()) {
+            hide();
+            m_calendar->hide();
+        } else {
+            m_set_start = 0;
+            show();
+            if (m_calendar)
+                m_calendar->show();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void orvella::fin_hour()
+{
+    last_hour = shifted_now();
+}
+
+void orvella::fin_min()
+{
+    last_min = shifted_now();
+}
+
+void orvella::fin_sec()
+{
+    last_sec = shifted_now();
+}

@@ -1,0 +1,117 @@
+#pragma once
+// orvella: the clock window, the program's one permanent window. It owns
+// the long-lived windows, the tray, the timers and the flip animations;
+// painting is delegated to the faces, settings to alarm_setup.
+
+#include "clock/clock_look.h"
+
+#include <QDateTime>
+#include <QPointer>
+#include <QRect>
+#include <QSystemTrayIcon>
+#include <QTimeLine>
+#include <QWidget>
+#include <memory>
+
+class QTimer;
+class alarm_setup;
+class audio_player;
+class clock_tray;
+class time_source;
+
+class orvella : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit orvella(const time_source &clock, QWidget *parent = nullptr);
+    ~orvella() override;
+
+    // The local time moved by hourOffset and minsOffset.
+    QDateTime shifted_now() const;
+
+    clock_look &look() { return m_look; }
+    const clock_look &look() const { return m_look; }
+    alarm_setup *settings_dialog() const { return m_setup; }
+    audio_player *alarm_player() const { return m_player.get(); }
+    const time_source &clock_source() const { return m_time; }
+    QWidget *calendar_window() const { return m_calendar; }
+    QWidget *notebook_window() const { return m_notebook; }
+    clock_tray *tray() const { return m_tray.get(); }
+
+    int start_mode() const { return m_set_start; }
+    void set_start_mode(int m) { m_set_start = m; }
+    int autorun() const { return m_autorun; }
+    void set_autorun(int a) { m_autorun = a; }
+    bool fading() const { return m_fading; }
+    double fade_opacity() const { return m_fade_opacity; }
+
+    // Behaviour flags (set by the settings dialog's setters).
+    bool fix_on_desktop = false;
+    bool ignore_win_key = false;
+    bool fix_on_mouse = false;
+    bool show_calendar = false;
+    bool no_trans = false;
+    bool top = false;
+    bool top_cal = false;
+    bool do_today = false;
+
+    // Flip face: the three card rectangles and last-turned times.
+    QRect hour_rect, min_rect, sec_rect;
+    QDateTime last_hour, last_min, last_sec;
+    QTimeLine *hour_line() { return &m_hour_line; }
+    QTimeLine *min_line() { return &m_min_line; }
+    QTimeLine *sec_line() { return &m_sec_line; }
+    int remembered_width = 0; // digital face, framed mode
+
+public slots:
+    void do_state();
+    void do_cal_state();
+    void view_notebook();
+    void my_alarm();
+    void do_alarma();
+    void about_prg();
+    void close_application();
+    void set_default();
+    void show_stiker(const QString &text);
+    void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    void fin_hour();
+    void fin_min();
+    void fin_sec();
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+    void timerEvent(QTimerEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
+
+private:
+    void read_settings();
+    void load_skin();
+    void check_position();
+    void apply_window_flags();
+    void start_repaint_timer(int ms);
+    void repaint_interval_after_fade();
+    void write_position();
+    void set_click_through_mask(const QPoint &local);
+    // Picks the opacity for this paint, advancing the fade-in.
+    double paint_opacity(double fade_step);
+
+    const time_source &m_time;
+    clock_look m_look;
+    QWidget *m_calendar = nullptr;
+    QWidget *m_notebook = nullptr;
+    alarm_setup *m_setup = nullptr;
+    std::unique_ptr<audio_player> m_player;
+    std::unique_ptr<clock_tray> m_tray;
+    QTimer *m_alarm_timer = nullptr;
+    int m_repaint_timer = 0;
+    int m_set_start = 0;
+    int m_autorun = 0;
+    bool m_fading = true;
+    double m_fade_opacity = 0.0;
+    QTimeLine m_hour_line, m_min_line, m_sec_line;
+    QPoint m_drag_offset;
+};
