@@ -1,7 +1,9 @@
 #pragma once
 // Sound output for events, note reminders and previews: open a file
 // (synchronously, decoding it fully), play it once, halt it. Opening a new
-// file while one plays replaces the sound.
+// file stops the current sound, whether or not the new one opens; play()
+// with nothing opened does nothing. Without a sound server nothing is
+// heard and the reason is logged; nothing blocks or crashes.
 
 #include <QObject>
 #include <QString>
@@ -14,10 +16,13 @@ public:
     using QObject::QObject;
     ~audio_player() override = default;
 
-    // Non-zero on success, 0 on failure (see last_error()).
+    // Non-zero on success, 0 on failure (see last_error()). Accepts wav, mp3,
+    // ogg, flac, aac, ac3 (recognised by content) and ".pcm": raw signed
+    // 16-bit little-endian, 44.1 kHz, stereo.
     virtual int open_file(const QString &path) = 0;
     virtual void play() = 0;
     virtual void halt() = 0;
+    // Why the last open (or start of output) failed, in Russian.
     virtual QString last_error() const = 0;
     // Frees the output; the player is not used again afterwards.
     virtual void release() = 0;

@@ -1,0 +1,239 @@
+// Opening sound files: every offered format decodes to the right length and
+// pitch, bad files fail with a reason. No sound server needed.
+
+#include "pcm_probe.h"
+#include "sound_fixture.h"
+#include "test_support.h"
+
+#include "platform/audio_player.h"
+#include "platform/linux/audio_decoder.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+class test_audio_open : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void decodes_each_format_data();
+    void decodes_each_format();
+    void player_opens_each_format_data();
+    void player_opens_each_format();
+    void resamples_other_layouts_data();
+    void resamples_other_layouts();
+    void opens_path_with_cyrillic_and_spaces();
+    void rejects_bad_files_data();
+    void rejects_bad_files();
+    void rejects_too_long_sound_data();
+    void rejects_too_long_sound();
+    void truncated_file_plays_what_is_left();
+    void failed_open_then_play_is_harmless();
+    void released_player_refuses_to_open();
+
+private:
+    QString fixture(const QString &name, double seconds, int hz);
+    QTemporaryDir m_dir;
+};
+
+void test_audio_open::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    if (!sound_fixture::have_sox())
+        QSKIP("sox is not installed; it makes the sample sound files (apt-get install sox)");
+}
+
+QString test_audio_open::fixture(const QString &name, double seconds, int hz)
+{
+    const QString path = m_dir.filePath(name);
+    if (!QFile::exists(path)) {
+        const QString error = sound_fixture::make_sine(path, seconds, hz);
+        if (!error.isEmpty())
+            qWarning().noquote() << error;
+    }
+    return path;
+}
+
+static void add_formats()
+{
+    QTest::addColumn<QString>("ext");
+    for (const char *ext : {"wav", "mp3", "ogg", "flac", "aac", "ac3", "pcm"})
+        QTest::newRow(ext) << QString::fromLatin1(ext);
+}
+
+void test_audio_open::decodes_each_format_data() { add_formats(); }
+
+void test_audio_open::decodes_each_format()
+{
+    QFETCH(QString, ext);
+    const QString path = fixture("tone440." + ext, 1.5, 440);
+    QVERIFY2(QFile::exists(path), "fixture was not made");
+
+    audio_decoder decoder;
+    QVERIFY2(decoder.decode(path), qPrintable(decoder.error()));
+    QVERIFY(decoder.error().isEmpty());
+    // Encoders add priming and padding of up to a few thousand samples.
+    QVERIFY2(qAbs(pcm_probe::seconds(decoder.pcm()) - 1.5) < 0.1,
+             qPrintable(QString::number(pcm_probe::seconds(decoder.pcm()))));
+    const double hz = pcm_probe::pitch_hz(decoder.pcm(), 0.3, 1.2);
+    QVERIFY2(qAbs(hz - 440) < 5, qPrintable(QString::number(hz)));
+    const double level = pcm_probe::rms(decoder.pcm(), 0.3, 1.2);
+    QVERIFY2(level > 0.25 && level < 0.45, qPrintable(QString::number(level)));
+}
+
+void test_audio_open::player_opens_each_format_data() { add_formats(); }
+
+void test_audio_open::player_opens_each_format()
+{
+    QFETCH(QString, ext);
+    auto player = audio_player::create();
+    QVERIFY(player->open_file(fixture("tone440." + ext, 1.5, 440)) != 0);
+    QCOMPARE(player->last_error(), QString());
+}
+
+void test_audio_open::resamples_other_layouts_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("22 kHz mono 8-bit") << QStringList{"-r", "22050", "-c", "1", "-b", "8"};
+    QTest::newRow("48 kHz stereo 24-bit") << QStringList{"-r", "48000", "-c", "2", "-b", "24"};
+    QTest::newRow("8 kHz mono 16-bit") << QStringList{"-r", "8000", "-c", "1", "-b", "16"};
+    QTest::newRow("96 kHz 6 channels") << QStringList{"-r", "96000", "-c", "6", "-b", "16"};
+}
+
+void test_audio_open::resamples_other_layouts()
+{
+    QFETCH(QStringList, options);
+    const QString path = m_dir.filePath(QString("layout_%1.wav").arg(QTest::currentDataTag()).replace(' ', '_'));
+    const QString error = sound_fixture::make_sine_sox(path, 1.0, 1000, options);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+
+    audio_decoder decoder;
+    QVERIFY2(decoder.decode(path), qPrintable(decoder.error()));
+    QVERIFY(qAbs(pcm_probe::seconds(decoder.pcm()) - 1.0) < 0.02);
+    const double hz = pcm_probe::pitch_hz(decoder.pcm(), 0.1, 0.9);
+    QVERIFY2(qAbs(hz - 1000) < 10, qPrintable(QString::number(hz)));
+    QVERIFY(pcm_probe::rms(decoder.pcm(), 0.1, 0.9) > 0.1);
+}
+
+void test_audio_open::opens_path_with_cyrillic_and_spaces()
+{
+    auto player = audio_player::create();
+    QVERIFY(player->open_file(fixture("будильник с пробелом.ogg", 0.5, 440)) != 0);
+    QVERIFY(player->open_file(fixture("будильник сырой.pcm", 0.5, 440)) != 0);
+}
+
+void test_audio_open::rejects_bad_files_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason"); // a word the error text must hold
+
+    QByteArray noise(64 * 1024, Qt::Uninitialized);
+    QRandomGenerator rng(20240601);
+    for (auto &b : noise)
+        b = char(rng.bounded(256));
+    const QByteArray text = QByteArray("Это просто текст, а не звук.\nThis is plain text.\n").repeated(200);
+    // A RIFF/WAVE header that promises data but has none.
+    QByteArray header_only = QByteArray::fromHex("52494646240000005741564566"
+                                                 "6d7420100000000100020044ac000010b102000400100064617461"
+                                                 "00000000");
+
+    QTest::newRow("missing") << "no_such_file.wav" << QByteArray() << "не найден";
+    QTest::newRow("empty") << "empty.mp3" << QByteArray("") << "пуст";
+    QTest::newRow("empty pcm") << "empty.pcm" << QByteArray("") << "пуст";
+    QTest::newRow("pcm shorter than a frame") << "tiny.pcm" << QByteArray("ab") << "отсч";
+    QTest::newRow("garbage wav") << "noise.wav" << noise << "не является звуковым";
+    QTest::newRow("garbage mp3") << "noise.mp3" << noise << "не является звуковым";
+    QTest::newRow("garbage no extension") << "noise" << noise << "не является звуковым";
+    QTest::newRow("text renamed mp3") << "readme.mp3" << text << "не является звуковым";
+    QTest::newRow("text renamed ogg") << "readme.ogg" << text << "не является звуковым";
+    QTest::newRow("wav header only") << "header_only.wav" << header_only << "не является звуковым";
+    QTest::newRow("folder") << "folder.wav" << QByteArray("<dir>") << "папка";
+}
+
+void test_audio_open::rejects_bad_files()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+
+    const QString path = m_dir.filePath(name);
+    if (content == "<dir>")
+        QVERIFY(QDir().mkpath(path));
+    else if (!content.isNull())
+        write_file(path, content);
+
+    auto player = audio_player::create();
+    QCOMPARE(player->open_file(path), 0);
+    const QString error = player->last_error();
+    QVERIFY2(error.contains(reason), qPrintable(error));
+    // The user must be able to tell which file it was.
+    QVERIFY2(error.contains(name), qPrintable(error));
+    // Nothing of the rejected file is played.
+    player->play();
+    QVERIFY(!player->is_playing());
+}
+
+void test_audio_open::rejects_too_long_sound_data()
+{
+    QTest::addColumn<QString>("ext");
+    QTest::newRow("wav") << "wav";   // length known from the header
+    QTest::newRow("pcm") << "pcm";   // length from the file size
+    QTest::newRow("mp3") << "mp3";   // length estimated
+}
+
+void test_audio_open::rejects_too_long_sound()
+{
+    QFETCH(QString, ext);
+    const QString path = fixture("long5s." + ext, 5, 440);
+    audio_decoder decoder;
+    decoder.set_max_seconds(2);
+    QVERIFY(!decoder.decode(path));
+    QVERIFY2(decoder.error().contains("длиннее 2 с"), qPrintable(decoder.error()));
+    QVERIFY(decoder.pcm().isEmpty());
+
+    decoder.set_max_seconds(10);
+    QVERIFY2(decoder.decode(path), qPrintable(decoder.error()));
+}
+
+void test_audio_open::truncated_file_plays_what_is_left()
+{
+    for (const QString ext : {"wav", "mp3", "flac"}) {
+        const QByteArray whole = read_file(fixture("whole3s." + ext, 3, 440));
+        const QString cut = m_dir.filePath("cut." + ext);
+        write_file(cut, whole.left(whole.size() / 2));
+        audio_decoder decoder;
+        QVERIFY2(decoder.decode(cut), qPrintable(ext + ": " + decoder.error()));
+        const double s = pcm_probe::seconds(decoder.pcm());
+        QVERIFY2(s > 1.0 && s < 2.0, qPrintable(ext + ": " + QString::number(s)));
+    }
+}
+
+void test_audio_open::failed_open_then_play_is_harmless()
+{
+    auto player = audio_player::create();
+    QVERIFY(player->open_file(fixture("tone440.wav", 1.5, 440)) != 0);
+    QCOMPARE(player->open_file(m_dir.filePath("gone.wav")), 0);
+    QVERIFY(!player->last_error().isEmpty());
+    player->play();
+    QVERIFY(!player->is_playing());
+    player->halt();
+    player->release();
+}
+
+void test_audio_open::released_player_refuses_to_open()
+{
+    auto player = audio_player::create();
+    player->release();
+    QCOMPARE(player->open_file(fixture("tone440.wav", 1.5, 440)), 0);
+    QVERIFY(!player->last_error().isEmpty());
+    player->play();
+    player->halt();
+    QVERIFY(!player->is_playing());
+}
+
+QTEST_GUILESS_MAIN(test_audio_open)
+#include "test_audio_open.moc"
