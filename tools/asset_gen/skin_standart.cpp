@@ -2,9 +2,9 @@
 
 #include "dial_kit.h"
 #include "glyphs.h"
+#include "hand_shapes.h"
 #include "paint_util.h"
 #include "skins.h"
-
 
 namespace asset {
 
@@ -34,20 +34,6 @@ QImage standart_face()
     return img;
 }
 
-QPainterPath baton(qreal half_base, qreal half_top, qreal length, qreal point, qreal tail, qreal boss)
-{
-    QPainterPath path;
-    path.moveTo(-half_base, tail);
-    path.lineTo(-half_top, -(length - point));
-    path.lineTo(0, -length);
-    path.lineTo(half_top, -(length - point));
-    path.lineTo(half_base, tail);
-    path.closeSubpath();
-    QPainterPath hub;
-    hub.addEllipse(QPointF(0, 0), boss, boss);
-    return path.united(hub);
-}
-
 } // namespace
 
 skin_set make_standart()
@@ -59,13 +45,8 @@ skin_set make_standart()
     s.hour = make_hand(baton(3.7, 4.0, 64, 12, 11, 6.4), dark);
     s.mins = make_hand(baton(2.8, 3.0, 101, 13, 14, 5.4), dark);
 
-    QPainterPath sec;
-    sec.addRect(QRectF(-0.75, -106, 1.5, 106 + 22));
-    QPainterPath weight;
-    weight.addEllipse(QPointF(0, 21), 4.2, 4.2);
-    QPainterPath hub;
-    hub.addEllipse(QPointF(0, 0), 3.6, 3.6);
-    s.secs = make_hand(sec.united(weight).united(hub), faceted(QColor("#e0423a"), QColor("#c02a22")), 2, 0.3);
+    s.secs = make_hand(seconds_hand(1.5, 106, 21, 4.2, 3.6), faceted(QColor("#e0423a"), QColor("#c02a22")), 2,
+                       0.3);
 
     s.cap = make_cap(3.4, dome(QColor("#f6f6f6"), QColor("#7b8088"), QColor("#3b3e44")));
     return s;

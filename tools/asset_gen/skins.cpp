@@ -11,7 +11,7 @@ namespace asset {
 
 QList<skin_set> all_skins()
 {
-    return {make_standart()};
+    return {make_standart(), make_classic(), make_midnight(), make_mini(), make_square()};
 }
 
 QByteArray skin_settings_text(const skin_set &s)
