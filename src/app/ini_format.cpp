@@ -3,6 +3,7 @@
 #include "common/log.h"
 
 #include <QFile>
+#include <QFileDevice>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -24,6 +25,51 @@ bool is_hex_digit(QChar c)
 {
     const char16_t u = c.unicode();
     return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F');
+}
+
+// A settings file that holds no settings but does hold other text (or any
+// NUL byte) is not ours to parse: it is read as empty and kept aside before
+// the first write replaces it, never silently overwritten.
+bool unreadable(const QByteArray &raw)
+{
+    if (raw.contains('\0'))
+        return true;
+    bool other_text = false;
+    qsizetype start = 0;
+    while (start < raw.size()) {
+        qsizetype end = raw.indexOf('\n', start);
+        if (end < 0)
+            end = raw.size();
+        const QByteArray line = raw.mid(start, end - start).trimmed();
+        start = end + 1;
+        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
+            continue;
+        if (line.startsWith('[') || line.contains('='))
+            return false;
+        other_text = true;
+    }
+    return other_text;
+}
+
+void keep_unreadable_original(QIODevice &device)
+{
+    auto *target = qobject_cast<QFileDevice *>(&device);
+    if (!target)
+        return;
+    const QString name = target->fileName();
+    QFile original(name);
+    if (!original.exists() || !original.open(QIODevice::ReadOnly))
+        return;
+    if (!unreadable(original.read(16 * 1024 * 1024)))
+        return;
+    original.close();
+    QString keep = name + ".unreadable";
+    for (int i = 1; QFile::exists(keep); ++i)
+        keep = name + ".unreadable." + QString::number(i);
+    if (QFile::copy(name, keep))
+        qCWarning(lc_settings) << name << "could not be read; its old content is kept in" << keep;
+    else
+        qCWarning(lc_settings) << name << "could not be read and could not be kept aside";
 }
 
 } // namespace
@@ -78,6 +124,10 @@ QByteArray encode(const QString &text)
 bool read(QIODevice &device, QSettings::SettingsMap &map)
 {
     const QByteArray raw = device.readAll();
+    if (unreadable(raw)) {
+        qCWarning(lc_settings) << "settings file is not in INI form; using defaults";
+        return true;
+    }
     scratch s;
     if (!s.dir.isValid()) {
         qCWarning(lc_settings) << "cannot make a temporary folder to parse settings";
@@ -102,6 +152,7 @@ bool read(QIODevice &device, QSettings::SettingsMap &map)
 
 bool write(QIODevice &device, const QSettings::SettingsMap &map)
 {
+    keep_unreadable_original(device);
     scratch s;
     if (!s.dir.isValid())
         return false;

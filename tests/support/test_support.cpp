@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 temp_data_home::temp_data_home()
