@@ -6,21 +6,27 @@
 #include <QRadialGradient>
 #include <QtMath>
 
-#include <numeric>
 
 namespace asset {
 
 namespace {
 
-bool is_power_of_two(int v) { return v > 0 && (v & (v - 1)) == 0; }
-
 // The clock draws a hand at truncate(-(p - p * z)); when z = b / p is a
-// dyadic fraction the product is exact, at any scale, and no pixel is lost.
-int dyadic_height(int b, int min_height)
+// dyadic fraction the product is exact at any scale and no pixel is lost.
+// Finds the smallest height p and pivot height b (at least the wanted ones,
+// padding below and above) for which that holds.
+void dyadic_layout(int below, int above, int *b, int *p)
 {
-    for (int p = min_height;; ++p) {
-        if (is_power_of_two(p / std::gcd(b, p)))
-            return p;
+    for (int h = below + above;; ++h) {
+        int odd = h;
+        while (odd % 2 == 0)
+            odd /= 2;
+        const int pivot = (below + odd - 1) / odd * odd;
+        if (h - pivot >= above) {
+            *b = pivot;
+            *p = h;
+            return;
+        }
     }
 }
 
@@ -33,9 +39,10 @@ hand_picture make_hand(const QPainterPath &outline, const hand_fill &fill, int s
     const int margin = 3 * shadow_radius + 1;
     const int half_w = int(qCeil(qMax(-r.left(), r.right()))) + margin;
     const int w = 2 * half_w;
-    const int below = int(qCeil(qMax<qreal>(r.bottom(), 0))) + margin;
+    int below = int(qCeil(qMax<qreal>(r.bottom(), 0))) + margin;
     const int above = int(qCeil(-r.top())) + margin;
-    const int h = dyadic_height(below, above + below);
+    int h = 0;
+    dyadic_layout(below, above, &below, &h);
 
     QImage body = canvas(w, h);
     {
