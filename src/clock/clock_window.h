@@ -13,10 +13,13 @@
 #include <QWidget>
 #include <memory>
 
+class QPainter;
 class QTimer;
+struct flip_cards;
 class alarm_setup;
 class audio_player;
 class clock_tray;
+class event_scheduler;
 class time_source;
 
 class orvella : public QWidget
@@ -28,6 +31,10 @@ public:
 
     // The local time moved by hourOffset and minsOffset.
     QDateTime shifted_now() const;
+
+    // Call after changing look(): fits the window to an analog skin and
+    // re-arms the repaint timer for the face's pace.
+    void look_changed();
 
     clock_look &look() { return m_look; }
     const clock_look &look() const { return m_look; }
@@ -78,6 +85,11 @@ public slots:
     void fin_min();
     void fin_sec();
 
+public:
+    // Start-up: re-anchors the interval events (run once, before the alarm timer).
+    void rebase_tasks();
+    event_scheduler *scheduler() const { return m_scheduler.get(); }
+
 protected:
     void paintEvent(QPaintEvent *e) override;
     void timerEvent(QTimerEvent *e) override;
@@ -94,6 +106,10 @@ private:
     void apply_window_flags();
     void start_repaint_timer(int ms);
     void repaint_interval_after_fade();
+    void arm_repaint_timer();
+    bool card_turning() const;
+    flip_cards flip_state() const;
+    void paint_flip(QPainter &p, const QDateTime &now, QSize window);
     void write_position();
     void set_click_through_mask(const QPoint &local);
     // Picks the opacity for this paint, advancing the fade-in.
@@ -106,6 +122,7 @@ private:
     alarm_setup *m_setup = nullptr;
     std::unique_ptr<audio_player> m_player;
     std::unique_ptr<clock_tray> m_tray;
+    std::unique_ptr<event_scheduler> m_scheduler;
     QTimer *m_alarm_timer = nullptr;
     int m_repaint_timer = 0;
     int m_set_start = 0;
