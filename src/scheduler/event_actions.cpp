@@ -1,0 +1,67 @@
+#include "scheduler/event_actions.h"
+
+#include "common/log.h"
+#include "common/time_source.h"
+#include "platform/audio_player.h"
+#include "platform/process_list.h"
+#include "scheduler/event_store.h"
+#include "scheduler/my_stiker.h"
+#include "scheduler/play_sound_file.h"
+#include "scheduler/program_launch.h"
+#include "scheduler/stiker_placement.h"
+
+#include <QCoreApplication>
+#include <QTextEdit>
+
+event_actions::event_actions(audio_player *alarm_player, const time_source &clock, QWidget *anchor)
+    : m_player(alarm_player), m_clock(clock), m_anchor(anchor), m_processes(&process_names),
+      m_tone([] { play_tone(1000, 2000); })
+{
+}
+
+void event_actions::run(event_store &store, bool do_find)
+{
+    namespace k = event_keys;
+    const QString message = store.read(k::alarmmessage);
+    const QString sound = store.read(k::soundfile);
+    const QString run_file = store.read(k::run_file);
+    const QString run_arg = store.read(k::run_arg);
+    const QString run_cat = store.read(k::run_cat);
+    const bool beep = store.read(k::beep_pc);
+
+    if (!message.isEmpty())
+        open_stiker(message);
+    play_sound_file(m_player, sound);
+    if (beep && m_tone)
+        m_tone(); // returns at once; an event sound keeps playing underneath
+    if (!run_file.isEmpty())
+        start_program(run_file, run_arg, run_cat, do_find);
+}
+
+my_stiker *event_actions::open_stiker(const QString &text)
+{
+    auto *s = new my_stiker(m_player);
+    s->set_text(text);
+    const int ms = m_clock.now().time().msecsSinceStartOfDay();
+    s->move(stiker_placement::random(s->size(), stiker_placement::available_area(m_anchor), ms));
+    s->show();
+    QCoreApplication::processEvents();
+    return s;
+}
+
+void event_actions::show_note(const QString &text, const QString &sound)
+{
+    open_stiker(text);
+    play_sound_file(m_player, sound);
+}
+
+void event_actions::start_program(const QString &run_file, const QString &run_arg, const QString &run_cat,
+                                  bool do_find)
+{
+    if (do_find && m_processes && program_launch::is_running(run_file, m_processes())) {
+        qCInfo(lc_scheduler).noquote() << run_file << "is already running; not started again";
+        return;
+    }
+    program_launch::start(run_file, program_launch::split_arguments(run_arg),
+                          program_launch::working_folder(run_file, run_cat));
+}

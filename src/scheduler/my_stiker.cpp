@@ -1,0 +1,185 @@
+#include "scheduler/my_stiker.h"
+
+#include "app/clock_settings.h"
+#include "app/data_folder.h"
+#include "app/ini_format.h"
+#include "common/log.h"
+#include "platform/audio_player.h"
+#include "scheduler/stiker_placement.h"
+
+#include <QBitmap>
+#include <QFile>
+#include <QMouseEvent>
+#include <QMovie>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+
+// Tool window, fixed-size hint, always on top.
+constexpr Qt::WindowFlags stiker_flags = Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint;
+
+constexpr int hide_after_ms = 5000;
+
+} // namespace
+
+my_stiker::my_stiker(audio_player *alarm_player) : my_stiker(alarm_player, skin_from_settings()) {}
+
+my_stiker::my_stiker(audio_player *alarm_player, const QString &skin_path)
+    : QLabel(nullptr, stiker_flags), m_player(alarm_player)
+{
+    setWindowTitle(QStringLiteral("Вам напоминание..."));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_panel = new QTextEdit(this);
+    m_panel->setFocusPolicy(Qt::NoFocus);
+    m_movie = std::make_unique<QMovie>();
+    m_hide_timer = new QTimer(this);
+    connect(m_hide_timer, &QTimer::timeout, this, &my_stiker::do_hide_msg);
+    connect(m_panel, &QTextEdit::selectionChanged, this, &my_stiker::disable_hide_timer);
+
+    apply_skin(skin_path);
+    m_panel->moveCursor(QTextCursor::Start);
+}
+
+my_stiker::~my_stiker()
+{
+    if (m_player)
+        m_player->halt();
+    // A separate panel window has no parent to delete it.
+    delete m_panel;
+    m_panel = nullptr;
+    if (m_movie)
+        m_movie->stop();
+    m_movie.reset();
+}
+
+QString my_stiker::skin_from_settings()
+{
+    auto ini = ini_format::open(data_folder::file(QStringLiteral("//clock.ini")));
+    return clock_settings(*ini).stiker_skin();
+}
+
+void my_stiker::apply_skin(const QString &skin_path)
+{
+    auto plain = [this] {
+        resize(300, 300);
+        m_panel->resize(240, 240);
+        m_panel->move(150 - m_panel->width() / 2, 150 - m_panel->height() / 2);
+    };
+    if (!QFile::exists(skin_path)) {
+        plain();
+        return;
+    }
+
+    m_movie->setFileName(skin_path);
+    if (!m_movie->isValid()) {
+        // An unreadable skin would give an empty window that cannot be
+        // clicked to close and shows no text; the plain sticker shows it.
+        qCWarning(lc_scheduler).noquote() << "sticker skin" << skin_path
+                                          << "is not a picture; using the plain sticker";
+        m_movie->setFileName(QString());
+        plain();
+        return;
+    }
+    if (m_movie->frameCount() == 1) {
+        m_panel->setStyleSheet(QStringLiteral("background-color: rgba(255, 230, 34, 0);"));
+        m_movie->jumpToFrame(0);
+        const QPixmap pix = m_movie->currentPixmap();
+        resize(pix.size());
+        setMask(pix.mask());
+        m_panel->resize(int(pix.width() * 0.8), int(pix.height() * 0.75));
+        m_panel->move(pix.width() / 2 - m_panel->width() / 2, pix.height() / 2 - m_panel->height() / 2);
+    } else {
+        m_movie->jumpToFrame(0);
+        resize(m_movie->currentPixmap().size());
+        m_panel->setParent(nullptr);
+        m_panel->resize(250, 250);
+        m_panel->setWindowFlags(stiker_flags);
+        m_panel->setWindowTitle(QStringLiteral("Напоминание..."));
+        m_panel->setStyleSheet(QStringLiteral("background-color: rgb(236, 243, 156);"));
+        m_panel->hide();
+    }
+    connect(m_movie.get(), &QMovie::frameChanged, this, &my_stiker::setmymasks);
+    setMovie(m_movie.get());
+    m_movie->start();
+}
+
+void my_stiker::set_text(const QString &text)
+{
+    m_panel->setText(text);
+    m_panel->moveCursor(QTextCursor::Start);
+}
+
+bool my_stiker::animated() const
+{
+    return m_movie && m_movie->frameCount() > 1;
+}
+
+bool my_stiker::hide_timer_active() const
+{
+    return m_hide_timer->isActive();
+}
+
+void my_stiker::setmymasks()
+{
+    setMask(m_movie->currentPixmap().mask());
+}
+
+void my_stiker::do_hide_msg()
+{
+    m_hide_timer->stop();
+    m_panel->hide();
+}
+
+void my_stiker::disable_hide_timer()
+{
+    m_hide_timer->stop();
+}
+
+void my_stiker::mousePressEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::LeftButton) {
+        const QPoint d = e->globalPosition().toPoint() - frameGeometry().topLeft();
+        m_drag_x = d.x();
+        m_drag_y = d.y();
+    }
+    QLabel::mousePressEvent(e);
+}
+
+void my_stiker::mouseMoveEvent(QMouseEvent *e)
+{
+    if (e->buttons() & Qt::LeftButton)
+        move(e->globalPosition().toPoint() - QPoint(m_drag_x, m_drag_y));
+    QLabel::mouseMoveEvent(e);
+}
+
+void my_stiker::mouseReleaseEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::RightButton) {
+        close();
+        return;
+    }
+    QLabel::mouseReleaseEvent(e);
+}
+
+void my_stiker::enterEvent(QEnterEvent *e)
+{
+    if (animated()) {
+        m_hide_timer->stop();
+        m_movie->setPaused(true);
+        const QRect avail = stiker_placement::available_area(this);
+        m_panel->move(stiker_placement::panel(QRect(pos(), size()), m_panel->size(), avail.width()));
+        m_panel->show();
+    }
+    QLabel::enterEvent(e);
+}
+
+void my_stiker::leaveEvent(QEvent *e)
+{
+    if (animated()) {
+        m_hide_timer->start(hide_after_ms);
+        m_movie->setPaused(false);
+    }
+    QLabel::leaveEvent(e);
+}

@@ -1,0 +1,58 @@
+#pragma once
+// my_stiker: the reminder pop-up. An always-on-top label drawn from the
+// sticker skin (a still picture or an animation) whose window shape follows
+// the picture's transparency, with the reminder text on a text panel. With
+// an animated skin the panel is a window of its own, shown while the
+// pointer is over the sticker. Closed by a right click; it deletes itself
+// and halts the alarm player, silencing the current reminder sound.
+
+#include <QLabel>
+#include <QPointer>
+#include <memory>
+
+class QMovie;
+class QTextEdit;
+class QTimer;
+class audio_player;
+
+class my_stiker : public QLabel
+{
+    Q_OBJECT
+public:
+    // Skin from clock.ini (TYPE/stiker_skin, default Skins/stiker.png).
+    explicit my_stiker(audio_player *alarm_player);
+    my_stiker(audio_player *alarm_player, const QString &skin_path);
+    ~my_stiker() override;
+
+    static QString skin_from_settings();
+
+    // Rich text when it looks like markup, else plain; cursor at the start.
+    void set_text(const QString &text);
+    QTextEdit *text_panel() const { return m_panel; }
+    QMovie *skin_movie() const { return m_movie.get(); }
+    // The skin has more than one frame: the text panel is a window of its own.
+    bool animated() const;
+    bool hide_timer_active() const;
+
+public slots:
+    void setmymasks();
+    void do_hide_msg();
+    void disable_hide_timer();
+
+protected:
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void enterEvent(QEnterEvent *e) override;
+    void leaveEvent(QEvent *e) override;
+
+private:
+    void apply_skin(const QString &skin_path);
+
+    QPointer<audio_player> m_player;
+    QTextEdit *m_panel = nullptr;
+    std::unique_ptr<QMovie> m_movie;
+    QTimer *m_hide_timer = nullptr;
+    int m_drag_x = 0;
+    int m_drag_y = 0;
+};
