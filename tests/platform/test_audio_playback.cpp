@@ -1,0 +1,259 @@
+// Real playback through the sound server: what the player and the tone send
+// is recorded from the default sink's monitor and measured.
+
+#include "monitor_recorder.h"
+#include "pcm_probe.h"
+#include "sound_fixture.h"
+#include "test_support.h"
+
+#include "platform/audio_player.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+struct sox_stat
+{
+    double rms = 0;
+    double rough_hz = 0;
+};
+
+// sox's own figures for a recording, as a second opinion on pcm_probe.
+sox_stat run_sox_stat(const QString &raw_path)
+{
+    QProcess sox;
+    sox.start("sox", {"-t", "raw", "-r", "44100", "-e", "signed", "-b", "16", "-c", "2", raw_path, "-n", "remix", "1", "stat"});
+    sox.waitForFinished(30000);
+    const QString text = QString::fromLocal8Bit(sox.readAllStandardError());
+    auto field = [&](const QString &name) {
+        const auto m = QRegularExpression(QRegularExpression::escape(name) + R"(:\s*(-?[0-9.]+))").match(text);
+        return m.hasMatch() ? m.captured(1).toDouble() : -1.0;
+    };
+    return {field("RMS     amplitude"), field("Rough   frequency")};
+}
+
+} // namespace
+
+class test_audio_playback : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void plays_a_file_to_its_end();
+    void halt_stops_at_once();
+    void play_after_halt_starts_again();
+    void opening_another_file_replaces_the_sound();
+    void failed_open_silences_the_current_sound();
+    void release_silences_the_player();
+    void tone_is_1000_hz_for_2_seconds();
+    void tone_plays_over_an_alarm_sound();
+
+private:
+    QString fixture(const QString &name, double seconds, int hz);
+    // Records while `action` runs and for `seconds` after it started.
+    QByteArray record(double seconds, const std::function<void()> &action);
+    sox_stat sox_figures(const QByteArray &pcm);
+
+    QTemporaryDir m_dir;
+};
+
+void test_audio_playback::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    const bool required = qEnvironmentVariable("ORVELLA_REQUIRE_AUDIO") == "1";
+    QString why;
+    if (!monitor_recorder::server_running(&why)) {
+        if (required)
+            QFAIL(qPrintable("ORVELLA_REQUIRE_AUDIO=1 but " + why));
+        QSKIP(qPrintable(why + " - start one with a null sink to run these tests"));
+    }
+    if (!sound_fixture::have_sox()) {
+        if (required)
+            QFAIL("ORVELLA_REQUIRE_AUDIO=1 but sox is not installed");
+        QSKIP("sox is not installed; it makes the sample sounds and measures recordings");
+    }
+}
+
+QString test_audio_playback::fixture(const QString &name, double seconds, int hz)
+{
+    const QString path = m_dir.filePath(name);
+    if (!QFile::exists(path)) {
+        const QString error = sound_fixture::make_sine(path, seconds, hz);
+        if (!error.isEmpty())
+            qWarning().noquote() << error;
+    }
+    return path;
+}
+
+QByteArray test_audio_playback::record(double seconds, const std::function<void()> &action)
+{
+    monitor_recorder recorder;
+    QString why;
+    if (!recorder.start(&why)) {
+        qWarning().noquote() << why;
+        return {};
+    }
+    action();
+    QTest::qWait(int(seconds * 1000));
+    return recorder.stop();
+}
+
+sox_stat test_audio_playback::sox_figures(const QByteArray &pcm)
+{
+    const QString path = m_dir.filePath("recording.raw");
+    write_file(path, pcm);
+    return run_sox_stat(path);
+}
+
+#define SHOW(x) qPrintable(QString(#x " = %1").arg(x))
+
+void test_audio_playback::plays_a_file_to_its_end()
+{
+    auto player = audio_player::create();
+    QVERIFY(player->open_file(fixture("a440_2s.wav", 2, 440)));
+    const QByteArray pcm = record(3.2, [&] {
+        player->play();
+        QVERIFY(player->is_playing());
+    });
+    QVERIFY(!pcm.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!player->is_playing(), 3000);
+
+    const pcm_probe::span s = pcm_probe::sound_span(pcm);
+    const double length = s.length_s();
+    const sox_stat stat = sox_figures(pcm);
+    qInfo("sound lasted %.3f s, sox: RMS %.3f, rough frequency %.0f Hz", length, stat.rms, stat.rough_hz);
+    QVERIFY2(qAbs(length - 2.0) < 0.06, SHOW(length));
+    QVERIFY2(stat.rms > 0.1, SHOW(stat.rms));
+    QVERIFY2(qAbs(stat.rough_hz - 440) < 30, SHOW(stat.rough_hz));
+    const double hz = pcm_probe::pitch_hz(pcm, s.start_s + 0.2, s.end_s - 0.2);
+    QVERIFY2(qAbs(hz - 440) < 5, SHOW(hz));
+}
+
+void test_audio_playback::halt_stops_at_once()
+{
+    auto player = audio_player::create();
+    QVERIFY(player->open_file(fixture("a440_5s.ogg", 5, 440)));
+    const QByteArray pcm = record(2.5, [&] {
+        player->play();
+        QTest::qWait(1000);
+        player->halt();
+        QVERIFY(!player->is_playing());
+    });
+    const pcm_probe::span s = pcm_probe::sound_span(pcm);
+    const double length = s.length_s();
+    QVERIFY2(length > 0.6 && length < 1.3, SHOW(length));
+}
+
+void test_audio_playback::play_after_halt_starts_again()
+{
+    auto player = audio_player::create();
+    QVERIFY(player->open_file(fixture("a440_2s.wav", 2, 440)));
+    const QByteArray pcm = record(3.5, [&] {
+        player->play();
+        QTest::qWait(500);
+        player->halt();
+        QTest::qWait(700);
+        player->play();
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(!player->is_playing(), 3000);
+    // Sound, a gap, then the whole sound again from its start.
+    const pcm_probe::span s = pcm_probe::sound_span(pcm);
+    QVERIFY2(s.length_s() > 3.0, SHOW(s.length_s()));
+    const double gap = pcm_probe::rms(pcm, s.start_s + 0.75, s.start_s + 1.05);
+    QVERIFY2(gap < 0.01, SHOW(gap));
+}
+
+void test_audio_playback::opening_another_file_replaces_the_sound()
+{
+    auto player = audio_player::create();
+    QVERIFY(player->open_file(fixture("a440_5s.ogg", 5, 440)));
+    const QByteArray pcm = record(3.0, [&] {
+        player->play();
+        QTest::qWait(800);
+        QVERIFY(player->open_file(fixture("a880_1s.mp3", 1, 880)));
+        player->play();
+    });
+    const pcm_probe::span s = pcm_probe::sound_span(pcm);
+    const double length = s.length_s();
+    QVERIFY2(length > 1.5 && length < 2.2, SHOW(length));
+    const double first = pcm_probe::pitch_hz(pcm, s.start_s + 0.1, s.start_s + 0.6);
+    const double last = pcm_probe::pitch_hz(pcm, s.end_s - 0.6, s.end_s - 0.1);
+    QVERIFY2(qAbs(first - 440) < 5, SHOW(first));
+    QVERIFY2(qAbs(last - 880) < 10, SHOW(last));
+}
+
+void test_audio_playback::failed_open_silences_the_current_sound()
+{
+    auto player = audio_player::create();
+    QVERIFY(player->open_file(fixture("a440_5s.ogg", 5, 440)));
+    const QByteArray pcm = record(2.5, [&] {
+        player->play();
+        QTest::qWait(600);
+        QCOMPARE(player->open_file(m_dir.filePath("missing.mp3")), 0);
+        player->play(); // what the callers do after a failed open
+    });
+    QVERIFY(!player->is_playing());
+    const double length = pcm_probe::sound_span(pcm).length_s();
+    QVERIFY2(length > 0.3 && length < 0.9, SHOW(length));
+}
+
+void test_audio_playback::release_silences_the_player()
+{
+    auto player = audio_player::create();
+    QVERIFY(player->open_file(fixture("a440_5s.ogg", 5, 440)));
+    const QByteArray pcm = record(2.0, [&] {
+        player->play();
+        QTest::qWait(500);
+        player->release();
+    });
+    QVERIFY(!player->is_playing());
+    const double length = pcm_probe::sound_span(pcm).length_s();
+    QVERIFY2(length > 0.2 && length < 0.8, SHOW(length));
+}
+
+void test_audio_playback::tone_is_1000_hz_for_2_seconds()
+{
+    const QByteArray pcm = record(3.0, [] { play_tone(1000, 2000); });
+    const pcm_probe::span s = pcm_probe::sound_span(pcm);
+    const double length = s.length_s();
+    const sox_stat stat = sox_figures(pcm);
+    qInfo("tone lasted %.3f s, sox: RMS %.3f, rough frequency %.0f Hz", length, stat.rms, stat.rough_hz);
+    QVERIFY2(qAbs(length - 2.0) < 0.06, SHOW(length));
+    QVERIFY2(qAbs(stat.rough_hz - 1000) < 50, SHOW(stat.rough_hz));
+    QVERIFY2(stat.rms > 0.1, SHOW(stat.rms));
+    const double hz = pcm_probe::pitch_hz(pcm, s.start_s + 0.1, s.end_s - 0.1);
+    QVERIFY2(qAbs(hz - 1000) < 5, SHOW(hz));
+}
+
+void test_audio_playback::tone_plays_over_an_alarm_sound()
+{
+    auto player = audio_player::create();
+    QVERIFY(player->open_file(fixture("a440_3s.flac", 3, 440)));
+    const QByteArray pcm = record(4.0, [&] {
+        player->play();
+        QTest::qWait(500);
+        play_tone(1000, 1000);
+        QVERIFY(player->is_playing());
+    });
+    // The alarm sound runs its full length under and after the tone.
+    const pcm_probe::span s = pcm_probe::sound_span(pcm);
+    QVERIFY2(qAbs(s.length_s() - 3.0) < 0.06, SHOW(s.length_s()));
+    const double before = pcm_probe::pitch_hz(pcm, s.start_s + 0.1, s.start_s + 0.4);
+    const double after = pcm_probe::pitch_hz(pcm, s.end_s - 0.9, s.end_s - 0.1);
+    QVERIFY2(qAbs(before - 440) < 5, SHOW(before));
+    QVERIFY2(qAbs(after - 440) < 5, SHOW(after));
+    // While both play the signal is louder than the sound alone.
+    const double alone = pcm_probe::rms(pcm, s.start_s + 0.1, s.start_s + 0.4);
+    const double mixed = pcm_probe::rms(pcm, s.start_s + 0.8, s.start_s + 1.2);
+    QVERIFY2(mixed > alone * 1.2, qPrintable(QString("alone %1 mixed %2").arg(alone).arg(mixed)));
+}
+
+QTEST_GUILESS_MAIN(test_audio_playback)
+#include "test_audio_playback.moc"
