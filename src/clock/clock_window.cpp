@@ -5,7 +5,12 @@
 #include "app/data_folder.h"
 #include "app/data_folder_check.h"
 #include "app/ini_format.h"
+#include "clock/analog_face.h"
+#include "clock/card_painter.h"
 #include "clock/clock_tray.h"
+#include "clock/digital_face.h"
+#include "clock/flip_face.h"
+#include "clock/repaint_scheduler.h"
 #include "clock/skin_loader.h"
 #include "clock/window_flags.h"
 #include "common/log.h"
@@ -67,6 +72,7 @@ orvella::orvella(const time_source &clock, QWidget *parent)
     last_hour = last_min = last_sec = now;
 
     QTimeLine *lines[] = {&m_hour_line, &m_min_line, &m_sec_line};
+    QRect *cards[] = {&hour_rect, &min_rect, &sec_rect};
     void (orvella::*ends[])() = {&orvella::fin_hour, &orvella::fin_min, &orvella::fin_sec};
     for (int i = 0; i < 3; ++i) {
         QTimeLine *l = lines[i];
@@ -74,7 +80,10 @@ orvella::orvella(const time_source &clock, QWidget *parent)
         l->setFrameRange(0, 100);
         l->setDuration(600);
         l->setEasingCurve(QEasingCurve::InOutSine);
-        connect(l, &QTimeLine::frameChanged, this, qOverload<>(&QWidget::update));
+        // A frame repaints only its card and the space its falling flap may take.
+        const QRect *card = cards[i];
+        connect(l, &QTimeLine::frameChanged, this,
+                [this, card] { update(card->united(card_painter::lower_region(*card))); });
         connect(l, &QTimeLine::finished, this, ends[i]);
     }
 
@@ -198,15 +207,37 @@ void orvella::start_repaint_timer(int ms)
 {
     if (m_repaint_timer)
         killTimer(m_repaint_timer);
-    m_repaint_timer = startTimer(qMax(1, ms));
+    // Precise: a coarse timer may fire before the second boundary it aims at.
+    m_repaint_timer = startTimer(qMax(1, ms), Qt::PreciseTimer);
 }
 
 void orvella::repaint_interval_after_fade()
 {
-    if (m_look.clock == QLatin1String("flip"))
-        start_repaint_timer(40);
-    else
-        start_repaint_timer(int(m_look.repaint_interval));
+    arm_repaint_timer();
+}
+
+void orvella::arm_repaint_timer()
+{
+    using pace = repaint_scheduler::pace;
+    // A hidden clock cannot fade in; it waits at the slow pace until shown.
+    const pace p = m_fading && isVisible() ? pace::fade
+                   : m_fading               ? pace::per_second
+                                            : repaint_scheduler::steady_pace(m_look);
+    start_repaint_timer(repaint_scheduler::next_delay(shifted_now(), p, m_look.repaint_interval));
+}
+
+void orvella::look_changed()
+{
+    if (m_look.clock == QLatin1String("analog") && !m_look.pictures.face.isNull())
+        QWidget::resize(analog_face::wanted_size(m_look));
+    arm_repaint_timer();
+    update();
+}
+
+bool orvella::card_turning() const
+{
+    return m_hour_line.state() == QTimeLine::Running || m_min_line.state() == QTimeLine::Running ||
+           m_sec_line.state() == QTimeLine::Running;
 }
 
 double orvella::paint_opacity(double fade_step)
@@ -229,11 +260,13 @@ void orvella::timerEvent(QTimerEvent *e)
         QWidget::timerEvent(e);
         return;
     }
-    const bool turning = m_hour_line.state() == QTimeLine::Running ||
-                         m_min_line.state() == QTimeLine::Running ||
-                         m_sec_line.state() == QTimeLine::Running;
-    if (!turning)
+    // One shot at a time, re-armed from the time source, so it cannot drift.
+    killTimer(m_repaint_timer);
+    m_repaint_timer = 0;
+    // While a card turns, its time line paints the frames.
+    if (!card_turning())
         update();
+    arm_repaint_timer();
 }
 
 void orvella::paintEvent(QPaintEvent *)
@@ -243,6 +276,56 @@ void orvella::paintEvent(QPaintEvent *)
         return;
     }
     // Faces are chosen by name; an unknown or empty name paints nothing.
+    const QDateTime now = shifted_now();
+    if (m_look.clock == QLatin1String("analog")) {
+        QPainter p(this);
+        p.setOpacity(paint_opacity(0.1));
+        analog_face::paint(p, m_look, now, size());
+    } else if (m_look.clock == QLatin1String("digital")) {
+        const digital_text text = digital_face::layout(m_look, now, no_trans, remembered_width, this);
+        {
+            QPainter p(this);
+            p.setOpacity(paint_opacity(0.05));
+            digital_face::paint(p, m_look, text, size());
+        }
+        // Resized after painting; the resize brings the next paint.
+        if (text.size != size())
+            QWidget::resize(text.size);
+    } else if (m_look.clock == QLatin1String("flip")) {
+        const QSize want = flip_face::wanted_size(m_look, now, this);
+        {
+            QPainter p(this);
+            paint_flip(p, now, want);
+        }
+        if (want != size())
+            QWidget::resize(want);
+    }
+}
+
+flip_cards orvella::flip_state() const
+{
+    flip_cards c;
+    c.hour = {last_hour, m_hour_line.state() == QTimeLine::Running, m_hour_line.currentFrame()};
+    c.min = {last_min, m_min_line.state() == QTimeLine::Running, m_min_line.currentFrame()};
+    c.sec = {last_sec, m_sec_line.state() == QTimeLine::Running, m_sec_line.currentFrame()};
+    return c;
+}
+
+void orvella::paint_flip(QPainter &p, const QDateTime &now, QSize window)
+{
+    p.setOpacity(paint_opacity(0.05));
+    const flip_geometry g = flip_face::geometry(window);
+    hour_rect = g.hour;
+    min_rect = g.min;
+    sec_rect = g.sec;
+    const flip_turns due = flip_face::due(m_look, now, flip_state(), m_fading);
+    if (due.hour)
+        m_hour_line.start();
+    if (due.sec)
+        m_sec_line.start();
+    if (due.min)
+        m_min_line.start();
+    flip_face::paint(p, m_look, now, window, flip_state());
 }
 
 void orvella::showEvent(QShowEvent *e)

@@ -13,7 +13,9 @@
 #include <QWidget>
 #include <memory>
 
+class QPainter;
 class QTimer;
+struct flip_cards;
 class alarm_setup;
 class audio_player;
 class clock_tray;
@@ -29,6 +31,10 @@ public:
 
     // The local time moved by hourOffset and minsOffset.
     QDateTime shifted_now() const;
+
+    // Call after changing look(): fits the window to an analog skin and
+    // re-arms the repaint timer for the face's pace.
+    void look_changed();
 
     clock_look &look() { return m_look; }
     const clock_look &look() const { return m_look; }
@@ -100,6 +106,10 @@ private:
     void apply_window_flags();
     void start_repaint_timer(int ms);
     void repaint_interval_after_fade();
+    void arm_repaint_timer();
+    bool card_turning() const;
+    flip_cards flip_state() const;
+    void paint_flip(QPainter &p, const QDateTime &now, QSize window);
     void write_position();
     void set_click_through_mask(const QPoint &local);
     // Picks the opacity for this paint, advancing the fade-in.
