@@ -139,6 +139,8 @@ QString make_sine(const QString &path, double seconds, int hz)
         return encode_sine(path, seconds, hz);
     if (ext == "pcm")
         return make_sine_sox(path, seconds, hz, {"-r", "44100", "-c", "2", "-b", "16", "-e", "signed", "-t", "raw"});
+    if (ext == "wav" || ext == "flac")
+        return make_sine_sox(path, seconds, hz, {"-r", "44100", "-c", "2", "-b", "16"});
     return make_sine_sox(path, seconds, hz, {"-r", "44100", "-c", "2"});
 }
 
