@@ -1,6 +1,7 @@
 #include "library.h"
 
 #include "calendar_skins.h"
+#include "library_extras.h"
 #include "paint_util.h"
 #include "skins.h"
 #include "sound_synth.h"
@@ -28,6 +29,8 @@ bool write_libraries(const QList<skin_set> &skins, const QString &base)
         ok &= save_png(s.secs.image, base + "/Secundsface/" + file);
         ok &= save_png(s.cap, base + "/Dots/" + file);
     }
+    for (const library_part &part : library_extras())
+        ok &= save_png(part.image, base + "/" + part.library + "/" + part.name + ".png");
     return ok;
 }
 
