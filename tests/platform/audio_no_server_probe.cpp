@@ -1,21 +1,29 @@
 // Child process for test_audio_no_server: drives the player and the tone
-// with whatever sound server the environment names, prints what happened
-// and exits 0 when nothing went wrong. The parent watches for crashes and
-// hangs, which would take a test runner down with them if done in-process.
+// with whatever sound server the environment names and prints what
+// happened. The parent watches for crashes and hangs, which would take a
+// test runner down with them if done in-process.
+//
+//   audio_no_server_probe <sound>          play with no server, exit 0
+//   audio_no_server_probe <sound> --steps  play, then act on stdin lines:
+//                                          "check" prints the state,
+//                                          "again" plays once more, "quit"
 
 #include "platform/audio_player.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QSocketNotifier>
 #include <QTextStream>
 #include <QTimer>
+
+#include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     if (argc < 2) {
-        out << "usage: audio_no_server_probe <sound file>\n";
+        out << "usage: audio_no_server_probe <sound file> [--steps]\n";
         return 2;
     }
     auto player = audio_player::create();
@@ -24,10 +32,31 @@ int main(int argc, char **argv)
     player->play();
     out << "playing " << player->is_playing() << "\n";
     out << "error " << player->last_error() << "\n";
-    play_tone(1000, 300);
-    // Let any asynchronous machinery run for a while.
-    QTimer::singleShot(800, &app, &QCoreApplication::quit);
-    app.exec();
+    out.flush();
+
+    if (argc > 2 && QByteArray(argv[2]) == "--steps") {
+        QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+        QObject::connect(&input, &QSocketNotifier::activated, [&] {
+            char line[64] = {};
+            const ssize_t n = ::read(STDIN_FILENO, line, sizeof line - 1);
+            const QByteArray command = QByteArray(line, n > 0 ? int(n) : 0).trimmed();
+            if (command == "check") {
+                out << "state playing " << player->is_playing() << "\n";
+            } else if (command == "again") {
+                player->play();
+                out << "again playing " << player->is_playing() << " error " << player->last_error() << "\n";
+            } else {
+                app.quit();
+            }
+            out.flush();
+        });
+        app.exec();
+    } else {
+        play_tone(1000, 300);
+        // Let any asynchronous machinery run for a while.
+        QTimer::singleShot(800, &app, &QCoreApplication::quit);
+        app.exec();
+    }
     player->halt();
     player->release();
     out << "done\n";
