@@ -148,7 +148,8 @@ void test_audio_playback::halt_stops_at_once()
     });
     const pcm_probe::span s = pcm_probe::sound_span(pcm);
     const double length = s.length_s();
-    QVERIFY2(length > 0.6 && length < 1.3, SHOW(length));
+    qInfo("halted after 1 s of playing: %.3f s were heard", length);
+    QVERIFY2(length > 0.8 && length < 1.2, SHOW(length));
 }
 
 void test_audio_playback::play_after_halt_starts_again()
