@@ -10,3 +10,5 @@ Q_DECLARE_LOGGING_CATEGORY(lc_clock)
 Q_DECLARE_LOGGING_CATEGORY(lc_scheduler)
 Q_DECLARE_LOGGING_CATEGORY(lc_platform)
 Q_DECLARE_LOGGING_CATEGORY(lc_audio)
+// Off unless enabled (QT_LOGGING_RULES="orvella.startup.info=true"): start-up timing.
+Q_DECLARE_LOGGING_CATEGORY(lc_startup)
