@@ -15,6 +15,7 @@
 #include "clock/window_flags.h"
 #include "common/log.h"
 #include "common/time_source.h"
+#include "platform/desktop.h"
 #include "platform/audio_player.h"
 #include "scheduler/event_scheduler.h"
 #include "settings/alarm_setup.h"
@@ -42,6 +43,7 @@ orvella::orvella(const time_source &clock, QWidget *parent)
 
     m_setup = new alarm_setup(nullptr);
     m_setup->set_clock_window(this);
+    m_setup->set_clock_host(this);
     setWindowTitle(QStringLiteral("Orvella"));
 
     m_player = audio_player::create();
@@ -196,11 +198,9 @@ void orvella::check_position()
 void orvella::apply_window_flags()
 {
     // Notebook first, then the clock, then the calendar.
-    if (m_notebook)
-        m_notebook->setWindowFlags(window_flags::notebook(top));
-    setWindowFlags(window_flags::clock(no_trans, m_set_start, top));
-    if (m_calendar)
-        m_calendar->setWindowFlags(window_flags::calendar(no_trans, top_cal));
+    reapply_window_flags(window_id::notebook);
+    reapply_window_flags(window_id::clock);
+    reapply_window_flags(window_id::calendar);
 }
 
 void orvella::start_repaint_timer(int ms)
@@ -330,6 +330,9 @@ void orvella::paint_flip(QPainter &p, const QDateTime &now, QSize window)
 
 void orvella::showEvent(QShowEvent *e)
 {
+    // Before the window is mapped: the window manager reads the hints then.
+    if (ignore_win_key)
+        desktop::pin_to_desktop(this);
     QWidget::showEvent(e);
 }
 
@@ -368,6 +371,10 @@ void orvella::mouseDoubleClickEvent(QMouseEvent *e)
 void orvella::mouseReleaseEvent(QMouseEvent *e)
 {
     e->accept();
+    // Without a system tray the menu is out of reach: a right click the
+    // calendar does not take opens it here.
+    if (e->button() == Qt::RightButton && !(show_calendar && !fix_on_mouse) && m_tray)
+        m_tray->open_menu_without_tray(e->globalPosition().toPoint());
     if (fix_on_mouse) {
         set_click_through_mask(e->position().toPoint());
         return;
@@ -435,12 +442,13 @@ void orvella::do_alarma()
 void orvella::about_prg()
 {
     QMessageBox::about(nullptr, tr("О программе"),
-                       tr("<h3>Orvella 1.07</h3>"
-                          "<p>Часы, планировщик событий, календарь и блокнот для рабочего стола.</p>"
+                       tr("<h3>Orvella, версия 1.07</h3>"
+                          "<p>Настольные часы с планировщиком событий, календарём заметок и блокнотом.</p>"
                           "<p>Пожелания: <a href=\"mailto:orvella@users.noreply.invalid\">"
                           "orvella@users.noreply.invalid</a></p>"
-                          "<p>Использована библиотека поддержки аудио: "
-                          "<a href=\"https://ffmpeg.org\">FFmpeg</a> и Qt Multimedia</p>"
+                          "Использована библиотека поддержки аудио: "
+                          "<a href=\"https://ffmpeg.org\">FFmpeg</a> (декодирование) и "
+                          "<a href=\"https://doc.qt.io/qt-6/qtmultimedia-index.html\">Qt Multimedia</a> (вывод звука)"
                           "<p>Сайт программы: <a href=\"https://orvella.invalid\">orvella.invalid</a></p>"));
 }
 

@@ -4,6 +4,7 @@
 // painting is delegated to the faces, settings to alarm_setup.
 
 #include "clock/clock_look.h"
+#include "settings/clock_host.h"
 
 #include <QDateTime>
 #include <QPointer>
@@ -22,7 +23,7 @@ class clock_tray;
 class event_scheduler;
 class time_source;
 
-class orvella : public QWidget
+class orvella : public QWidget, public clock_host
 {
     Q_OBJECT
 public:
@@ -45,7 +46,7 @@ public:
     QWidget *notebook_window() const { return m_notebook; }
     clock_tray *tray() const { return m_tray.get(); }
 
-    int start_mode() const { return m_set_start; }
+    int start_mode() const override { return m_set_start; }
     void set_start_mode(int m) { m_set_start = m; }
     int autorun() const { return m_autorun; }
     void set_autorun(int a) { m_autorun = a; }
@@ -86,6 +87,13 @@ public slots:
     void fin_sec();
 
 public:
+    // clock_host: what the settings dialog's setters change.
+    bool desktop_flag(flag_id f) const override;
+    void set_desktop_flag(flag_id f, bool on) override;
+    QWidget *host_window(window_id w) override;
+    void reapply_window_flags(window_id w) override;
+    void set_face_opacity(double opacity) override;
+
     // Start-up: re-anchors the interval events (run once, before the alarm timer).
     void rebase_tasks();
     event_scheduler *scheduler() const { return m_scheduler.get(); }

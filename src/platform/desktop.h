@@ -7,7 +7,9 @@ class QWidget;
 namespace desktop {
 
 // Marks the window so the window manager keeps it on the desktop layer,
-// below other windows, on every workspace and out of the task bar.
+// below other windows, on every workspace and out of the task bar and
+// pager. Call it from the window's show event: the window type is only
+// read by window managers when the window is mapped.
 void pin_to_desktop(QWidget *window);
 
 // True when the windows are X11 windows (xcb platform).
