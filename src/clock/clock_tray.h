@@ -11,24 +11,25 @@ class QPoint;
 class QSystemTrayIcon;
 class orvella;
 
-class clock_tray : public QObject {
-  Q_OBJECT
+class clock_tray : public QObject
+{
+    Q_OBJECT
 public:
-  explicit clock_tray(orvella *clock);
-  ~clock_tray() override;
+    explicit clock_tray(orvella *clock);
+    ~clock_tray() override;
 
-  QSystemTrayIcon *icon() const { return m_icon; }
-  QMenu *menu() const { return m_menu; }
-  // In creation order: clock, calendar, notes, settings, about, defaults, exit.
-  const QList<QAction *> &actions() const { return m_actions; }
+    QSystemTrayIcon *icon() const { return m_icon; }
+    QMenu *menu() const { return m_menu; }
+    // In creation order: clock, calendar, notes, settings, about, defaults, exit.
+    const QList<QAction *> &actions() const { return m_actions; }
 
-  // Where no system tray exists nothing else reaches the menu: pops it up
-  // at the given global point and says true. With a tray, does nothing.
-  bool open_menu_without_tray(const QPoint &global);
+    // Where no system tray exists nothing else reaches the menu: pops it up
+    // at the given global point and says true. With a tray, does nothing.
+    bool open_menu_without_tray(const QPoint &global);
 
 private:
-  orvella *m_clock;
-  QList<QAction *> m_actions;
-  QMenu *m_menu = nullptr;
-  QSystemTrayIcon *m_icon = nullptr;
+    orvella *m_clock;
+    QList<QAction *> m_actions;
+    QMenu *m_menu = nullptr;
+    QSystemTrayIcon *m_icon = nullptr;
 };

@@ -3,81 +3,86 @@
 #include "clock/clock_window.h"
 #include "clock/window_flags.h"
 
-bool orvella::desktop_flag(flag_id f) const {
-  switch (f) {
-  case flag_id::ignore_win_key:
-    return ignore_win_key;
-  case flag_id::fix_on_desktop:
-    return fix_on_desktop;
-  case flag_id::fix_on_mouse:
-    return fix_on_mouse;
-  case flag_id::top:
-    return top;
-  case flag_id::top_cal:
-    return top_cal;
-  case flag_id::no_trans:
-    return no_trans;
-  }
-  return false;
+bool orvella::desktop_flag(flag_id f) const
+{
+    switch (f) {
+    case flag_id::ignore_win_key:
+        return ignore_win_key;
+    case flag_id::fix_on_desktop:
+        return fix_on_desktop;
+    case flag_id::fix_on_mouse:
+        return fix_on_mouse;
+    case flag_id::top:
+        return top;
+    case flag_id::top_cal:
+        return top_cal;
+    case flag_id::no_trans:
+        return no_trans;
+    }
+    return false;
 }
 
-void orvella::set_desktop_flag(flag_id f, bool on) {
-  switch (f) {
-  case flag_id::ignore_win_key:
-    ignore_win_key = on;
-    break;
-  case flag_id::fix_on_desktop:
-    fix_on_desktop = on;
-    break;
-  case flag_id::fix_on_mouse:
-    fix_on_mouse = on;
-    // Only the evaluation pass of a click-through clock clears the
-    // mask; without this the last clicked pixel would stay a hole.
-    if (!on)
-      clearMask();
-    break;
-  case flag_id::top:
-    top = on;
-    break;
-  case flag_id::top_cal:
-    top_cal = on;
-    break;
-  case flag_id::no_trans:
-    no_trans = on;
-    break;
-  }
+void orvella::set_desktop_flag(flag_id f, bool on)
+{
+    switch (f) {
+    case flag_id::ignore_win_key:
+        ignore_win_key = on;
+        break;
+    case flag_id::fix_on_desktop:
+        fix_on_desktop = on;
+        break;
+    case flag_id::fix_on_mouse:
+        fix_on_mouse = on;
+        // Only the evaluation pass of a click-through clock clears the
+        // mask; without this the last clicked pixel would stay a hole.
+        if (!on)
+            clearMask();
+        break;
+    case flag_id::top:
+        top = on;
+        break;
+    case flag_id::top_cal:
+        top_cal = on;
+        break;
+    case flag_id::no_trans:
+        no_trans = on;
+        break;
+    }
 }
 
-QWidget *orvella::host_window(window_id w) {
-  switch (w) {
-  case window_id::clock:
-    return this;
-  case window_id::calendar:
-    return calendar_window();
-  case window_id::notebook:
-    return notebook_window();
-  }
-  return nullptr;
+QWidget *orvella::host_window(window_id w)
+{
+    switch (w) {
+    case window_id::clock:
+        return this;
+    case window_id::calendar:
+        return calendar_window();
+    case window_id::notebook:
+        return notebook_window();
+    }
+    return nullptr;
 }
 
-void orvella::reapply_window_flags(window_id w) {
-  QWidget *target = host_window(w);
-  if (!target)
-    return;
-  switch (w) {
-  case window_id::clock:
-    target->setWindowFlags(window_flags::clock(no_trans, start_mode(), top));
-    break;
-  case window_id::calendar:
-    target->setWindowFlags(window_flags::calendar(no_trans, top_cal));
-    break;
-  case window_id::notebook:
-    target->setWindowFlags(window_flags::notebook(top));
-    break;
-  }
+void orvella::reapply_window_flags(window_id w)
+{
+    QWidget *target = host_window(w);
+    if (!target)
+        return;
+    switch (w) {
+    case window_id::clock:
+        target->setWindowFlags(window_flags::clock(no_trans, start_mode(), top));
+        break;
+    case window_id::calendar:
+        target->setWindowFlags(window_flags::calendar(no_trans, top_cal));
+        break;
+    case window_id::notebook:
+        target->setWindowFlags(window_flags::notebook(top));
+        break;
+    }
 }
 
-void orvella::set_face_opacity(double opacity) {
-  look().opacity = qBound(0.0, opacity, 1.0);
-  update();
+void orvella::set_face_opacity(double opacity)
+{
+    look().opacity = qBound(0.0, opacity, 1.0);
+    update();
 }

@@ -8,12 +8,13 @@ namespace loading_flag {
 bool raised();
 
 // Raises the flag for its lifetime; nests.
-class scope {
+class scope
+{
 public:
-  scope();
-  ~scope();
-  scope(const scope &) = delete;
-  scope &operator=(const scope &) = delete;
+    scope();
+    ~scope();
+    scope(const scope &) = delete;
+    scope &operator=(const scope &) = delete;
 };
 
 } // namespace loading_flag
