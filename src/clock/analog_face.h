@@ -9,21 +9,17 @@
 
 class QPainter;
 
-class analog_face {
+class analog_face
+{
 public:
-  // window is the clock window's size: the second marks follow its
-  // smaller side, while everything else is placed on the face picture.
-  static void paint(QPainter &p, const clock_look &look, const QDateTime &t,
-                    QSize window);
+    // window is the clock window's size: the second marks follow its
+    // smaller side, while everything else is placed on the face picture.
+    static void paint(QPainter &p, const clock_look &look, const QDateTime &t, QSize window);
 
-  // The window takes the face picture's size.
-  static QSize wanted_size(const clock_look &look) {
-    return look.pictures.face.size();
-  }
+    // The window takes the face picture's size.
+    static QSize wanted_size(const clock_look &look) { return look.pictures.face.size(); }
 
 private:
-  static void paint_hand(QPainter &p, QSize face, const QPixmap &hand, double x,
-                         double y, double z, double degrees);
-  static void paint_second_marks(QPainter &p, const clock_look &look,
-                                 QSize face, QSize window);
+    static void paint_hand(QPainter &p, QSize face, const QPixmap &hand, double x, double y, double z, double degrees);
+    static void paint_second_marks(QPainter &p, const clock_look &look, QSize face, QSize window);
 };

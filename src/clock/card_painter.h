@@ -9,28 +9,29 @@ class QFont;
 class QPainter;
 class QRect;
 
-class card_painter {
+class card_painter
+{
 public:
-  card_painter(const QGradientStops &background, const QGradientStops &digits)
-      : m_background(background), m_digits(digits) {}
+    card_painter(const QGradientStops &background, const QGradientStops &digits)
+        : m_background(background), m_digits(digits)
+    {
+    }
 
-  // "03pm" -> "03": the card shows only the number.
-  static QString strip_ampm(QString text);
+    // "03pm" -> "03": the card shows only the number.
+    static QString strip_ampm(QString text);
 
-  void paint_card(QPainter &p, const QRect &r, const QString &text,
-                  const QFont &font) const;
+    void paint_card(QPainter &p, const QRect &r, const QString &text, const QFont &font) const;
 
-  // frame runs 0..100: the upper flap with the old text folds away in the
-  // first half, the lower flap with the new text falls in the second.
-  void paint_turn(QPainter &p, const QRect &r, int frame,
-                  const QString &old_text, const QString &new_text,
-                  const QFont &font) const;
+    // frame runs 0..100: the upper flap with the old text folds away in the
+    // first half, the lower flap with the new text falls in the second.
+    void paint_turn(QPainter &p, const QRect &r, int frame, const QString &old_text, const QString &new_text,
+                    const QFont &font) const;
 
-  // The region a turn may touch: the card and the half card below it,
-  // where the falling flap is seen in perspective.
-  static QRect lower_region(const QRect &r);
+    // The region a turn may touch: the card and the half card below it,
+    // where the falling flap is seen in perspective.
+    static QRect lower_region(const QRect &r);
 
 private:
-  QGradientStops m_background;
-  QGradientStops m_digits;
+    QGradientStops m_background;
+    QGradientStops m_digits;
 };

@@ -12,43 +12,45 @@
 class QPaintDevice;
 class QPainter;
 
-struct flip_card {
-  QDateTime last_turned;
-  bool turning = false;
-  int frame = 0; // 0..100 while turning
+struct flip_card
+{
+    QDateTime last_turned;
+    bool turning = false;
+    int frame = 0; // 0..100 while turning
 };
 
-struct flip_cards {
-  flip_card hour, min, sec;
+struct flip_cards
+{
+    flip_card hour, min, sec;
 };
 
-struct flip_geometry {
-  QRect hour, min, sec;
+struct flip_geometry
+{
+    QRect hour, min, sec;
 };
 
 // Which time lines should start now.
-struct flip_turns {
-  bool hour = false, min = false, sec = false;
-  bool any() const { return hour || min || sec; }
+struct flip_turns
+{
+    bool hour = false, min = false, sec = false;
+    bool any() const { return hour || min || sec; }
 };
 
-class flip_face {
+class flip_face
+{
 public:
-  // The square of the flip size, widened or heightened by a larger caption.
-  static QSize wanted_size(const clock_look &look, const QDateTime &t,
-                           const QPaintDevice *device = nullptr);
+    // The square of the flip size, widened or heightened by a larger caption.
+    static QSize wanted_size(const clock_look &look, const QDateTime &t, const QPaintDevice *device = nullptr);
 
-  // Cards are sized from the window, so a wide caption grows them too.
-  static flip_geometry geometry(QSize window);
+    // Cards are sized from the window, so a wide caption grows them too.
+    static flip_geometry geometry(QSize window);
 
-  // Cards whose value changed since their last turn and are not turning yet.
-  // Nothing turns while the clock fades in or when animation is off.
-  static flip_turns due(const clock_look &look, const QDateTime &t,
-                        const flip_cards &cards, bool fading);
+    // Cards whose value changed since their last turn and are not turning yet.
+    // Nothing turns while the clock fades in or when animation is off.
+    static flip_turns due(const clock_look &look, const QDateTime &t, const flip_cards &cards, bool fading);
 
-  static void paint(QPainter &p, const clock_look &look, const QDateTime &t,
-                    QSize window, const flip_cards &cards);
+    static void paint(QPainter &p, const clock_look &look, const QDateTime &t, QSize window, const flip_cards &cards);
 
-  // The hour card's text, before the card strips an am/pm marker.
-  static QString hour_text(const clock_look &look, const QDateTime &t);
+    // The hour card's text, before the card strips an am/pm marker.
+    static QString hour_text(const clock_look &look, const QDateTime &t);
 };

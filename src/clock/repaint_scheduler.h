@@ -9,23 +9,25 @@
 
 #include <QDateTime>
 
-class repaint_scheduler {
+class repaint_scheduler
+{
 public:
-  enum class pace {
-    fade,       // 20 ms steps
-    per_second, // on displayed-second boundaries
-    sweep,      // every repaint interval
-  };
+    enum class pace
+    {
+        fade,       // 20 ms steps
+        per_second, // on displayed-second boundaries
+        sweep,      // every repaint interval
+    };
 
-  // Just past the boundary, so the new second is already there.
-  static constexpr int boundary_slack_ms = 2;
-  static constexpr int fade_ms = 20;
+    // Just past the boundary, so the new second is already there.
+    static constexpr int boundary_slack_ms = 2;
+    static constexpr int fade_ms = 20;
 
-  // The pace of a face once the fade-in is over.
-  static pace steady_pace(const clock_look &look);
+    // The pace of a face once the fade-in is over.
+    static pace steady_pace(const clock_look &look);
 
-  // Milliseconds from now until the next repaint. interval_ms is the
-  // repaint interval; above a second the boundaries are skipped so that
-  // the clock still steps every interval.
-  static int next_delay(const QDateTime &now, pace p, double interval_ms);
+    // Milliseconds from now until the next repaint. interval_ms is the
+    // repaint interval; above a second the boundaries are skipped so that
+    // the clock still steps every interval.
+    static int next_delay(const QDateTime &now, pace p, double interval_ms);
 };
