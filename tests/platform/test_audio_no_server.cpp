@@ -2,19 +2,15 @@
 // nothing, says why, and neither crashes nor hangs; when the server dies
 // during a sound and comes back, the next sound plays.
 
+#include "private_pulse_server.h"
 #include "sound_fixture.h"
-#include "test_support.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QScopeGuard>
-#include <QStandardPaths>
 #include <QTest>
 
-#include <csignal>
 
 class test_audio_no_server : public QObject
 {
@@ -27,15 +23,7 @@ private slots:
     void survives_the_server_going_away();
 
 private:
-    // A PulseAudio server of this test's own, with a null sink.
-    bool start_server(QString *why);
-    void kill_server();
-    QString server_address() const { return "unix:" + m_runtime + "/sock"; }
-    QProcessEnvironment server_env() const;
     QString wait_for_line(QProcess &probe, const QString &start);
-
-    QString m_runtime;
-    qint64 m_server_pid = 0;
     QTemporaryDir m_dir;
     QString m_sound;
 };
@@ -87,54 +75,6 @@ void test_audio_no_server::fails_cleanly()
     QVERIFY2(err.contains("no audio output device"), qPrintable(err));
 }
 
-QProcessEnvironment test_audio_no_server::server_env() const
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("PULSE_RUNTIME_PATH", m_runtime);
-    env.insert("PULSE_STATE_PATH", m_runtime);
-    env.insert("PULSE_SERVER", server_address());
-    return env;
-}
-
-bool test_audio_no_server::start_server(QString *why)
-{
-    QDir().mkpath(m_runtime);
-    QFile::remove(m_runtime + "/pid");
-    QFile::remove(m_runtime + "/sock");
-    QProcess daemon;
-    QProcessEnvironment env = server_env();
-    env.remove("PULSE_SERVER");
-    daemon.setProcessEnvironment(env);
-    daemon.start("pulseaudio", {"-D", "-n", "--exit-idle-time=-1", "--use-pid-file=yes",
-                                "--load=module-native-protocol-unix socket=" + m_runtime + "/sock",
-                                "--load=module-null-sink sink_name=orv_private"});
-    if (!daemon.waitForFinished(20000) || daemon.exitCode() != 0) {
-        *why = "pulseaudio did not start: " + QString::fromLocal8Bit(daemon.readAllStandardError());
-        return false;
-    }
-    m_server_pid = read_file(m_runtime + "/pid").trimmed().toLongLong();
-    for (int i = 0; i < 50; ++i) {
-        QProcess pactl;
-        pactl.setProcessEnvironment(server_env());
-        pactl.start("pactl", {"info"});
-        if (pactl.waitForFinished(5000) && pactl.exitCode() == 0)
-            return m_server_pid > 0;
-        QTest::qSleep(100);
-    }
-    *why = "the private pulseaudio does not answer";
-    return false;
-}
-
-void test_audio_no_server::kill_server()
-{
-    if (m_server_pid <= 0)
-        return;
-    ::kill(pid_t(m_server_pid), SIGKILL);
-    for (int i = 0; i < 50 && QFile::exists(QString("/proc/%1/exe").arg(m_server_pid)); ++i)
-        QTest::qSleep(100);
-    m_server_pid = 0;
-}
-
 QString test_audio_no_server::wait_for_line(QProcess &probe, const QString &start)
 {
     QString seen;
@@ -156,15 +96,14 @@ QString test_audio_no_server::wait_for_line(QProcess &probe, const QString &star
 void test_audio_no_server::survives_the_server_going_away()
 {
     const bool required = qEnvironmentVariable("ORVELLA_REQUIRE_AUDIO") == "1";
-    if (QStandardPaths::findExecutable("pulseaudio").isEmpty()) {
+    if (!private_pulse_server::available()) {
         if (required)
             QFAIL("ORVELLA_REQUIRE_AUDIO=1 but pulseaudio is not installed");
         QSKIP("pulseaudio is not installed");
     }
-    m_runtime = m_dir.filePath("pulse");
-    auto cleanup = qScopeGuard([&] { kill_server(); });
+    private_pulse_server server(m_dir.filePath("pulse"));
     QString why;
-    if (!start_server(&why)) {
+    if (!server.start(&why)) {
         if (required)
             QFAIL(qPrintable("ORVELLA_REQUIRE_AUDIO=1 but " + why));
         QSKIP(qPrintable(why));
@@ -173,7 +112,7 @@ void test_audio_no_server::survives_the_server_going_away()
     const QString long_sound = m_dir.filePath("long.ogg");
     QVERIFY(sound_fixture::make_sine(long_sound, 10, 440).isEmpty());
     QProcess probe;
-    probe.setProcessEnvironment(server_env());
+    probe.setProcessEnvironment(server.client_env());
     probe.start(qEnvironmentVariable("ORVELLA_TEST_BIN") + "/audio_no_server_probe", {long_sound, "--steps"});
     QVERIFY(probe.waitForStarted(10000));
     auto stop_probe = qScopeGuard([&] {
@@ -182,12 +121,12 @@ void test_audio_no_server::survives_the_server_going_away()
     });
     QCOMPARE(wait_for_line(probe, "playing"), QString("playing 1"));
 
-    kill_server();
+    server.kill();
     QTest::qSleep(500);
     probe.write("check\n");
     QCOMPARE(wait_for_line(probe, "state"), QString("state playing 0"));
 
-    QVERIFY2(start_server(&why), qPrintable(why));
+    QVERIFY2(server.start(&why), qPrintable(why));
     // The output reconnects on its own a few seconds after the loss.
     QString again;
     for (int i = 0; i < 10 && !again.startsWith("again playing 1"); ++i) {

@@ -1,8 +1,11 @@
-// Real playback through the sound server: what the player and the tone send
-// is recorded from the default sink's monitor and measured.
+// Real playback through a sound server: what the player and the tone send
+// is recorded from the default sink's monitor and measured. A private server
+// is started when possible, so other tests' sounds cannot mix in; else the
+// running one is used.
 
 #include "monitor_recorder.h"
 #include "pcm_probe.h"
+#include "private_pulse_server.h"
 #include "sound_fixture.h"
 #include "test_support.h"
 
@@ -15,6 +18,7 @@
 #include <QTest>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -46,6 +50,7 @@ class test_audio_playback : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void plays_a_file_to_its_end();
     void halt_stops_at_once();
     void play_after_halt_starts_again();
@@ -62,6 +67,7 @@ private:
     sox_stat sox_figures(const QByteArray &pcm);
 
     QTemporaryDir m_dir;
+    std::unique_ptr<private_pulse_server> m_server;
 };
 
 void test_audio_playback::initTestCase()
@@ -69,6 +75,17 @@ void test_audio_playback::initTestCase()
     QVERIFY(m_dir.isValid());
     const bool required = qEnvironmentVariable("ORVELLA_REQUIRE_AUDIO") == "1";
     QString why;
+    if (private_pulse_server::available()) {
+        m_server = std::make_unique<private_pulse_server>(m_dir.filePath("pulse"));
+        if (m_server->start(&why)) {
+            // Before the first use of the audio output: the player, parec and
+            // pactl all go to this server.
+            qputenv("PULSE_SERVER", m_server->address().toLocal8Bit());
+        } else {
+            qInfo().noquote() << why << "- using the running sound server";
+            m_server.reset();
+        }
+    }
     if (!monitor_recorder::server_running(&why)) {
         if (required)
             QFAIL(qPrintable("ORVELLA_REQUIRE_AUDIO=1 but " + why));
@@ -79,6 +96,11 @@ void test_audio_playback::initTestCase()
             QFAIL("ORVELLA_REQUIRE_AUDIO=1 but sox is not installed");
         QSKIP("sox is not installed; it makes the sample sounds and measures recordings");
     }
+}
+
+void test_audio_playback::cleanupTestCase()
+{
+    m_server.reset();
 }
 
 QString test_audio_playback::fixture(const QString &name, double seconds, int hz)
