@@ -1,0 +1,53 @@
+#include "tray_fixture.h"
+
+#include "app/ini_format.h"
+#include "test_support.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QMouseEvent>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QWidget>
+
+namespace {
+void png(const QString &path, int w, int h, QColor c)
+{
+    QImage img(w, h, QImage::Format_ARGB32);
+    img.fill(c);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!img.save(path))
+        qFatal("cannot write %s", qPrintable(path));
+}
+} // namespace
+
+void make_clock_data(const temp_data_home &home, const QByteArray &clock_ini)
+{
+    const QString d = home.data_folder();
+    write_file(d + "/clock.ini", clock_ini);
+    write_file(d + "/calendar.ini", "");
+    write_file(d + "/plugins/imageformats/libqgif.so", "");
+    write_file(d + "/Skins/Standart/settings.ini", "[SkinSettings]\n");
+    png(d + "/Skins/Standart/clock.png", 120, 100, Qt::white);
+    png(d + "/Skins/Standart/hour.png", 6, 40, Qt::black);
+    png(d + "/Skins/Standart/min.png", 4, 50, Qt::black);
+    png(d + "/Skins/Standart/sec.png", 2, 50, Qt::red);
+    png(d + "/Skins/Standart/shapocka.png", 8, 8, Qt::gray);
+}
+
+QVariant stored(const QString &ini_file, const QString &key)
+{
+    QTemporaryDir d;
+    const QString copy = d.path() + "/copy.ini";
+    QFile::copy(ini_file, copy);
+    return ini_format::open(copy)->value(key);
+}
+
+void send_mouse(QWidget *w, QEvent::Type t, QPoint local, Qt::MouseButton b, Qt::MouseButtons held)
+{
+    QMouseEvent e(t, QPointF(local), QPointF(w->mapToGlobal(local)), b, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
