@@ -6,7 +6,6 @@
 #include "scheduler/event_store.h"
 #include "scheduler/event_time.h"
 
-#include <limits>
 
 namespace {
 
@@ -70,7 +69,7 @@ void event_evaluator::pass()
         return;
     }
     running_flag flag(m_running);
-    const QStringList keys = m_store.events();
+    const QStringList keys = m_store.pass_events();
     for (const QString &key : keys)
         evaluate(key);
 }
@@ -78,47 +77,64 @@ void event_evaluator::pass()
 void event_evaluator::evaluate(const QString &key)
 {
     event_store::scope in(m_store, key);
-
     const QDateTime now = m_clock.now();
-    const QDate event_date = event_time::parse_date(m_store.read(k::date));
+    const int mode = m_store.read(k::repeat);
     const QTime at = event_time::parse_time(m_store.read(k::time));
+
+    // The re-fire guard is the last condition of every mode, so its keys are
+    // read only for an event whose time has come: most events of a pass stop
+    // at the hour or minute.
+    if (!due_before_guard(mode, now, at))
+        return;
     const QDateTime last = event_time::parse_lastrun(m_store.read(k::lastrun));
     const bool disabled = m_store.read(k::disable);
     const bool single_instance = m_store.read(k::do_find);
-    const int mode = m_store.read(k::repeat);
-
-    const qint64 gap = last.isValid() ? qAbs(now.secsTo(last)) : std::numeric_limits<qint64>::max();
-    const bool guard = gap > 60 && !disabled;
-
-    if (!due(mode, now, at, event_date, guard))
+    if (disabled || !more_than_a_minute(now, last))
         return;
+
     qCInfo(lc_scheduler) << "event" << key << "is due at" << now.toString(Qt::ISODate);
     record_firing(mode, now);
     m_runner.run(m_store, single_instance);
 }
 
-bool event_evaluator::due(int mode, const QDateTime &now, const QTime &time, const QDate &date,
-                          bool guard) const
+bool event_evaluator::more_than_a_minute(const QDateTime &now, const QDateTime &last)
+{
+    if (!last.isValid())
+        return true; // never fired
+    // Wall-clock distance first: local-time arithmetic is slow, and only a
+    // near distance can come out at 60 s or less once offsets are applied.
+    const qint64 wall = qAbs(QDateTime(now.date(), now.time(), Qt::UTC)
+                                 .secsTo(QDateTime(last.date(), last.time(), Qt::UTC)));
+    if (wall > 3 * 3600)
+        return true;
+    return qAbs(now.secsTo(last)) > 60;
+}
+
+bool event_evaluator::due_before_guard(int mode, const QDateTime &now, const QTime &at) const
 {
     const QDate today = now.date();
-    const bool hour = time.isValid() && time.hour() == now.time().hour();
-    const bool minute = time.isValid() && time.minute() == now.time().minute();
+    const QTime clock = now.time();
+    const bool hour = at.isValid() && at.hour() == clock.hour();
+    const bool minute = at.isValid() && at.minute() == clock.minute();
+    const auto event_date = [this] { return event_time::parse_date(m_store.read(k::date)); };
 
     switch (mode) {
     case k::once:
-        return hour && minute && today == date && guard;
+        return hour && minute && today == event_date();
     case k::daily:
-        return m_store.read(k::day[today.dayOfWeek() - 1]) && hour && minute && guard;
+        return m_store.read(k::day[today.dayOfWeek() - 1]) && hour && minute;
     case k::monthly:
-        return m_store.read(k::month[today.month() - 1]) && date.day() == today.day() && hour && minute &&
-               guard;
-    case k::yearly:
-        return hour && minute && date.month() == today.month() && date.day() == today.day() &&
-               today.year() >= date.year() && guard;
+        return m_store.read(k::month[today.month() - 1]) && event_date().day() == today.day() && hour && minute;
+    case k::yearly: {
+        if (!hour || !minute)
+            return false;
+        const QDate d = event_date();
+        return d.month() == today.month() && d.day() == today.day() && today.year() >= d.year();
+    }
     case k::after_interval:
-        return hour && minute && guard;
+        return hour && minute;
     case k::minute_cycle:
-        return (minute || m_store.read(k::repeat_min) == now.time().minute()) && guard;
+        return minute || m_store.read(k::repeat_min) == clock.minute();
     default:
         return false;
     }

@@ -31,7 +31,9 @@ public:
 
 private:
     void evaluate(const QString &key);
-    bool due(int mode, const QDateTime &now, const QTime &time, const QDate &date, bool guard) const;
+    // The mode's conditions except the re-fire guard.
+    bool due_before_guard(int mode, const QDateTime &now, const QTime &at) const;
+    static bool more_than_a_minute(const QDateTime &now, const QDateTime &last);
     void record_firing(int mode, const QDateTime &now);
 
     event_store &m_store;

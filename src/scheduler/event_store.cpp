@@ -2,6 +2,8 @@
 
 #include "common/log.h"
 
+#include <QFileInfo>
+
 namespace {
 
 // Runs `f` at the top level of the settings, whatever group is open.
@@ -28,6 +30,25 @@ auto at_top(QSettings &s, const QStringList &stack, F f)
 QStringList event_store::events() const
 {
     return at_top(m_s, m_stack, [this] { return m_s.childGroups(); });
+}
+
+QStringList event_store::pass_events()
+{
+    const file_stamp now = stamp();
+    if (m_kept_generation != m_generation || !(m_kept_stamp == now)) {
+        m_kept = events();
+        m_kept_generation = m_generation;
+        m_kept_stamp = now;
+    }
+    return m_kept;
+}
+
+event_store::file_stamp event_store::stamp() const
+{
+    const QFileInfo fi(m_s.fileName());
+    if (!fi.exists())
+        return {};
+    return {true, fi.size(), fi.lastModified().toMSecsSinceEpoch(), fi.metadataChangeTime().toMSecsSinceEpoch()};
 }
 
 bool event_store::contains(const QString &key) const
@@ -59,6 +80,7 @@ void event_store::leave()
 
 void event_store::remove_event(const QString &key)
 {
+    ++m_generation;
     scope in(*this, key);
     m_s.remove(QString());
 }

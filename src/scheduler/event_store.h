@@ -26,6 +26,11 @@ public:
     // Event keys in the settings order (text order = creation order for
     // keys of equal length).
     QStringList events() const;
+    // The same list for the evaluation pass. Listing groups costs more than
+    // reading every event, so the list is kept until the store is written
+    // (or handed out raw) or the file on disk changes; the settings library
+    // writes any change to disk on its own within one event-loop turn.
+    QStringList pass_events();
     bool contains(const QString &key) const;
 
     void enter(const QString &key);
@@ -57,6 +62,7 @@ public:
     template <class T>
     void write(const event_field<T> &f, const T &value)
     {
+        ++m_generation;
         m_s.setValue(QString::fromLatin1(f.name), ini_value::store(value));
     }
     bool has(const char *name) const { return m_s.contains(QString::fromLatin1(name)); }
@@ -69,9 +75,29 @@ public:
 
     void sync() { m_s.sync(); }
     QSettings::Status status() const { return m_s.status(); }
-    QSettings &settings() { return m_s; }
+    // Raw access; the caller may change anything, so the kept list is dropped.
+    QSettings &settings()
+    {
+        ++m_generation;
+        return m_s;
+    }
 
 private:
+    struct file_stamp
+    {
+        bool exists = false;
+        qint64 size = 0;
+        qint64 modified = 0;
+        qint64 changed = 0;
+        friend bool operator==(const file_stamp &, const file_stamp &) = default;
+    };
+    file_stamp stamp() const;
+
     QSettings &m_s;
     QStringList m_stack;
+    quint64 m_generation = 0;
+    // The list kept for the evaluation pass and what it was made from.
+    QStringList m_kept;
+    quint64 m_kept_generation = ~quint64(0);
+    file_stamp m_kept_stamp;
 };

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <initializer_list>
+
 namespace event_time {
 
 namespace {
@@ -18,6 +20,32 @@ int small_number(QStringView s)
         n = n * 10 + (c.unicode() - u'0');
     }
     return n;
+}
+
+// Digit fields of fixed widths separated by `sep`, e.g. "05.03.2026".
+bool fixed_fields(QStringView s, char16_t sep, std::initializer_list<int> widths, int *out)
+{
+    qsizetype at = 0;
+    int i = 0;
+    for (int w : widths) {
+        if (i > 0) {
+            if (at >= s.size() || s[at] != sep)
+                return false;
+            ++at;
+        }
+        if (at + w > s.size())
+            return false;
+        int n = 0;
+        for (int k = 0; k < w; ++k) {
+            const QChar c = s[at + k];
+            if (c < u'0' || c > u'9')
+                return false;
+            n = n * 10 + (c.unicode() - u'0');
+        }
+        out[i++] = n;
+        at += w;
+    }
+    return at == s.size();
 }
 
 } // namespace
@@ -37,12 +65,23 @@ QTime parse_time(const QString &text)
 
 QDate parse_date(const QString &text)
 {
-    return QDate::fromString(text, QStringLiteral("dd.MM.yyyy"));
+    // "dd.MM.yyyy"; read by hand, the pass reads it for every event each tick.
+    int f[3];
+    if (!fixed_fields(text, u'.', {2, 2, 4}, f))
+        return {};
+    return QDate(f[2], f[1], f[0]);
 }
 
 QDateTime parse_lastrun(const QString &text)
 {
-    return QDateTime::fromString(text, QStringLiteral("dd:MM:yyyy:HH:mm"));
+    // "dd:MM:yyyy:HH:mm"
+    int f[5];
+    if (!fixed_fields(text, u':', {2, 2, 4, 2, 2}, f))
+        return {};
+    const QDate d(f[2], f[1], f[0]);
+    if (!d.isValid() || f[3] > 23 || f[4] > 59)
+        return {};
+    return QDateTime(d, QTime(f[3], f[4]));
 }
 
 QString format_time(const QDateTime &t)

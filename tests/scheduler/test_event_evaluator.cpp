@@ -47,6 +47,7 @@ private slots:
     void events_due_together_fire_in_store_order();
     void nested_tick_does_not_start_a_second_pass();
     void changes_take_effect_at_the_next_tick();
+    void events_added_by_any_writer_are_seen_at_the_next_tick();
 };
 
 void test_event_evaluator::once_fires_once_in_its_minute()
@@ -304,6 +305,33 @@ void test_event_evaluator::changes_take_effect_at_the_next_tick()
     rig.store->leave();
     rig.tick_minute(thursday, 10, 15);
     QVERIFY(rig.runner.fired.isEmpty());
+}
+
+void test_event_evaluator::events_added_by_any_writer_are_seen_at_the_next_tick()
+{
+    scheduler_rig rig(once_at("1000", "10:15", "05.03.2026"), QDateTime(thursday, QTime(10, 14)));
+    rig.tick_minute(thursday, 10, 14);
+
+    // Through the store.
+    rig.store->enter("1001");
+    rig.store->write(event_keys::time, QStringLiteral("10:15"));
+    rig.store->write(event_keys::date, QStringLiteral("05.03.2026"));
+    rig.store->leave();
+    // Straight through the settings object, written to disk as the settings
+    // library does by itself at the next event-loop turn.
+    rig.ini->setValue("1002/time", "10:15");
+    rig.ini->setValue("1002/date", "05.03.2026");
+    rig.ini->sync();
+    rig.tick_minute(thursday, 10, 15);
+    QCOMPARE(rig.runner.fired.size(), 3);
+
+    // Another program rewrites the file; the settings object rereads it.
+    write_file(rig.home.data_folder() + "/alarm.ini",
+               once_at("1000", "10:16", "05.03.2026") + once_at("1003", "10:16", "05.03.2026"));
+    rig.ini->sync();
+    rig.tick_minute(thursday, 10, 16);
+    QCOMPARE(rig.times("1003"), QStringList{"2026-03-05 10:16:00"});
+    QCOMPARE(rig.times("1001").size(), 1);
 }
 
 QTEST_MAIN(test_event_evaluator)

@@ -1,0 +1,99 @@
+// One evaluation pass over 1000 events of every repeat mode, from a real
+// alarm.ini in a temporary data folder. Prints the time per pass.
+
+#include "app/data_folder.h"
+#include "app/ini_format.h"
+#include "common/time_source.h"
+#include "scheduler/event_evaluator.h"
+#include "scheduler/event_runner.h"
+#include "scheduler/event_store.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+class counting_runner : public event_runner
+{
+public:
+    void run(event_store &, bool) override { ++fired; }
+    int fired = 0;
+};
+
+QByteArray make_events(int count)
+{
+    QByteArray ini;
+    for (int i = 0; i < count; ++i) {
+        const int mode = i % 6;
+        ini += "[" + QByteArray::number(1700000000 + i) + "]\n";
+        ini += "name=event " + QByteArray::number(i) + "\n";
+        ini += "time=" + QTime(i % 24, (i * 7) % 59).toString("HH:mm").toLatin1() + "\n";
+        ini += "date=" + QDate(2026, 1 + i % 12, 1 + i % 28).toString("dd.MM.yyyy").toLatin1() + "\n";
+        ini += "repeat=" + QByteArray::number(mode) + "\n";
+        ini += "alarmmessage=\"Reminder number " + QByteArray::number(i) + ", with some text\"\n";
+        ini += "soundfile=/home/user/sounds/bell.wav\nrun_file=\nrun_arg=\nrun_cat=\n";
+        for (int d = 1; d <= 7; ++d)
+            ini += "day_" + QByteArray::number(d) + "=" + (d % 2 ? "true" : "false") + "\n";
+        for (int m = 1; m <= 12; ++m)
+            ini += "month_" + QByteArray::number(m) + "=" + (m % 3 ? "true" : "false") + "\n";
+        ini += "repeat_min=" + QByteArray::number(1 + i % 58) + "\n";
+        ini += "beep_pc=false\ndisable=false\ndo_find=false\nlastrun=01:01:2026:08:00\n\n";
+    }
+    return ini;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+    QDir().mkpath(data_folder::path());
+    const int count = argc > 1 ? QByteArray(argv[1]).toInt() : 1000;
+    {
+        QFile f(data_folder::path() + "/alarm.ini");
+        if (!f.open(QIODevice::WriteOnly))
+            return 1;
+        f.write(make_events(count));
+    }
+
+    QElapsedTimer open_timer;
+    open_timer.start();
+    auto ini = ini_format::open(data_folder::file("//alarm.ini"));
+    event_store store(*ini);
+    const int events = int(store.events().size());
+    const double open_ms = open_timer.nsecsElapsed() / 1e6;
+
+    // Minute 59, at which none of these events is due: every pass does the
+    // full reading and no writing, as on almost every tick.
+    manual_time_source clock(QDateTime(QDate(2026, 3, 5), QTime(10, 59, 0)));
+    counting_runner runner;
+    event_evaluator evaluator(store, clock, runner);
+
+    const int passes = argc > 2 ? QByteArray(argv[2]).toInt() : 200;
+    std::vector<double> ms;
+    for (int i = 0; i < passes; ++i) {
+        clock.set(QDateTime(QDate(2026, 3, 5), QTime(10, 59, i % 60)));
+        QElapsedTimer t;
+        t.start();
+        evaluator.pass();
+        ms.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    const double mean = std::accumulate(ms.begin(), ms.end(), 0.0) / double(ms.size());
+    std::printf("events: %d (file %lld bytes, parsed in %.1f ms)\n", events,
+                static_cast<long long>(QFile(data_folder::path() + "/alarm.ini").size()), open_ms);
+    std::printf("evaluation pass over %d events, %zu passes: median %.2f ms, mean %.2f ms, min %.2f ms, "
+                "max %.2f ms (%d fired)\n",
+                events, ms.size(), ms[ms.size() / 2], mean, ms.front(), ms.back(), runner.fired);
+    return 0;
+}

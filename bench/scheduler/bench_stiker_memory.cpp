@@ -1,0 +1,88 @@
+// Resident memory before and after opening and closing many stickers, with
+// a still skin, an animated skin (when ImageMagick can make one) and none.
+
+#include "scheduler/my_stiker.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+#include <cstdio>
+
+namespace {
+
+long rss_kb()
+{
+    QFile f("/proc/self/status");
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+void cycle(const QString &skin, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        auto *s = new my_stiker(nullptr, skin);
+        s->set_text(QStringLiteral("Напоминание номер %1").arg(i));
+        s->move(10 + i % 300, 10 + i % 200);
+        s->show();
+        QCoreApplication::processEvents();
+        s->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int count = argc > 1 ? QByteArray(argv[1]).toInt() : 1000;
+    QTemporaryDir dir;
+
+    QImage img(220, 160, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    {
+        QPainter p(&img);
+        p.setBrush(QColor(250, 220, 60));
+        p.drawRoundedRect(img.rect().adjusted(2, 2, -2, -2), 20, 20);
+    }
+    const QString still = dir.filePath("still.png");
+    img.save(still);
+    QString animated = dir.filePath("anim.gif");
+    if (QStandardPaths::findExecutable("convert").isEmpty() ||
+        QProcess::execute("convert", {"-size", "160x120", "xc:red", "xc:blue", "xc:green", "-set", "delay", "10",
+                                      "-loop", "0", animated}) != 0)
+        animated.clear();
+
+    struct run
+    {
+        const char *name;
+        QString skin;
+    };
+    for (const run &r : {run{"no skin", dir.filePath("missing.png")}, run{"still skin", still},
+                         run{"animated skin", animated}}) {
+        if (r.skin.isEmpty()) {
+            std::printf("%-14s skipped (ImageMagick's convert not found)\n", r.name);
+            continue;
+        }
+        cycle(r.skin, 50); // warm caches, fonts, style
+        const long before = rss_kb();
+        cycle(r.skin, count);
+        const long after = rss_kb();
+        std::printf("%-14s %d stickers opened and closed: RSS %ld kB before, %ld kB after (%+ld kB)\n", r.name,
+                    count, before, after, after - before);
+    }
+    return 0;
+}
