@@ -1,6 +1,7 @@
 #include "clock/digital_face.h"
 
 #include <QFontMetrics>
+#include <QLocale>
 #include <QPainter>
 
 digital_text digital_face::layout(const clock_look &look, const QDateTime &t, bool framed, int &remembered_width,
@@ -8,9 +9,11 @@ digital_text digital_face::layout(const clock_look &look, const QDateTime &t, bo
 {
     const QFontMetrics fm = device ? QFontMetrics(look.font, device) : QFontMetrics(look.font);
     digital_text d;
-    d.line1 = t.toString(look.format_1);
+    // Day and month names follow the user's locale, as on the desktop around the clock.
+    const QLocale locale;
+    d.line1 = locale.toString(t, look.format_1);
     if (!look.format_2.isEmpty())
-        d.line2 = t.toString(look.format_2);
+        d.line2 = locale.toString(t, look.format_2);
     d.box1 = fm.boundingRect(d.line1);
     d.box2 = d.line2.isEmpty() ? QRect() : fm.boundingRect(d.line2);
     d.line_height = fm.height();

@@ -3,6 +3,7 @@
 #include "clock/card_painter.h"
 
 #include <QFontMetrics>
+#include <QLocale>
 #include <QPainter>
 
 namespace {
@@ -25,7 +26,7 @@ QRect caption_box(const clock_look &look, const QString &caption, const QPaintDe
 
 QString caption_text(const clock_look &look, const QDateTime &t)
 {
-    return look.text_flip_clock.isEmpty() ? QString() : t.toString(look.text_flip_clock);
+    return look.text_flip_clock.isEmpty() ? QString() : QLocale().toString(t, look.text_flip_clock);
 }
 
 } // namespace
@@ -38,7 +39,10 @@ QString flip_face::hour_text(const clock_look &look, const QDateTime &t)
 QSize flip_face::wanted_size(const clock_look &look, const QDateTime &t, const QPaintDevice *device)
 {
     const QRect c = caption_box(look, caption_text(look, t), device);
-    return QSize(qMax(look.flip_size, c.width()), qMax(look.flip_size, c.height()));
+    // The caption is drawn from x 0 with its shadow a pixel to the right:
+    // its ink reaches past the box's width by the bearing and the shadow.
+    const int caption_width = c.isEmpty() ? 0 : qMax(c.width(), c.right() + 2);
+    return QSize(qMax(look.flip_size, caption_width), qMax(look.flip_size, c.height()));
 }
 
 flip_geometry flip_face::geometry(QSize window)
