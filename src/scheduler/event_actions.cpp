@@ -12,6 +12,11 @@
 
 #include <QCoreApplication>
 #include <QTextEdit>
+#include <QTimer>
+
+namespace {
+constexpr int today_stiker_ms = 180000;
+}
 
 event_actions::event_actions(audio_player *alarm_player, const time_source &clock, QWidget *anchor)
     : m_player(alarm_player), m_clock(clock), m_anchor(anchor), m_processes(&process_names),
@@ -46,6 +51,16 @@ my_stiker *event_actions::open_stiker(const QString &text)
     s->move(stiker_placement::random(s->size(), stiker_placement::available_area(m_anchor), ms));
     s->show();
     QCoreApplication::processEvents();
+    return s;
+}
+
+my_stiker *event_actions::open_today_stiker(const QString &text)
+{
+    auto *s = new my_stiker(m_player);
+    QTimer::singleShot(today_stiker_ms, s, &QWidget::close);
+    s->set_text(text);
+    s->move(stiker_placement::today(s->size(), stiker_placement::available_area(m_anchor)));
+    s->show();
     return s;
 }
 

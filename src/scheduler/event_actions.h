@@ -25,6 +25,8 @@ public:
 
     // A sticker with `text` at a random place, shown and painted at once.
     my_stiker *open_stiker(const QString &text);
+    // Today's notes: near the lower right corner, closed after three minutes.
+    my_stiker *open_today_stiker(const QString &text);
     // A note reminder: a sticker, then the note sound.
     void show_note(const QString &text, const QString &sound);
 
