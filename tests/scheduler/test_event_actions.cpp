@@ -177,6 +177,8 @@ void test_event_actions::started_program_gets_arguments_and_folder()
 
 void test_event_actions::running_process_blocks_a_second_start()
 {
+    if (process_names().isEmpty())
+        QSKIP("this build has no process list");
     // A long-running process named orv_runner, started from another folder.
     const QString running = copy_of_shell(m_home.home() + "/a", "orv_runner");
     QProcess sleeper;
