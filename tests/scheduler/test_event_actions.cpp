@@ -182,7 +182,7 @@ void test_event_actions::running_process_blocks_a_second_start()
     // A long-running process named orv_runner, started from another folder.
     const QString running = copy_of_shell(m_home.home() + "/a", "orv_runner");
     QProcess sleeper;
-    sleeper.start(running, {"-c", "sleep 60"});
+    sleeper.start(running, {"-c", "read line"}); // waits on its open input, with no child to leave behind
     QVERIFY(sleeper.waitForStarted());
     QTRY_VERIFY(process_names().contains("orv_runner"));
 
