@@ -17,9 +17,9 @@
 
 namespace {
 
-const QStringList creation_texts = {"&Показать/скрыть часы", "&Показать/скрыть календарь", "&Заметки",
-                                    "&Настройки программы",  "&О программе", "&Параметры окон по умолчанию",
-                                    "&Выход"};
+const QStringList creation_texts = {
+    "&Показать/скрыть часы", "&Показать/скрыть календарь",   "&Заметки", "&Настройки программы",
+    "&О программе",          "&Параметры окон по умолчанию", "&Выход"};
 const QStringList creation_icons = {":/icons/clock.png", ":/icons/calendar.png", ":/icons/inserttext.png",
                                     ":/icons/setup.png", ":/icons/help_.png",    ":/icons/default.png",
                                     ":/icons/exit.png"};

@@ -38,6 +38,8 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 ok() { echo "PASS: $*"; }
+# Ended: no process, or a zombie its parent (this script) has not reaped.
+gone() { [ ! -e "/proc/$1" ] || grep -q '^[0-9]* (.*) Z' "/proc/$1/stat"; }
 bad() { echo "FAIL: $*"; FAILED=1; }
 
 # wait_for SECONDS COMMAND...: true once the command succeeds.
@@ -52,13 +54,31 @@ wait_for() {
     return 1
 }
 
-# The X server picks a free display itself.
-exec 3> "$WORK/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp > "$WORK/xvfb.log" 2>&1 &
-PIDS+=($!)
-exec 3>&-
-wait_for 10 test -s "$WORK/display" || { echo "FAIL: Xvfb did not start"; cat "$WORK/xvfb.log"; exit 1; }
-export DISPLAY=":$(head -1 "$WORK/display")"
+# A free display away from the low numbers other sessions and tools assume.
+XVFB=
+start_xvfb() {
+    local n tries
+    n=$((200 + RANDOM % 600))
+    for ((tries = 0; tries < 20; ++tries, ++n)); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        # -noreset: a server resetting after a check disconnects refuses the next client.
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset > "$WORK/xvfb.log" 2>&1 &
+        XVFB=$!
+        PIDS+=($XVFB)
+        if wait_for 10 sh -c "xwininfo -root -display :$n || ! kill -0 $XVFB"; then
+            if ! gone "$XVFB" && xwininfo -root -display ":$n" > /dev/null 2>&1; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+        fi
+        kill "$XVFB" 2> /dev/null # lost a race for that number
+        wait "$XVFB" 2> /dev/null
+    done
+    echo "FAIL: Xvfb did not start"
+    cat "$WORK/xvfb.log"
+    exit 1
+}
+start_xvfb
 echo "display $DISPLAY"
 
 export HOME="$WORK/home"
@@ -70,16 +90,34 @@ unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY SESSION_MANAGER
 export QT_QPA_PLATFORM=xcb
 
 openbox > "$WORK/openbox.log" 2>&1 &
-PIDS+=($!)
+OPENBOX=$!
+PIDS+=($OPENBOX)
+# Every check below needs a managing window manager.
+wm_alive() {
+    gone "$OPENBOX" || return 0
+    echo "FAIL: openbox ended ($1)"
+    cat "$WORK/openbox.log"
+    exit 1
+}
 wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' || { echo "FAIL: openbox did not start"; exit 1; }
 
 TRAYER=
 start_trayer() {
-    trayer --edge top --align right --widthtype request --height 32 --SetDockType true \
-        --transparent false > "$WORK/trayer.log" 2>&1 &
-    TRAYER=$!
-    PIDS+=($TRAYER)
-    wait_for 10 xwininfo -name panel || { echo "FAIL: trayer did not start"; cat "$WORK/trayer.log"; exit 1; }
+    local attempt
+    for attempt in 1 2; do
+        trayer --edge top --align right --widthtype request --height 32 --SetDockType true \
+            --transparent false > "$WORK/trayer.log" 2>&1 &
+        TRAYER=$!
+        PIDS+=($TRAYER)
+        wait_for 10 xwininfo -name panel && return 0
+        # Seen once on a loaded machine: trayer gave up before the window
+        # manager settled. One more try before failing.
+        kill "$TRAYER" 2> /dev/null
+        wait "$TRAYER" 2> /dev/null
+    done
+    echo "FAIL: trayer did not start"
+    cat "$WORK/trayer.log"
+    exit 1
 }
 stop_trayer() {
     kill "$TRAYER" 2> /dev/null
@@ -116,9 +154,6 @@ stop_orvella() {
     kill "$ORVELLA" 2> /dev/null
     wait "$ORVELLA" 2> /dev/null
 }
-
-# Ended: no process, or a zombie its parent (this script) has not reaped.
-gone() { [ ! -e "/proc/$1" ] || grep -q '^[0-9]* (.*) Z' "/proc/$1/stat"; }
 
 map_state() { xwininfo -id "$1" | awk '/Map State:/ {print $3}'; }
 is_viewable() { [ "$(map_state "$1")" = IsViewable ]; }
@@ -189,6 +224,8 @@ else
 fi
 stop_orvella
 
+wm_alive "after the tray checks"
+
 # --- 2. Pinned under the icons ---------------------------------------------
 prepare_data clock=analog autorun=2 posx=40 posy=40 top=false ignore_win_key=true
 start_orvella
@@ -218,6 +255,8 @@ if start_xmessage; then
     stop_xmessage
 fi
 stop_orvella
+
+wm_alive "after the pinned checks"
 
 # --- 3. On top, and not on top ---------------------------------------------
 for top in true false; do
