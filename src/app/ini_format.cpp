@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QFileDevice>
 #include <QStringDecoder>
-#include <QStringEncoder>
+#include <QHash>
 #include <QTemporaryDir>
 
 namespace ini_format {
@@ -84,37 +84,46 @@ QString decode(const QByteArray &cp1251)
     return dec.decode(cp1251);
 }
 
+// Unicode -> CP1251 byte for the upper half of the code page, built once
+// from the decoder so both directions agree.
+const QHash<char16_t, char> &cp1251_upper()
+{
+    static const QHash<char16_t, char> table = [] {
+        QHash<char16_t, char> t;
+        for (int b = 0x80; b <= 0xff; ++b) {
+            const QString u = decode(QByteArray(1, char(b)));
+            if (u.size() == 1 && u.at(0) != QChar::ReplacementCharacter)
+                t.insert(u.at(0).unicode(), char(b));
+        }
+        return t;
+    }();
+    return table;
+}
+
 QByteArray encode(const QString &text)
 {
-    QStringEncoder enc("windows-1251");
+    const QHash<char16_t, char> &upper = cp1251_upper();
     QByteArray out;
     out.reserve(text.size());
     bool escape_hex_next = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.unicode() < 0x80) {
-            if (escape_hex_next && is_hex_digit(c)) {
+        const char16_t u = text.at(i).unicode();
+        if (u < 0x80) {
+            if (escape_hex_next && is_hex_digit(QChar(u))) {
                 // A hex digit right after an escape would be read as part of it.
-                out += "\\x" + QByteArray::number(c.unicode(), 16);
+                out += "\\x" + QByteArray::number(u, 16);
                 continue;
             }
             escape_hex_next = false;
-            out += char(c.unicode());
+            out += char(u);
             continue;
         }
-        QByteArray b;
-        if (enc.isValid() && !c.isSurrogate()) {
-            b = enc.encode(QStringView(&text.constData()[i], 1));
-            if (enc.hasError()) {
-                b.clear();
-                enc.resetState();
-            }
-        }
-        if (b.size() == 1 && b != "?") {
-            out += b;
+        const auto it = upper.constFind(u);
+        if (it != upper.constEnd()) {
+            out += it.value();
             escape_hex_next = false;
         } else {
-            out += "\\x" + QByteArray::number(c.unicode(), 16);
+            out += "\\x" + QByteArray::number(u, 16);
             escape_hex_next = true;
         }
     }

@@ -15,6 +15,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <type_traits>
+
 // A boolean stored as a check-box state (0 off, 2 on).
 struct check_state
 {
@@ -71,9 +73,15 @@ public:
     T get(const ini_key<T> &k) const
     {
         const QVariant v = m_s.value(k.path());
-        if (!v.isValid())
-            return k.fallback;
-        return ini_value::load(v, k.fallback);
+        if constexpr (std::is_same_v<T, QFont>) {
+            // The default font is the application's, known only once it runs;
+            // a key declared at start-up cannot hold it.
+            return v.isValid() ? ini_value::load(v, QFont()) : QFont();
+        } else {
+            if (!v.isValid())
+                return k.fallback;
+            return ini_value::load(v, k.fallback);
+        }
     }
 
     template <class T>

@@ -219,6 +219,15 @@ void orvella::repaint_interval_after_fade()
 void orvella::arm_repaint_timer()
 {
     using pace = repaint_scheduler::pace;
+    // Without a face nothing is painted and nothing fades in: no timer at all
+    // until a face is chosen (look_changed() re-arms).
+    if (m_look.clock != QLatin1String("analog") && m_look.clock != QLatin1String("digital") &&
+        m_look.clock != QLatin1String("flip")) {
+        if (m_repaint_timer)
+            killTimer(m_repaint_timer);
+        m_repaint_timer = 0;
+        return;
+    }
     // A hidden clock cannot fade in; it waits at the slow pace until shown.
     const pace p = m_fading && isVisible() ? pace::fade
                    : m_fading               ? pace::per_second

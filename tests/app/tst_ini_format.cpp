@@ -81,12 +81,15 @@ private slots:
             auto s = ini_format::open(path);
             s->setValue("A/ru", QStringLiteral("Привет"));
             s->setValue("A/smile", QStringLiteral("😀a"));
+            s->setValue("A/mixed", QStringLiteral("中 Ёж"));
             s->sync();
         }
         const QByteArray bytes = read_file(path);
         QVERIFY2(bytes.contains("ru=\xcf\xf0\xe8\xe2\xe5\xf2"), bytes.constData());
         // Two escaped UTF-16 units, and the hex digit after them escaped as well.
         QVERIFY2(bytes.contains("smile=\\xd83d\\xde00\\x61"), bytes.constData());
+        // Characters the code page has stay plain bytes after one it lacks.
+        QVERIFY2(bytes.contains("mixed=\\x4e2d \xa8\xe6"), bytes.constData());
         QVERIFY(!bytes.contains('?'));
     }
 

@@ -2,6 +2,7 @@
 #include "app/ini_format.h"
 #include "test_support.h"
 
+#include <QApplication>
 #include <QTest>
 
 class tst_typed_settings : public QObject
@@ -30,6 +31,7 @@ private slots:
         QCOMPARE(s.get(clock_keys::do_draw_sec).on, true);
         QCOMPARE(s.get(clock_keys::paint_flip_sec), true);
         QVERIFY(!s.get(clock_keys::color).isValid());
+        QCOMPARE(s.get(clock_keys::font), QApplication::font()); // the running application's
         QCOMPARE(s.my_skin(), home.data_folder() + "/Skins/Standart");
         QCOMPARE(s.stiker_skin(), home.data_folder() + "/Skins/stiker.png");
         QVERIFY(ini->allKeys().isEmpty()); // reading writes nothing
@@ -66,6 +68,7 @@ private slots:
         auto ini = file_with("[TYPE]\ntransp=abc\nsettransform=big\nsec_speed=nan\ncolor=notacolour\n"
                              "font=\nposx=12.0\n");
         clock_settings s(*ini);
+        QCOMPARE(s.get(clock_keys::font), QApplication::font());
         QCOMPARE(s.get(clock_keys::transp), 0.7);
         QCOMPARE(s.get(clock_keys::settransform), 100);
         QCOMPARE(s.get(clock_keys::sec_speed), 1.0);
