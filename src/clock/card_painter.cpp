@@ -1,6 +1,8 @@
 #include "clock/card_painter.h"
 
+#include <QCache>
 #include <QFontMetrics>
+#include <QPixmap>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QTransform>
@@ -44,7 +46,54 @@ QRect card_painter::lower_region(const QRect &r)
     return QRect(QPoint(r.left(), top), QPoint(r.right(), top + r.height() - 1));
 }
 
+namespace {
+
+QString stops_key(const QGradientStops &stops)
+{
+    QString k;
+    for (const QGradientStop &s : stops)
+        k += QString::number(s.first) + s.second.name(QColor::HexArgb);
+    return k;
+}
+
+// Rendered cards by value. A turning card is painted twice per 40 ms frame
+// plus the still ones; shaping and filling gradient text that often is most
+// of the flip face's cost, while the values change once a second at most.
+QCache<QString, QPixmap> &rendered_cards()
+{
+    static QCache<QString, QPixmap> cache(64);
+    return cache;
+}
+
+} // namespace
+
 void card_painter::paint_card(QPainter &p, const QRect &r, const QString &text, const QFont &font) const
+{
+    if (r.isEmpty())
+        return;
+    const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    const QString key = text + '|' + QString::number(r.x()) + ',' + QString::number(r.y()) + ',' +
+                        QString::number(r.width()) + ',' + QString::number(r.height()) + '|' + font.key() + '|' +
+                        QString::number(dpr) + '|' + stops_key(m_background) + '|' + stops_key(m_digits);
+    QPixmap *pm = rendered_cards().object(key);
+    if (!pm) {
+        pm = new QPixmap(r.size() * dpr);
+        pm->setDevicePixelRatio(dpr);
+        pm->fill(Qt::transparent);
+        QPainter q(pm);
+        q.setRenderHints(p.renderHints());
+        q.translate(-r.topLeft());
+        draw_card(q, r, text, font);
+        q.end();
+        rendered_cards().insert(key, pm);
+    }
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(r.topLeft(), *pm);
+    p.restore();
+}
+
+void card_painter::draw_card(QPainter &p, const QRect &r, const QString &text, const QFont &font) const
 {
     const QString t = strip_ampm(text);
     const int w = r.width(), h = r.height();

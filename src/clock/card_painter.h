@@ -32,6 +32,8 @@ public:
     static QRect lower_region(const QRect &r);
 
 private:
+    void draw_card(QPainter &p, const QRect &r, const QString &text, const QFont &font) const;
+
     QGradientStops m_background;
     QGradientStops m_digits;
 };

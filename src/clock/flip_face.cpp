@@ -2,7 +2,9 @@
 
 #include "clock/card_painter.h"
 
+#include <QCache>
 #include <QFontMetrics>
+#include <QPixmap>
 #include <QLocale>
 #include <QPainter>
 
@@ -20,8 +22,50 @@ QRect caption_box(const clock_look &look, const QString &caption, const QPaintDe
 {
     if (caption.isEmpty())
         return QRect();
-    const QFontMetrics fm = device ? QFontMetrics(look.font_flip_clock, device) : QFontMetrics(look.font_flip_clock);
-    return fm.boundingRect(caption);
+    // Asked at every frame of a turn; the caption changes once a day or so.
+    static QString last_key;
+    static QRect last_box;
+    const QString key = caption + '|' + look.font_flip_clock.key() + '|' +
+                        QString::number(device ? device->logicalDpiY() : 0);
+    if (key != last_key) {
+        const QFontMetrics fm =
+            device ? QFontMetrics(look.font_flip_clock, device) : QFontMetrics(look.font_flip_clock);
+        last_box = fm.boundingRect(caption);
+        last_key = key;
+    }
+    return last_box;
+}
+
+// The caption with its shadow, drawn once per text into a strip the width
+// of the window covering the caption's line.
+void paint_caption(QPainter &p, const clock_look &look, const QString &caption, int top, int window_width)
+{
+    const QFontMetrics fm(look.font_flip_clock, p.device());
+    const int base = top + fm.height();
+    const QRect strip(0, base - fm.ascent() - 2, window_width, fm.ascent() + fm.descent() + 5);
+    const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    static QCache<QString, QPixmap> cache(4);
+    const QString key = caption + '|' + look.font_flip_clock.key() + '|' + look.color_flip_clock.name(QColor::HexArgb) +
+                        look.shade_flip_clock.name(QColor::HexArgb) + '|' + QString::number(strip.y()) + ',' +
+                        QString::number(strip.width()) + ',' + QString::number(strip.height()) + '|' +
+                        QString::number(dpr);
+    QPixmap *pm = cache.object(key);
+    if (!pm) {
+        pm = new QPixmap(strip.size() * dpr);
+        pm->setDevicePixelRatio(dpr);
+        pm->fill(Qt::transparent);
+        QPainter q(pm);
+        q.setRenderHints(p.renderHints());
+        q.translate(-strip.topLeft());
+        q.setFont(look.font_flip_clock);
+        q.setPen(look.shade_flip_clock);
+        q.drawText(1, base + 1, caption);
+        q.setPen(look.color_flip_clock);
+        q.drawText(0, base, caption);
+        q.end();
+        cache.insert(key, pm);
+    }
+    p.drawPixmap(strip.topLeft(), *pm);
 }
 
 QString caption_text(const clock_look &look, const QDateTime &t)
@@ -82,14 +126,8 @@ void flip_face::paint(QPainter &p, const clock_look &look, const QDateTime &t, Q
     if (look.paint_flip_sec)
         cp.paint_card(p, g.sec, ss, small);
 
-    if (!caption.isEmpty()) {
-        p.setFont(look.font_flip_clock);
-        const int lh = QFontMetrics(look.font_flip_clock, p.device()).height();
-        p.setPen(look.shade_flip_clock);
-        p.drawText(1, g.hour.height() + lh + 1, caption);
-        p.setPen(look.color_flip_clock);
-        p.drawText(0, g.hour.height() + lh, caption);
-    }
+    if (!caption.isEmpty())
+        paint_caption(p, look, caption, g.hour.height(), window.width());
 
     // The new value is already on the card; the turning flaps go over it.
     if (cards.hour.turning)
