@@ -3,6 +3,7 @@
 #include "clock/window_flags.h"
 #include "common/time_source.h"
 #include "settings/alarm_setup.h"
+#include "clock_fixture.h"
 #include "test_support.h"
 
 #include <QApplication>
@@ -11,47 +12,6 @@
 #include <QMouseEvent>
 #include <QTest>
 
-namespace {
-
-void write_png(const QString &path, int w, int h, QColor c)
-{
-    QImage img(w, h, QImage::Format_ARGB32);
-    img.fill(c);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QVERIFY(img.save(path));
-}
-
-// A complete data folder with a small test skin and the given clock.ini.
-void make_data_folder(const temp_data_home &home, const QByteArray &clock_ini)
-{
-    const QString d = home.data_folder();
-    write_file(d + "/clock.ini", clock_ini);
-    write_file(d + "/calendar.ini", "");
-    write_file(d + "/plugins/imageformats/libqgif.so", "");
-    write_file(d + "/Skins/Standart/settings.ini", "[SkinSettings]\n");
-    write_png(d + "/Skins/Standart/clock.png", 120, 100, Qt::white);
-    write_png(d + "/Skins/Standart/hour.png", 6, 40, Qt::black);
-    write_png(d + "/Skins/Standart/min.png", 4, 50, Qt::black);
-    write_png(d + "/Skins/Standart/sec.png", 2, 50, Qt::red);
-    write_png(d + "/Skins/Standart/shapocka.png", 8, 8, Qt::gray);
-}
-
-// What is on disk, read through a path the toolkit has not cached.
-QVariant on_disk(const QString &file, const QString &key)
-{
-    QTemporaryDir d;
-    const QString copy = d.path() + "/copy.ini";
-    QFile::copy(file, copy);
-    return ini_format::open(copy)->value(key);
-}
-
-void send_mouse(QWidget *w, QEvent::Type t, QPoint local, Qt::MouseButton b, Qt::MouseButtons held)
-{
-    QMouseEvent e(t, QPointF(local), QPointF(w->mapToGlobal(local)), b, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-} // namespace
 
 class tst_clock_window : public QObject
 {
@@ -83,7 +43,7 @@ private slots:
         QCOMPARE(int(window_flags::notebook(top)), top ? 0x40001 : 0x1);
 
         temp_data_home home;
-        make_data_folder(home, QString("[TYPE]\nno_trans=%1\nset_start=%2\ntop=%3\n")
+        make_clock_data(home, QString("[TYPE]\nno_trans=%1\nset_start=%2\ntop=%3\n")
                                    .arg(no_trans ? "true" : "false").arg(set_start).arg(top ? "true" : "false")
                                    .toLatin1());
         manual_time_source t;
@@ -114,7 +74,7 @@ private slots:
         QFETCH(int, y);
         QFETCH(QPoint, expected);
         temp_data_home home;
-        make_data_folder(home, QString("[TYPE]\nclock=%1\nposx=%2\nposy=%3\n").arg(face).arg(x).arg(y).toUtf8());
+        make_clock_data(home, QString("[TYPE]\nclock=%1\nposx=%2\nposy=%3\n").arg(face).arg(x).arg(y).toUtf8());
         manual_time_source t;
         orvella w(t);
         QCOMPARE(w.pos(), expected);
@@ -123,7 +83,7 @@ private slots:
     void start_mode_3_hides_at_first_paint_and_tray_shows_it_again()
     {
         temp_data_home home;
-        make_data_folder(home, "[TYPE]\nclock=analog\nset_start=3\nposx=10\nposy=10\n");
+        make_clock_data(home, "[TYPE]\nclock=analog\nset_start=3\nposx=10\nposy=10\n");
         manual_time_source t;
         orvella w(t);
         w.show();
@@ -134,13 +94,13 @@ private slots:
         QCOMPARE(w.start_mode(), 0);
         QTest::qWait(100); // painted again, stays shown
         QVERIFY(w.isVisible());
-        QCOMPARE(on_disk(home.data_folder() + "/clock.ini", "TYPE/set_start").toInt(), 3);
+        QCOMPARE(stored(home.data_folder() + "/clock.ini", "TYPE/set_start").toInt(), 3);
     }
 
     void start_mode_2_keeps_the_clock_hidden()
     {
         temp_data_home home;
-        make_data_folder(home, "[TYPE]\nclock=digital\nset_start=2\n");
+        make_clock_data(home, "[TYPE]\nclock=digital\nset_start=2\n");
         manual_time_source t;
         orvella w(t);
         w.show();
@@ -154,7 +114,7 @@ private slots:
     void drag_moves_and_release_writes_the_position()
     {
         temp_data_home home;
-        make_data_folder(home, "[TYPE]\nclock=analog\nposx=100\nposy=100\n");
+        make_clock_data(home, "[TYPE]\nclock=analog\nposx=100\nposy=100\n");
         manual_time_source t;
         orvella w(t);
         w.show();
@@ -170,14 +130,14 @@ private slots:
         send_mouse(&w, QEvent::MouseButtonRelease, {10, 10}, Qt::LeftButton, Qt::NoButton);
         w.settings_dialog()->clock_ini().sync();
         const QString ini = home.data_folder() + "/clock.ini";
-        QCOMPARE(on_disk(ini, "TYPE/posx").toInt(), w.pos().x());
-        QCOMPARE(on_disk(ini, "TYPE/posy").toInt(), w.pos().y());
+        QCOMPARE(stored(ini, "TYPE/posx").toInt(), w.pos().x());
+        QCOMPARE(stored(ini, "TYPE/posy").toInt(), w.pos().y());
     }
 
     void fixed_clock_does_not_drag()
     {
         temp_data_home home;
-        make_data_folder(home, "[TYPE]\nclock=analog\nposx=100\nposy=100\nfix_on_desktop=true\n");
+        make_clock_data(home, "[TYPE]\nclock=analog\nposx=100\nposy=100\nfix_on_desktop=true\n");
         manual_time_source t;
         orvella w(t);
         w.show();
@@ -192,7 +152,7 @@ private slots:
     void shifted_time_applies_both_offsets()
     {
         temp_data_home home;
-        make_data_folder(home, "[TYPE]\nclock=analog\nhourOffset=-1\nminsOffset=30\n");
+        make_clock_data(home, "[TYPE]\nclock=analog\nhourOffset=-1\nminsOffset=30\n");
         manual_time_source t(QDateTime(QDate(2026, 3, 1), QTime(0, 10, 5)));
         orvella w(t);
         QCOMPARE(w.shifted_now(), QDateTime(QDate(2026, 2, 28), QTime(23, 40, 5)));
@@ -203,7 +163,7 @@ private slots:
     void settings_are_read_with_sane_defaults()
     {
         temp_data_home home;
-        make_data_folder(home, "[TYPE]\nclock=analog\nformat_1=\n");
+        make_clock_data(home, "[TYPE]\nclock=analog\nformat_1=\n");
         manual_time_source t;
         orvella w(t);
         QCOMPARE(w.look().opacity, 0.7); // absent transp: a visible clock
@@ -218,7 +178,7 @@ private slots:
     void resize_option_scales_the_skin()
     {
         temp_data_home home;
-        make_data_folder(home, "[TYPE]\nclock=analog\nresize=-2\n");
+        make_clock_data(home, "[TYPE]\nclock=analog\nresize=-2\n");
         manual_time_source t;
         orvella w(t);
         QCOMPARE(w.size(), QSize(60, 50));
@@ -227,12 +187,12 @@ private slots:
     void missing_skin_folder_falls_back_and_is_written_back()
     {
         temp_data_home home;
-        make_data_folder(home, "[TYPE]\nclock=analog\nmy_skin=/nowhere/at/all\n");
+        make_clock_data(home, "[TYPE]\nclock=analog\nmy_skin=/nowhere/at/all\n");
         manual_time_source t;
         orvella w(t);
         QCOMPARE(w.look().skin_folder, home.data_folder() + "/Skins/Standart");
         w.settings_dialog()->clock_ini().sync();
-        QCOMPARE(on_disk(home.data_folder() + "/clock.ini", "TYPE/my_skin").toString(),
+        QCOMPARE(stored(home.data_folder() + "/clock.ini", "TYPE/my_skin").toString(),
                  home.data_folder() + "/Skins/Standart");
     }
 
@@ -242,7 +202,7 @@ private slots:
         QByteArray junk(4096, '\0');
         for (int i = 0; i < junk.size(); ++i)
             junk[i] = char((i * 37) % 256);
-        make_data_folder(home, junk);
+        make_clock_data(home, junk);
         manual_time_source t;
         box_answerer boxes;
         {
@@ -257,7 +217,7 @@ private slots:
     void set_default_moves_home_and_forgets_window_sizes()
     {
         temp_data_home home;
-        make_data_folder(home, "[TYPE]\nclock=analog\nposx=200\nposy=200\n");
+        make_clock_data(home, "[TYPE]\nclock=analog\nposx=200\nposy=200\n");
         write_file(home.data_folder() + "/setup.dat", "x");
         write_file(home.data_folder() + "/notebook_size.dat", "x");
         manual_time_source t;
@@ -266,13 +226,13 @@ private slots:
         QCOMPARE(w.pos(), QPoint(1, 1));
         QVERIFY(!QFile::exists(home.data_folder() + "/setup.dat"));
         QVERIFY(!QFile::exists(home.data_folder() + "/notebook_size.dat"));
-        QCOMPARE(on_disk(home.data_folder() + "/clock.ini", "TYPE/posx").toInt(), 1);
+        QCOMPARE(stored(home.data_folder() + "/clock.ini", "TYPE/posx").toInt(), 1);
     }
 
     void set_default_warns_for_a_file_it_cannot_delete()
     {
         temp_data_home home;
-        make_data_folder(home, "[TYPE]\nclock=analog\n");
+        make_clock_data(home, "[TYPE]\nclock=analog\n");
         write_file(home.data_folder() + "/setup.dat/inner", "x"); // a folder: cannot be removed as a file
         manual_time_source t;
         box_answerer boxes;

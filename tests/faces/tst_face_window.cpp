@@ -4,6 +4,7 @@
 #include "clock/flip_face.h"
 #include "common/time_source.h"
 #include "face_test_support.h"
+#include "clock_fixture.h"
 #include "test_support.h"
 
 #include <QDir>
@@ -14,28 +15,6 @@
 using namespace face_test;
 
 namespace {
-
-void write_png(const QString &path, int w, int h, QColor c)
-{
-    QImage img(w, h, QImage::Format_ARGB32);
-    img.fill(c);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QVERIFY(img.save(path));
-}
-
-void make_data_folder(const temp_data_home &home, const QByteArray &type_keys)
-{
-    const QString d = home.data_folder();
-    write_file(d + "/clock.ini", "[TYPE]\n" + type_keys);
-    write_file(d + "/calendar.ini", "");
-    write_file(d + "/plugins/imageformats/libqgif.so", "");
-    write_file(d + "/Skins/Standart/settings.ini", "[SkinSettings]\n");
-    write_png(d + "/Skins/Standart/clock.png", 120, 100, Qt::white);
-    write_png(d + "/Skins/Standart/hour.png", 6, 40, Qt::black);
-    write_png(d + "/Skins/Standart/min.png", 4, 50, Qt::black);
-    write_png(d + "/Skins/Standart/sec.png", 2, 50, Qt::red);
-    write_png(d + "/Skins/Standart/shapocka.png", 8, 8, Qt::gray);
-}
 
 const QDateTime start(QDate(2026, 3, 14), QTime(12, 0, 0, 300));
 
@@ -74,7 +53,7 @@ private slots:
         QFETCH(QString, resize);
         QFETCH(QSize, size);
         temp_data_home home;
-        make_data_folder(home, "clock=analog\nposx=10\nposy=10\nresize=" + resize.toLatin1() + "\n");
+        make_clock_data(home, "[TYPE]\nclock=analog\nposx=10\nposy=10\nresize=" + resize.toLatin1() + "\n");
         manual_time_source t(start);
         orvella w(t);
         QCOMPARE(w.size(), size);
@@ -85,7 +64,7 @@ private slots:
     void analog_face_is_painted_in_the_window()
     {
         temp_data_home home;
-        make_data_folder(home, "clock=analog\nposx=10\nposy=10\ntransp=1\n");
+        make_clock_data(home, "[TYPE]\nclock=analog\nposx=10\nposy=10\ntransp=1\n");
         manual_time_source t(QDateTime(start.date(), QTime(0, 0, 15)));
         orvella w(t);
         QVERIFY(faded_in(w));
@@ -107,7 +86,7 @@ private slots:
         QFont f(QStringLiteral("DejaVu Sans"));
         f.setPixelSize(30);
         temp_data_home home;
-        make_data_folder(home, "clock=digital\nfont=\"" + f.toString().toLatin1() +
+        make_clock_data(home, "[TYPE]\nclock=digital\nfont=\"" + f.toString().toLatin1() +
                                    "\"\nno_trans=" + (framed ? "true" : "false") + "\n");
         manual_time_source t(start);
         orvella w(t);
@@ -123,7 +102,7 @@ private slots:
     void a_card_turns_when_its_value_changes()
     {
         temp_data_home home;
-        make_data_folder(home, "clock=flip\ntransp=1\n");
+        make_clock_data(home, "[TYPE]\nclock=flip\ntransp=1\n");
         manual_time_source t(start);
         orvella w(t);
         QVERIFY(faded_in(w));
@@ -158,7 +137,7 @@ private slots:
     void without_animation_values_change_in_place()
     {
         temp_data_home home;
-        make_data_folder(home, "clock=flip\ntransp=1\ndo_anim=false\n");
+        make_clock_data(home, "[TYPE]\nclock=flip\ntransp=1\ndo_anim=false\n");
         manual_time_source t(start);
         orvella w(t);
         QVERIFY(faded_in(w));
@@ -181,7 +160,7 @@ private slots:
     void hidden_seconds_card_never_turns()
     {
         temp_data_home home;
-        make_data_folder(home, "clock=flip\ntransp=1\npaint_flip_sec=false\n");
+        make_clock_data(home, "[TYPE]\nclock=flip\ntransp=1\npaint_flip_sec=false\n");
         manual_time_source t(start);
         orvella w(t);
         QVERIFY(faded_in(w));

@@ -2,6 +2,7 @@
 // the window's clock, and show_stiker with the note sound from calendar.ini.
 
 #include "counting_player.h"
+#include "clock_fixture.h"
 #include "test_support.h"
 
 #include "clock/clock_window.h"
@@ -19,21 +20,12 @@
 
 namespace {
 
-// A complete data folder with a tiny skin, so the clock starts without
-// the restoration box.
+// A complete data folder, so the clock starts without the restoration box.
 void make_data_folder(const temp_data_home &home, const QByteArray &alarm_ini, const QByteArray &calendar_ini)
 {
-    const QString d = home.data_folder();
-    write_file(d + "/clock.ini", "[TYPE]\nclock=analog\n");
-    write_file(d + "/calendar.ini", calendar_ini);
-    write_file(d + "/alarm.ini", alarm_ini);
-    write_file(d + "/plugins/imageformats/libqgif.so", "");
-    write_file(d + "/Skins/Standart/settings.ini", "[SkinSettings]\n");
-    for (const char *name : {"clock", "hour", "min", "sec", "shapocka"}) {
-        QImage img(20, 20, QImage::Format_ARGB32);
-        img.fill(Qt::gray);
-        img.save(d + "/Skins/Standart/" + name + ".png");
-    }
+    make_clock_data(home, "[TYPE]\nclock=analog\n");
+    write_file(home.data_folder() + "/calendar.ini", calendar_ini);
+    write_file(home.data_folder() + "/alarm.ini", alarm_ini);
 }
 
 // Settings files hold CP1251 text.

@@ -10,7 +10,7 @@
 #include "settings/desktop_controls.h"
 #include "settings/loading_flag.h"
 #include "test_support.h"
-#include "tray_fixture.h"
+#include "clock_fixture.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>

@@ -5,7 +5,7 @@
 #include "common/time_source.h"
 #include "settings/alarm_setup.h"
 #include "test_support.h"
-#include "tray_fixture.h"
+#include "clock_fixture.h"
 
 #include <QAction>
 #include <QApplication>

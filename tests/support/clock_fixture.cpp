@@ -1,4 +1,4 @@
-#include "tray_fixture.h"
+#include "clock_fixture.h"
 
 #include "app/ini_format.h"
 #include "test_support.h"
