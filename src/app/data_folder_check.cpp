@@ -38,7 +38,17 @@ outcome run(QWidget *parent)
     }
 
     qCInfo(lc_app) << "restoring" << data_folder::path() << "from" << source;
-    folder_copy::copy(parent, source, data_folder::path());
+    const folder_copy::result copied = folder_copy::copy(parent, source, data_folder::path());
+    if (copied.copied == 0 && copied.failed > 0) {
+        // Nothing could be written: saying it was restored would be a lie.
+        qCWarning(lc_app) << "data folder could not be restored:" << data_folder::path();
+        QMessageBox::warning(parent, QStringLiteral("Внимание!"),
+                             QStringLiteral("В каталоге ") + data_folder::path() +
+                                 QStringLiteral(" не были обнаружены все файлы программы. Восстановить их не "
+                                                "удалось: каталог недоступен для записи."),
+                             QMessageBox::Ok);
+        return outcome::restore_failed;
+    }
     QMessageBox::warning(parent, QStringLiteral("Внимание!"),
                          QStringLiteral("В каталоге ") + data_folder::path() +
                              QStringLiteral(" не были обнаружены все файлы программы. Произведено "

@@ -23,33 +23,39 @@ void warn_cannot_create(QWidget *parent, const QString &name, const QString &tar
 
 } // namespace
 
-int copy(QWidget *parent, const QString &source, const QString &destination)
+result copy(QWidget *parent, const QString &source, const QString &destination)
 {
-    int failures = 0;
+    result r;
     QDir src(source);
     if (!src.exists())
-        return 0;
+        return r;
 
     const QStringList files =
         src.entryList(QStringList{QStringLiteral("*.*")}, QDir::Files | QDir::Hidden, QDir::Unsorted);
+    // A folder that cannot be made gets one warning, not one per file in it.
+    if (!files.isEmpty() && !QDir().mkpath(destination)) {
+        warn_cannot_create(parent, QDir::toNativeSeparators(destination), destination);
+        r.failed += int(files.size());
+        return r;
+    }
     for (const QString &name : files) {
-        QDir().mkpath(destination);
         const QString target = destination + "/" + name;
         if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
             QFile::remove(target);
         if (!QFile::copy(src.absolutePath() + "/" + name, target)) {
-            ++failures;
+            ++r.failed;
             warn_cannot_create(parent, name, target);
             continue;
         }
+        ++r.copied;
         // Shipped files may be read-only in the installation; the user's copy must not be.
         QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
     }
 
     const QStringList dirs = src.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
     for (const QString &name : dirs)
-        failures += copy(parent, source + QDir::separator() + name, destination + QDir::separator() + name);
-    return failures;
+        r += copy(parent, source + QDir::separator() + name, destination + QDir::separator() + name);
+    return r;
 }
 
 } // namespace folder_copy

@@ -104,6 +104,20 @@ private slots:
         QVERIFY(boxes.seen()[1].text.contains(QStringLiteral("Произведено восстановление")));
     }
 
+    void data_folder_that_cannot_be_made_gets_one_warning()
+    {
+        temp_data_home home;
+        box_answerer boxes;
+        write_file(home.data_folder(), "a file where the folder should be");
+        QCOMPARE(data_folder_check::run(nullptr), data_folder_check::outcome::restore_failed);
+        // One box for the folder, not one per file, then the plain truth.
+        QCOMPARE(boxes.seen().size(), 2);
+        QCOMPARE(boxes.seen()[0].text, QStringLiteral("Невозможно создать ") + home.data_folder());
+        QVERIFY(boxes.seen()[1].text.contains(QStringLiteral("Восстановить их не удалось")));
+        QVERIFY(!boxes.seen()[1].text.contains(QStringLiteral("Произведено восстановление")));
+        QCOMPARE(read_file(home.data_folder()), QByteArray("a file where the folder should be"));
+    }
+
     void data_folder_with_spaces_and_cyrillic()
     {
         QTemporaryDir base;
