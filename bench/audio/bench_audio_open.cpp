@@ -44,9 +44,8 @@ int main(int argc, char **argv)
             }
         }
         std::sort(ms.begin(), ms.end());
-        std::printf("%-5s %8.1f ms  (min %7.1f, max %7.1f)  file %6.1f MB, decoded %5.1f MB\n", ext,
-                    ms[ms.size() / 2], ms.front(), ms.back(), double(QFileInfo(path).size()) / 1e6,
-                    seconds * 44100 * 4 / 1e6);
+        std::printf("%-5s %8.1f ms  (min %7.1f, max %7.1f)  file %6.1f MB, decoded %5.1f MB\n", ext, ms[ms.size() / 2],
+                    ms.front(), ms.back(), double(QFileInfo(path).size()) / 1e6, seconds * 44100 * 4 / 1e6);
     }
     return 0;
 }

@@ -16,8 +16,8 @@
 #include <QTextStream>
 
 #include <algorithm>
-#include <numeric>
 #include <cstdio>
+#include <numeric>
 #include <vector>
 
 namespace {

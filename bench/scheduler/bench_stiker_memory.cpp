@@ -71,8 +71,8 @@ int main(int argc, char **argv)
         const char *name;
         QString skin;
     };
-    for (const run &r : {run{"no skin", dir.filePath("missing.png")}, run{"still skin", still},
-                         run{"animated skin", animated}}) {
+    for (const run &r :
+         {run{"no skin", dir.filePath("missing.png")}, run{"still skin", still}, run{"animated skin", animated}}) {
         if (r.skin.isEmpty()) {
             std::printf("%-14s skipped (ImageMagick's convert not found)\n", r.name);
             continue;
@@ -81,8 +81,8 @@ int main(int argc, char **argv)
         const long before = rss_kb();
         cycle(r.skin, count);
         const long after = rss_kb();
-        std::printf("%-14s %d stickers opened and closed: RSS %ld kB before, %ld kB after (%+ld kB)\n", r.name,
-                    count, before, after, after - before);
+        std::printf("%-14s %d stickers opened and closed: RSS %ld kB before, %ld kB after (%+ld kB)\n", r.name, count,
+                    before, after, after - before);
     }
     return 0;
 }

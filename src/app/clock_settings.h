@@ -61,8 +61,8 @@ class clock_settings : public typed_settings
 public:
     using typed_settings::typed_settings;
 
-    QString my_skin() const;        // default: data folder + "/Skins/Standart"
-    QString stiker_skin() const;    // default: data folder + "/Skins/stiker.png"
+    QString my_skin() const;     // default: data folder + "/Skins/Standart"
+    QString stiker_skin() const; // default: data folder + "/Skins/stiker.png"
     static QString default_skin();
 
     // Stops of a gradient group; an empty group gives the four-stop default.

@@ -7,7 +7,13 @@ class QWidget;
 
 namespace data_folder_check {
 
-enum class outcome { complete, restored, installation_missing, restore_failed };
+enum class outcome
+{
+    complete,
+    restored,
+    installation_missing,
+    restore_failed
+};
 
 // Checks and, when needed, restores; tells the user in a box on parent.
 outcome run(QWidget *parent);

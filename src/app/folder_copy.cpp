@@ -14,8 +14,8 @@ namespace {
 void warn_cannot_create(QWidget *parent, const QString &name, const QString &target)
 {
     qCWarning(lc_app) << "cannot create" << target;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Внимание!"),
-                    QStringLiteral("Невозможно создать ") + name, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Внимание!"), QStringLiteral("Невозможно создать ") + name,
+                    QMessageBox::NoButton, parent);
     // The only button names the full destination, so the user sees where.
     box.addButton(target, QMessageBox::AcceptRole);
     box.exec();

@@ -4,8 +4,8 @@
 
 #include <QFile>
 #include <QFileDevice>
-#include <QStringDecoder>
 #include <QHash>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 
 namespace ini_format {

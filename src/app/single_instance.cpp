@@ -6,10 +6,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
-single_instance::single_instance(const QString &key, QObject *parent)
-    : QObject(parent), m_name(server_name(key))
-{
-}
+single_instance::single_instance(const QString &key, QObject *parent) : QObject(parent), m_name(server_name(key)) {}
 
 single_instance::~single_instance() = default;
 

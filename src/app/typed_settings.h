@@ -40,15 +40,42 @@ struct ini_key
 
 namespace ini_value {
 
-inline QVariant store(bool v) { return v ? QStringLiteral("true") : QStringLiteral("false"); }
-inline QVariant store(check_state v) { return v.on ? 2 : 0; }
-inline QVariant store(int v) { return v; }
-inline QVariant store(double v) { return v; }
-inline QVariant store(const QString &v) { return v; }
-inline QVariant store(const QStringList &v) { return v; }
-inline QVariant store(const QColor &v) { return v.isValid() ? v.name() : QString(); }
-inline QVariant store(const QFont &v) { return v.toString(); }
-inline QVariant store(const QDate &v) { return v.toString(QStringLiteral("dd.MM.yyyy")); }
+inline QVariant store(bool v)
+{
+    return v ? QStringLiteral("true") : QStringLiteral("false");
+}
+inline QVariant store(check_state v)
+{
+    return v.on ? 2 : 0;
+}
+inline QVariant store(int v)
+{
+    return v;
+}
+inline QVariant store(double v)
+{
+    return v;
+}
+inline QVariant store(const QString &v)
+{
+    return v;
+}
+inline QVariant store(const QStringList &v)
+{
+    return v;
+}
+inline QVariant store(const QColor &v)
+{
+    return v.isValid() ? v.name() : QString();
+}
+inline QVariant store(const QFont &v)
+{
+    return v.toString();
+}
+inline QVariant store(const QDate &v)
+{
+    return v.toString(QStringLiteral("dd.MM.yyyy"));
+}
 
 bool load(const QVariant &v, bool fallback);
 check_state load(const QVariant &v, check_state fallback);

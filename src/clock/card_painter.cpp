@@ -2,9 +2,9 @@
 
 #include <QCache>
 #include <QFontMetrics>
-#include <QPixmap>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPixmap>
 #include <QTransform>
 
 namespace {

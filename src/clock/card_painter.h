@@ -14,8 +14,7 @@ class card_painter
 public:
     card_painter(const QGradientStops &background, const QGradientStops &digits)
         : m_background(background), m_digits(digits)
-    {
-    }
+    {}
 
     // "03pm" -> "03": the card shows only the number.
     static QString strip_ampm(QString text);

@@ -15,8 +15,8 @@
 #include "clock/window_flags.h"
 #include "common/log.h"
 #include "common/time_source.h"
-#include "platform/desktop.h"
 #include "platform/audio_player.h"
+#include "platform/desktop.h"
 #include "scheduler/event_scheduler.h"
 #include "settings/alarm_setup.h"
 
@@ -230,8 +230,8 @@ void orvella::arm_repaint_timer()
     }
     // A hidden clock cannot fade in; it waits at the slow pace until shown.
     const pace p = m_fading && isVisible() ? pace::fade
-                   : m_fading               ? pace::per_second
-                                            : repaint_scheduler::steady_pace(m_look);
+                   : m_fading              ? pace::per_second
+                                           : repaint_scheduler::steady_pace(m_look);
     start_repaint_timer(repaint_scheduler::next_delay(shifted_now(), p, m_look.repaint_interval));
 }
 

@@ -4,9 +4,9 @@
 
 #include <QCache>
 #include <QFontMetrics>
-#include <QPixmap>
 #include <QLocale>
 #include <QPainter>
+#include <QPixmap>
 
 namespace {
 
@@ -25,8 +25,8 @@ QRect caption_box(const clock_look &look, const QString &caption, const QPaintDe
     // Asked at every frame of a turn; the caption changes once a day or so.
     static QString last_key;
     static QRect last_box;
-    const QString key = caption + '|' + look.font_flip_clock.key() + '|' +
-                        QString::number(device ? device->logicalDpiY() : 0);
+    const QString key =
+        caption + '|' + look.font_flip_clock.key() + '|' + QString::number(device ? device->logicalDpiY() : 0);
     if (key != last_key) {
         const QFontMetrics fm =
             device ? QFontMetrics(look.font_flip_clock, device) : QFontMetrics(look.font_flip_clock);

@@ -30,8 +30,8 @@ loaded_skin load(const QString &folder, QWidget *parent)
     typed_settings s(*ini);
 
     const QString names[5] = {s.get(fon), s.get(hour), s.get(mins), s.get(secunds), s.get(shapocka)};
-    QPixmap *targets[5] = {&skin.pictures.face, &skin.pictures.hour, &skin.pictures.mins,
-                           &skin.pictures.secunds, &skin.pictures.shapocka};
+    QPixmap *targets[5] = {&skin.pictures.face, &skin.pictures.hour, &skin.pictures.mins, &skin.pictures.secunds,
+                           &skin.pictures.shapocka};
     for (int i = 0; i < 5; ++i)
         targets[i]->load(folder + "/" + names[i]);
 
@@ -80,8 +80,7 @@ QPixmap scaled(const QPixmap &p, double r)
 
 skin_pictures scaled(const skin_pictures &p, double r)
 {
-    return {scaled(p.face, r), scaled(p.hour, r), scaled(p.mins, r), scaled(p.secunds, r),
-            scaled(p.shapocka, r)};
+    return {scaled(p.face, r), scaled(p.hour, r), scaled(p.mins, r), scaled(p.secunds, r), scaled(p.shapocka, r)};
 }
 
 } // namespace skin_loader

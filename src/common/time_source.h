@@ -21,10 +21,8 @@ public:
 class manual_time_source final : public time_source
 {
 public:
-    explicit manual_time_source(QDateTime start = QDateTime(QDate(2026, 1, 1), QTime(12, 0)))
-        : m_now(std::move(start))
-    {
-    }
+    explicit manual_time_source(QDateTime start = QDateTime(QDate(2026, 1, 1), QTime(12, 0))) : m_now(std::move(start))
+    {}
     QDateTime now() const override { return m_now; }
     void set(const QDateTime &t) { m_now = t; }
     void advance_ms(qint64 ms) { m_now = m_now.addMSecs(ms); }

@@ -21,8 +21,7 @@ constexpr int today_stiker_ms = 180000;
 event_actions::event_actions(audio_player *alarm_player, const time_source &clock, QWidget *anchor)
     : m_player(alarm_player), m_clock(clock), m_anchor(anchor), m_processes(&process_names),
       m_tone([] { play_tone(1000, 2000); })
-{
-}
+{}
 
 void event_actions::run(event_store &store, bool do_find)
 {
@@ -70,8 +69,7 @@ void event_actions::show_note(const QString &text, const QString &sound)
     play_sound_file(m_player, sound);
 }
 
-void event_actions::start_program(const QString &run_file, const QString &run_arg, const QString &run_cat,
-                                  bool do_find)
+void event_actions::start_program(const QString &run_file, const QString &run_arg, const QString &run_cat, bool do_find)
 {
     if (do_find && m_processes && program_launch::is_running(run_file, m_processes())) {
         qCInfo(lc_scheduler).noquote() << run_file << "is already running; not started again";

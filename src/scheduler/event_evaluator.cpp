@@ -6,7 +6,6 @@
 #include "scheduler/event_store.h"
 #include "scheduler/event_time.h"
 
-
 namespace {
 
 // Sets a flag for a scope, so an early return or an exception clears it.
@@ -28,8 +27,7 @@ namespace k = event_keys;
 
 event_evaluator::event_evaluator(event_store &store, const time_source &clock, event_runner &runner)
     : m_store(store), m_clock(clock), m_runner(runner)
-{
-}
+{}
 
 void event_evaluator::rebase_tasks()
 {
@@ -103,8 +101,8 @@ bool event_evaluator::more_than_a_minute(const QDateTime &now, const QDateTime &
         return true; // never fired
     // Wall-clock distance first: local-time arithmetic is slow, and only a
     // near distance can come out at 60 s or less once offsets are applied.
-    const qint64 wall = qAbs(QDateTime(now.date(), now.time(), Qt::UTC)
-                                 .secsTo(QDateTime(last.date(), last.time(), Qt::UTC)));
+    const qint64 wall =
+        qAbs(QDateTime(now.date(), now.time(), Qt::UTC).secsTo(QDateTime(last.date(), last.time(), Qt::UTC)));
     if (wall > 3 * 3600)
         return true;
     return qAbs(now.secsTo(last)) > 60;

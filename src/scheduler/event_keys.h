@@ -22,9 +22,9 @@ struct event_field
 namespace event_keys {
 
 inline const event_field<QString> name{"name", {}, {}};
-inline const event_field<QString> time{"time", {}, {}};       // "HH:mm"; mode 5: "00:" + repeat_min
-inline const event_field<QString> date{"date", {}, {}};       // "dd.MM.yyyy"
-inline const event_field<int> repeat{"repeat", 0, 0};         // 0..5
+inline const event_field<QString> time{"time", {}, {}}; // "HH:mm"; mode 5: "00:" + repeat_min
+inline const event_field<QString> date{"date", {}, {}}; // "dd.MM.yyyy"
+inline const event_field<int> repeat{"repeat", 0, 0};   // 0..5
 inline const event_field<QString> alarmmessage{"alarmmessage", {}, {}};
 inline const event_field<QString> soundfile{"soundfile", {}, {}};
 inline const event_field<QString> run_file{"run_file", {}, {}};
@@ -39,16 +39,23 @@ inline const event_field<QString> lastrun{"lastrun", QStringLiteral("00:00:0000:
                                           QStringLiteral("00:00:0000:00:00")};
 
 // day_1 = Monday ... day_7 = Sunday; month_1 = January ... month_12.
-inline const event_field<bool> day[7] = {
-    {"day_1", false, false}, {"day_2", false, false}, {"day_3", false, false}, {"day_4", false, false},
-    {"day_5", false, false}, {"day_6", false, false}, {"day_7", false, false}};
+inline const event_field<bool> day[7] = {{"day_1", false, false}, {"day_2", false, false}, {"day_3", false, false},
+                                         {"day_4", false, false}, {"day_5", false, false}, {"day_6", false, false},
+                                         {"day_7", false, false}};
 inline const event_field<bool> month[12] = {
-    {"month_1", false, false},  {"month_2", false, false},  {"month_3", false, false},
-    {"month_4", false, false},  {"month_5", false, false},  {"month_6", false, false},
-    {"month_7", false, false},  {"month_8", false, false},  {"month_9", false, false},
-    {"month_10", false, false}, {"month_11", false, false}, {"month_12", false, false}};
+    {"month_1", false, false}, {"month_2", false, false},  {"month_3", false, false},  {"month_4", false, false},
+    {"month_5", false, false}, {"month_6", false, false},  {"month_7", false, false},  {"month_8", false, false},
+    {"month_9", false, false}, {"month_10", false, false}, {"month_11", false, false}, {"month_12", false, false}};
 
 // Repeat modes: the index of the repeat combo box.
-enum repeat_mode : int { once = 0, daily = 1, monthly = 2, yearly = 3, after_interval = 4, minute_cycle = 5 };
+enum repeat_mode : int
+{
+    once = 0,
+    daily = 1,
+    monthly = 2,
+    yearly = 3,
+    after_interval = 4,
+    minute_cycle = 5
+};
 
 } // namespace event_keys

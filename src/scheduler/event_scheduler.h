@@ -11,8 +11,7 @@ class QSettings;
 class event_scheduler
 {
 public:
-    event_scheduler(QSettings &alarm_ini, const time_source &clock, audio_player *alarm_player,
-                    QWidget *anchor);
+    event_scheduler(QSettings &alarm_ini, const time_source &clock, audio_player *alarm_player, QWidget *anchor);
 
     event_store &store() { return m_store; }
     event_actions &actions() { return m_actions; }

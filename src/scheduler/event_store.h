@@ -17,7 +17,11 @@
 class event_store
 {
 public:
-    enum class reader { pass, page };
+    enum class reader
+    {
+        pass,
+        page
+    };
 
     explicit event_store(QSettings &settings) : m_s(settings) {}
     event_store(const event_store &) = delete;

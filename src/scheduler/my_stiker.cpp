@@ -76,8 +76,7 @@ void my_stiker::apply_skin(const QString &skin_path)
     if (!m_movie->isValid()) {
         // An unreadable skin would give an empty window that cannot be
         // clicked to close and shows no text; the plain sticker shows it.
-        qCWarning(lc_scheduler).noquote() << "sticker skin" << skin_path
-                                          << "is not a picture; using the plain sticker";
+        qCWarning(lc_scheduler).noquote() << "sticker skin" << skin_path << "is not a picture; using the plain sticker";
         m_movie->setFileName(QString());
         plain();
         return;

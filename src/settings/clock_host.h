@@ -7,8 +7,21 @@ class QWidget;
 class clock_host
 {
 public:
-    enum class flag_id { ignore_win_key, fix_on_desktop, fix_on_mouse, top, top_cal, no_trans };
-    enum class window_id { clock, calendar, notebook };
+    enum class flag_id
+    {
+        ignore_win_key,
+        fix_on_desktop,
+        fix_on_mouse,
+        top,
+        top_cal,
+        no_trans
+    };
+    enum class window_id
+    {
+        clock,
+        calendar,
+        notebook
+    };
 
     virtual bool desktop_flag(flag_id f) const = 0;
     virtual void set_desktop_flag(flag_id f, bool on) = 0;

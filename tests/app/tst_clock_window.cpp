@@ -1,9 +1,9 @@
 #include "app/ini_format.h"
 #include "clock/clock_window.h"
 #include "clock/window_flags.h"
+#include "clock_fixture.h"
 #include "common/time_source.h"
 #include "settings/alarm_setup.h"
-#include "clock_fixture.h"
 #include "test_support.h"
 
 #include <QApplication>
@@ -11,7 +11,6 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QTest>
-
 
 class tst_clock_window : public QObject
 {
@@ -39,18 +38,21 @@ private slots:
         QFETCH(int, flags);
         QCOMPARE(int(window_flags::clock(no_trans, set_start, top)), flags);
         // The calendar follows the same table with its own top flag, whatever the start mode.
-        QCOMPARE(int(window_flags::calendar(no_trans, top)), no_trans ? (top ? 0x4010b : 0x10b) : (top ? 0x4080b : 0x80b));
+        QCOMPARE(int(window_flags::calendar(no_trans, top)),
+                 no_trans ? (top ? 0x4010b : 0x10b) : (top ? 0x4080b : 0x80b));
         QCOMPARE(int(window_flags::notebook(top)), top ? 0x40001 : 0x1);
 
         temp_data_home home;
         make_clock_data(home, QString("[TYPE]\nno_trans=%1\nset_start=%2\ntop=%3\n")
-                                   .arg(no_trans ? "true" : "false").arg(set_start).arg(top ? "true" : "false")
-                                   .toLatin1());
+                                  .arg(no_trans ? "true" : "false")
+                                  .arg(set_start)
+                                  .arg(top ? "true" : "false")
+                                  .toLatin1());
         manual_time_source t;
         orvella w(t);
         // The toolkit adds title-bar hints of its own to framed windows; ours are these.
-        const Qt::WindowFlags ours = Qt::WindowType_Mask | Qt::FramelessWindowHint |
-                                     Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint;
+        const Qt::WindowFlags ours =
+            Qt::WindowType_Mask | Qt::FramelessWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint;
         QCOMPARE(int(w.windowFlags() & ours), flags);
     }
 

@@ -40,8 +40,7 @@ private slots:
     {
         QTest::addColumn<QVariant>("value");
         QTest::newRow("cyrillic") << QVariant(QStringLiteral("Привет, мир! Ёж №5"));
-        QTest::newRow("list with commas and quotes")
-            << QVariant(QStringList{"a,b", "with \"quotes\"", "плюс", ""});
+        QTest::newRow("list with commas and quotes") << QVariant(QStringList{"a,b", "with \"quotes\"", "плюс", ""});
         QTest::newRow("emoji") << QVariant(QStringLiteral("будильник 😀 ok"));
         QTest::newRow("chinese then hex digits") << QVariant(QStringLiteral("中a1F漢9"));
         QTest::newRow("line breaks and backslash") << QVariant(QStringLiteral("line 1\nline 2\\x41\ttab"));
@@ -96,7 +95,8 @@ private slots:
     void reads_a_file_written_on_windows()
     {
         const QString path = fresh_path();
-        write_file(path, "[TYPE]\r\nclock=analog\r\nname=\xcf\xf0\xe8\xe2\xe5\xf2 \xb9" "1\r\n"
+        write_file(path, "[TYPE]\r\nclock=analog\r\nname=\xcf\xf0\xe8\xe2\xe5\xf2 \xb9"
+                         "1\r\n"
                          "font=\"Arial,12,-1,5,50,0,0,0,0,0\"\r\nlist=one, \xe4\xe2\xe0, three\r\n"
                          "[Gradient_BK]\r\n0=#f5f5f5\r\n0.49=#c0c0c0\r\n1=#c0c0c0\r\n");
         const QJsonObject o = dump(path);
@@ -122,8 +122,8 @@ private slots:
     void fuzzed_text_round_trips()
     {
         QRandomGenerator rng(1251);
-        const char16_t pool[] = {u'a', u'F', u'0', u'9', u' ', u',', u'"', u'\\', u'=', u';', u'#', u'[',
-                                 u'\n', u'\r', u'\t', u'@', u'%', u'Ж', u'ё', u'№', u'€', u'中', u'\x7f', u'\x01'};
+        const char16_t pool[] = {u'a',  u'F',  u'0',  u'9', u' ', u',', u'"', u'\\', u'=', u';',  u'#',    u'[',
+                                 u'\n', u'\r', u'\t', u'@', u'%', u'Ж', u'ё', u'№',  u'€', u'中', u'\x7f', u'\x01'};
         for (int i = 0; i < 150; ++i) {
             QString v;
             const int n = rng.bounded(0, 24);
@@ -165,7 +165,9 @@ private slots:
     void unreadable_file_is_kept_aside_not_overwritten()
     {
         const QString path = fresh_path();
-        const QByteArray binary("\x7f" "ELF\0\0\x01garbage\xff\xfe", 17);
+        const QByteArray binary("\x7f"
+                                "ELF\0\0\x01garbage\xff\xfe",
+                                17);
         write_file(path, binary);
         {
             auto s = ini_format::open(path);

@@ -1,8 +1,8 @@
 #include "app/single_instance.h"
 
 #include <QSignalSpy>
-#include <QThread>
 #include <QTest>
+#include <QThread>
 
 class tst_single_instance : public QObject
 {

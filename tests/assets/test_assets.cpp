@@ -29,8 +29,8 @@ private:
     static bool transparent_corners(const QImage &img)
     {
         const int r = img.width() - 1, b = img.height() - 1;
-        return qAlpha(img.pixel(0, 0)) == 0 && qAlpha(img.pixel(r, 0)) == 0 && qAlpha(img.pixel(0, b)) == 0
-               && qAlpha(img.pixel(r, b)) == 0;
+        return qAlpha(img.pixel(0, 0)) == 0 && qAlpha(img.pixel(r, 0)) == 0 && qAlpha(img.pixel(0, b)) == 0 &&
+               qAlpha(img.pixel(r, b)) == 0;
     }
 
     static double opaque_fraction(const QImage &img)

@@ -56,11 +56,7 @@ private:
                 if (qAlpha(a) == 0) {
                     QVERIFY2(qAlpha(b) == 0, qPrintable(QString("pixel %1,%2 not transparent").arg(x).arg(y)));
                 } else if (a != b) {
-                    QFAIL(qPrintable(QString("pixel %1,%2: %3 became %4")
-                                         .arg(x)
-                                         .arg(y)
-                                         .arg(a, 8, 16)
-                                         .arg(b, 8, 16)));
+                    QFAIL(qPrintable(QString("pixel %1,%2: %3 became %4").arg(x).arg(y).arg(a, 8, 16).arg(b, 8, 16)));
                 }
             }
     }

@@ -2,9 +2,9 @@
 // driven by the window's time lines, on a hand-set clock.
 #include "clock/clock_window.h"
 #include "clock/flip_face.h"
+#include "clock_fixture.h"
 #include "common/time_source.h"
 #include "face_test_support.h"
-#include "clock_fixture.h"
 #include "test_support.h"
 
 #include <QDir>
@@ -87,7 +87,7 @@ private slots:
         f.setPixelSize(30);
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=digital\nfont=\"" + f.toString().toLatin1() +
-                                   "\"\nno_trans=" + (framed ? "true" : "false") + "\n");
+                                  "\"\nno_trans=" + (framed ? "true" : "false") + "\n");
         manual_time_source t(start);
         orvella w(t);
         QVERIFY(faded_in(w));

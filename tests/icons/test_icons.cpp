@@ -12,15 +12,41 @@
 namespace {
 
 const char *const icon_paths[] = {
-    ":/icons/add_comment.png", ":/icons/base.png",      ":/icons/calendar.png",  ":/icons/clock.png",
-    ":/icons/colors.png",      ":/icons/copy.png",      ":/icons/cut.png",       ":/icons/default.png",
-    ":/icons/default1.png",    ":/icons/default2.png",  ":/icons/del.png",       ":/icons/del_com.png",
-    ":/icons/delete.png",      ":/icons/exit.png",      ":/icons/find.png",      ":/icons/fit",
-    ":/icons/fonts.png",       ":/icons/help_.png",     ":/icons/iconka.png",    ":/icons/insertimage.png",
-    ":/icons/insertimage_buf.png", ":/icons/inserttext.png", ":/icons/menu.png", ":/icons/new.png",
-    ":/icons/note.png",        ":/icons/now.png",       ":/icons/paste.png",     ":/icons/reread.png",
-    ":/icons/save.png",        ":/icons/select-all.png", ":/icons/setup.png",    ":/icons/theme.png",
-    ":/icons/turn.png",        ":/icons/undo.png",      ":/icons/update.png",
+    ":/icons/add_comment.png",
+    ":/icons/base.png",
+    ":/icons/calendar.png",
+    ":/icons/clock.png",
+    ":/icons/colors.png",
+    ":/icons/copy.png",
+    ":/icons/cut.png",
+    ":/icons/default.png",
+    ":/icons/default1.png",
+    ":/icons/default2.png",
+    ":/icons/del.png",
+    ":/icons/del_com.png",
+    ":/icons/delete.png",
+    ":/icons/exit.png",
+    ":/icons/find.png",
+    ":/icons/fit",
+    ":/icons/fonts.png",
+    ":/icons/help_.png",
+    ":/icons/iconka.png",
+    ":/icons/insertimage.png",
+    ":/icons/insertimage_buf.png",
+    ":/icons/inserttext.png",
+    ":/icons/menu.png",
+    ":/icons/new.png",
+    ":/icons/note.png",
+    ":/icons/now.png",
+    ":/icons/paste.png",
+    ":/icons/reread.png",
+    ":/icons/save.png",
+    ":/icons/select-all.png",
+    ":/icons/setup.png",
+    ":/icons/theme.png",
+    ":/icons/turn.png",
+    ":/icons/undo.png",
+    ":/icons/update.png",
 };
 
 // How many pixels of the icon, drawn at `size` on `ground`, stand out from it.
@@ -36,8 +62,8 @@ int visible_pixels(const QIcon &icon, int size, QColor ground)
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
             const QColor c = canvas.pixelColor(x, y);
-            const int diff = qAbs(c.red() - ground.red()) + qAbs(c.green() - ground.green())
-                             + qAbs(c.blue() - ground.blue());
+            const int diff =
+                qAbs(c.red() - ground.red()) + qAbs(c.green() - ground.green()) + qAbs(c.blue() - ground.blue());
             if (diff > 120)
                 ++count;
         }
@@ -46,7 +72,8 @@ int visible_pixels(const QIcon &icon, int size, QColor ground)
 
 } // namespace
 
-class test_icons : public QObject {
+class test_icons : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -131,8 +158,8 @@ private slots:
 
     void desktop_entry_icon_is_built()
     {
-        const QString path = qEnvironmentVariable("ORVELLA_TEST_BIN")
-                             + QStringLiteral("/../share/icons/hicolor/scalable/apps/orvella.svg");
+        const QString path = qEnvironmentVariable("ORVELLA_TEST_BIN") +
+                             QStringLiteral("/../share/icons/hicolor/scalable/apps/orvella.svg");
         QVERIFY2(QFile::exists(path), qPrintable(path));
         QSvgRenderer renderer(path);
         QVERIFY(renderer.isValid());

@@ -20,7 +20,8 @@ bool monitor_recorder::server_running(QString *why)
         return false;
     }
     if (!pactl.waitForFinished(10000) || pactl.exitCode() != 0) {
-        *why = "no PulseAudio server answers `pactl info`: " + QString::fromLocal8Bit(pactl.readAllStandardError()).trimmed();
+        *why = "no PulseAudio server answers `pactl info`: " +
+               QString::fromLocal8Bit(pactl.readAllStandardError()).trimmed();
         return false;
     }
     return true;
@@ -28,8 +29,8 @@ bool monitor_recorder::server_running(QString *why)
 
 bool monitor_recorder::start(QString *why)
 {
-    m_process.start("parec", {"--device=@DEFAULT_MONITOR@", "--format=s16le", "--rate=44100", "--channels=2",
-                              "--latency-msec=10"});
+    m_process.start(
+        "parec", {"--device=@DEFAULT_MONITOR@", "--format=s16le", "--rate=44100", "--channels=2", "--latency-msec=10"});
     if (!m_process.waitForStarted(5000)) {
         *why = "cannot start parec: " + m_process.errorString();
         return false;

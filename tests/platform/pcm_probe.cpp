@@ -9,18 +9,27 @@ namespace pcm_probe {
 
 namespace {
 
-qint64 frames(const QByteArray &pcm) { return pcm.size() / 4; }
+qint64 frames(const QByteArray &pcm)
+{
+    return pcm.size() / 4;
+}
 
 double left(const QByteArray &pcm, qint64 frame)
 {
     return qFromLittleEndian<qint16>(pcm.constData() + frame * 4) / 32768.0;
 }
 
-qint64 to_frame(const QByteArray &pcm, double s) { return std::clamp<qint64>(qint64(s * rate), 0, frames(pcm)); }
+qint64 to_frame(const QByteArray &pcm, double s)
+{
+    return std::clamp<qint64>(qint64(s * rate), 0, frames(pcm));
+}
 
 } // namespace
 
-double seconds(const QByteArray &pcm) { return double(frames(pcm)) / rate; }
+double seconds(const QByteArray &pcm)
+{
+    return double(frames(pcm)) / rate;
+}
 
 double rms(const QByteArray &pcm, double from_s, double to_s)
 {

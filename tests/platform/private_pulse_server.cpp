@@ -8,14 +8,17 @@
 
 #include <csignal>
 
-private_pulse_server::private_pulse_server(const QString &runtime)
-    : m_runtime(runtime)
+private_pulse_server::private_pulse_server(const QString &runtime) : m_runtime(runtime) {}
+
+private_pulse_server::~private_pulse_server()
 {
+    kill();
 }
 
-private_pulse_server::~private_pulse_server() { kill(); }
-
-bool private_pulse_server::available() { return !QStandardPaths::findExecutable("pulseaudio").isEmpty(); }
+bool private_pulse_server::available()
+{
+    return !QStandardPaths::findExecutable("pulseaudio").isEmpty();
+}
 
 QProcessEnvironment private_pulse_server::client_env() const
 {

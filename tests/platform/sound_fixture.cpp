@@ -118,13 +118,17 @@ QString encode_sine(const QString &path, double seconds, int hz)
 
 } // namespace
 
-bool have_sox() { return !QStandardPaths::findExecutable("sox").isEmpty(); }
+bool have_sox()
+{
+    return !QStandardPaths::findExecutable("sox").isEmpty();
+}
 
 QString make_sine_sox(const QString &path, double seconds, int hz, const QStringList &output_options)
 {
     QStringList args{"-n"};
     args += output_options;
-    args << path << "synth" << QString::number(seconds) << "sine" << QString::number(hz) << "vol" << "0.5";
+    args << path << "synth" << QString::number(seconds) << "sine" << QString::number(hz) << "vol"
+         << "0.5";
     QProcess sox;
     sox.start("sox", args);
     if (!sox.waitForFinished(60000) || sox.exitStatus() != QProcess::NormalExit || sox.exitCode() != 0)

@@ -7,10 +7,9 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QTemporaryDir>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
-
 
 class test_audio_no_server : public QObject
 {

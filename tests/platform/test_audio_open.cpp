@@ -64,7 +64,10 @@ static void add_formats()
         QTest::newRow(ext) << QString::fromLatin1(ext);
 }
 
-void test_audio_open::decodes_each_format_data() { add_formats(); }
+void test_audio_open::decodes_each_format_data()
+{
+    add_formats();
+}
 
 void test_audio_open::decodes_each_format()
 {
@@ -84,7 +87,10 @@ void test_audio_open::decodes_each_format()
     QVERIFY2(level > 0.25 && level < 0.45, qPrintable(QString::number(level)));
 }
 
-void test_audio_open::player_opens_each_format_data() { add_formats(); }
+void test_audio_open::player_opens_each_format_data()
+{
+    add_formats();
+}
 
 void test_audio_open::player_opens_each_format()
 {
@@ -180,9 +186,9 @@ void test_audio_open::rejects_bad_files()
 void test_audio_open::rejects_too_long_sound_data()
 {
     QTest::addColumn<QString>("ext");
-    QTest::newRow("wav") << "wav";   // length known from the header
-    QTest::newRow("pcm") << "pcm";   // length from the file size
-    QTest::newRow("mp3") << "mp3";   // length estimated
+    QTest::newRow("wav") << "wav"; // length known from the header
+    QTest::newRow("pcm") << "pcm"; // length from the file size
+    QTest::newRow("mp3") << "mp3"; // length estimated
 }
 
 void test_audio_open::rejects_too_long_sound()

@@ -32,7 +32,8 @@ struct sox_stat
 sox_stat run_sox_stat(const QString &raw_path)
 {
     QProcess sox;
-    sox.start("sox", {"-t", "raw", "-r", "44100", "-e", "signed", "-b", "16", "-c", "2", raw_path, "-n", "remix", "1", "stat"});
+    sox.start("sox", {"-t", "raw", "-r", "44100", "-e", "signed", "-b", "16", "-c", "2", raw_path, "-n", "remix", "1",
+                      "stat"});
     sox.waitForFinished(30000);
     const QString text = QString::fromLocal8Bit(sox.readAllStandardError());
     auto field = [&](const QString &name) {

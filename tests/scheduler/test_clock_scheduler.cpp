@@ -1,8 +1,8 @@
 // The scheduler inside the clock window: the start-up rebase, do_alarma on
 // the window's clock, and show_stiker with the note sound from calendar.ini.
 
-#include "counting_player.h"
 #include "clock_fixture.h"
+#include "counting_player.h"
 #include "test_support.h"
 
 #include "clock/clock_window.h"
@@ -68,8 +68,9 @@ void test_clock_scheduler::cleanup()
 void test_clock_scheduler::construction_rebases_interval_events()
 {
     temp_data_home home;
-    make_data_folder(home, "[1000]\nrepeat=4\nrepeat_min=15\ntime=01:00\ndate=01.01.2020\n"
-                           "[1001]\nrepeat=5\nrepeat_min=7\ntime=23:59\n",
+    make_data_folder(home,
+                     "[1000]\nrepeat=4\nrepeat_min=15\ntime=01:00\ndate=01.01.2020\n"
+                     "[1001]\nrepeat=5\nrepeat_min=7\ntime=23:59\n",
                      "");
     manual_time_source clock(QDateTime(QDate(2026, 3, 5), QTime(9, 50, 42)));
     orvella w(clock);

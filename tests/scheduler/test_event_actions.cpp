@@ -96,8 +96,7 @@ QString test_event_actions::script(const QString &name, const QString &marker)
     // Writes its working folder and arguments, one per line in brackets.
     const QString path = m_home.home() + "/" + name;
     write_file(path, "#!/bin/sh\n{ pwd; echo \"$#\"; for a in \"$@\"; do echo \"[$a]\"; done; } > \"" +
-                         marker.toUtf8() + ".tmp\"\nmv \"" + marker.toUtf8() + ".tmp\" \"" + marker.toUtf8() +
-                         "\"\n");
+                         marker.toUtf8() + ".tmp\"\nmv \"" + marker.toUtf8() + ".tmp\" \"" + marker.toUtf8() + "\"\n");
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
     return path;
 }
@@ -170,8 +169,7 @@ void test_event_actions::started_program_gets_arguments_and_folder()
     QDir().mkpath(cat);
     run_event(actions, {{"run_file", prog}, {"run_arg", ""}, {"run_cat", cat}});
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
-    QCOMPARE(QString::fromUtf8(read_file(marker)).split('\n', Qt::SkipEmptyParts),
-             (QStringList{cat, "1", "[]"}));
+    QCOMPARE(QString::fromUtf8(read_file(marker)).split('\n', Qt::SkipEmptyParts), (QStringList{cat, "1", "[]"}));
     QCOMPARE(m_ini->value("1000/lastrun").toString(), QString()); // actions never write the store
 }
 
@@ -333,7 +331,8 @@ void test_event_actions::real_sound_plays_and_sticker_close_halts_it()
 {
     QProcess pactl;
     pactl.start("pactl", {"info"});
-    const bool server = pactl.waitForFinished(5000) && pactl.exitStatus() == QProcess::NormalExit && pactl.exitCode() == 0;
+    const bool server =
+        pactl.waitForFinished(5000) && pactl.exitStatus() == QProcess::NormalExit && pactl.exitCode() == 0;
     if (!server && qEnvironmentVariableIntValue("ORVELLA_REQUIRE_AUDIO") != 1)
         QSKIP("no sound server (pactl info fails); set ORVELLA_REQUIRE_AUDIO=1 to make this a failure");
     const QString wav = m_home.home() + "/bell.wav";

@@ -102,8 +102,8 @@ void test_event_evaluator::monthly_on_the_31st_skips_short_months()
     QStringList days;
     for (const firing &f : rig.runner.fired)
         days << f.at.date().toString(Qt::ISODate);
-    QCOMPARE(days, (QStringList{"2026-01-31", "2026-03-31", "2026-05-31", "2026-07-31", "2026-08-31",
-                                "2026-10-31", "2026-12-31"}));
+    QCOMPARE(days, (QStringList{"2026-01-31", "2026-03-31", "2026-05-31", "2026-07-31", "2026-08-31", "2026-10-31",
+                                "2026-12-31"}));
 }
 
 void test_event_evaluator::yearly_on_29_february_data()
@@ -144,8 +144,8 @@ void test_event_evaluator::minute_cycle_every_20_minutes()
     scheduler_rig rig(event_group("1000", {{"time", "00:20"}, {"repeat", "5"}, {"repeat_min", "20"}}),
                       QDateTime(thursday, QTime(10, 7)));
     rig.tick(QDateTime(thursday, QTime(10, 7)), QDateTime(thursday, QTime(11, 25)));
-    QCOMPARE(rig.times("1000"), (QStringList{"2026-03-05 10:20:00", "2026-03-05 10:40:00", "2026-03-05 11:00:00",
-                                             "2026-03-05 11:20:00"}));
+    QCOMPARE(rig.times("1000"),
+             (QStringList{"2026-03-05 10:20:00", "2026-03-05 10:40:00", "2026-03-05 11:00:00", "2026-03-05 11:20:00"}));
     QCOMPARE(rig.value("1000", "time"), QStringLiteral("11:40"));
     QCOMPARE(rig.value("1000", "date"), QStringLiteral("05.03.2026"));
     QCOMPARE(rig.value("1000", "lastrun"), QStringLiteral("05:03:2026:11:20"));
@@ -162,8 +162,8 @@ void test_event_evaluator::minute_cycle_of_60_never_fires()
 void test_event_evaluator::minute_cycle_with_invalid_time_fires_at_repeat_min()
 {
     // A one-digit minute reads back as that number: "00:5" is minute 5.
-    scheduler_rig rig(event_group("1000", {{"time", "xx"}, {"repeat", "5"}, {"repeat_min", "5"}})
-                          + event_group("1001", {{"time", "00:5"}, {"repeat", "5"}, {"repeat_min", "5"}}),
+    scheduler_rig rig(event_group("1000", {{"time", "xx"}, {"repeat", "5"}, {"repeat_min", "5"}}) +
+                          event_group("1001", {{"time", "00:5"}, {"repeat", "5"}, {"repeat_min", "5"}}),
                       QDateTime(thursday, QTime(10, 0)));
     rig.tick(QDateTime(thursday, QTime(10, 1)), QDateTime(thursday, QTime(10, 5, 55)));
     QCOMPARE(rig.times("1000"), QStringList{"2026-03-05 10:05:00"});
@@ -183,9 +183,9 @@ void test_event_evaluator::clock_set_back_less_than_a_minute_does_not_refire()
 void test_event_evaluator::after_interval_counts_from_the_rebase()
 {
     // Time and date left from an earlier run of the program.
-    scheduler_rig rig(event_group("1000", {{"time", "07:00"}, {"date", "01.01.2020"}, {"repeat", "4"},
-                                           {"repeat_min", "30"}}),
-                      QDateTime(thursday, QTime(9, 0, 20, 500)));
+    scheduler_rig rig(
+        event_group("1000", {{"time", "07:00"}, {"date", "01.01.2020"}, {"repeat", "4"}, {"repeat_min", "30"}}),
+        QDateTime(thursday, QTime(9, 0, 20, 500)));
     rig.evaluator->rebase_tasks();
     QCOMPARE(rig.value("1000", "time"), QStringLiteral("09:30"));
     QCOMPARE(rig.value("1000", "date"), QStringLiteral("05.03.2026"));
@@ -203,8 +203,8 @@ void test_event_evaluator::after_interval_counts_from_the_rebase()
 
 void test_event_evaluator::rebase_writes_minute_cycle_time()
 {
-    scheduler_rig rig(event_group("1000", {{"time", "13:40"}, {"repeat", "5"}, {"repeat_min", "5"}})
-                          + event_group("1001", {{"time", "13:40"}, {"repeat", "0"}, {"repeat_min", "5"}}),
+    scheduler_rig rig(event_group("1000", {{"time", "13:40"}, {"repeat", "5"}, {"repeat_min", "5"}}) +
+                          event_group("1001", {{"time", "13:40"}, {"repeat", "0"}, {"repeat_min", "5"}}),
                       QDateTime(thursday, QTime(13, 41)));
     rig.evaluator->rebase_tasks();
     QCOMPARE(rig.value("1000", "time"), QStringLiteral("00:5"));
@@ -213,9 +213,9 @@ void test_event_evaluator::rebase_writes_minute_cycle_time()
 
 void test_event_evaluator::old_lastrun_does_not_block()
 {
-    scheduler_rig rig(once_at("1000", "10:15", "05.03.2026", "lastrun=00:00:0000:00:00")
-                          + once_at("1001", "10:15", "05.03.2026", "lastrun=garbage")
-                          + once_at("1002", "10:15", "05.03.2026", "lastrun=05:03:2026:10:13"),
+    scheduler_rig rig(once_at("1000", "10:15", "05.03.2026", "lastrun=00:00:0000:00:00") +
+                          once_at("1001", "10:15", "05.03.2026", "lastrun=garbage") +
+                          once_at("1002", "10:15", "05.03.2026", "lastrun=05:03:2026:10:13"),
                       QDateTime(thursday, QTime(10, 0)));
     rig.tick_minute(thursday, 10, 15);
     QCOMPARE(rig.runner.fired.size(), 3);
@@ -265,8 +265,8 @@ void test_event_evaluator::unreadable_repeat_reads_as_once()
 
 void test_event_evaluator::events_due_together_fire_in_store_order()
 {
-    scheduler_rig rig(once_at("1700000002", "10:15", "05.03.2026", "alarmmessage=second")
-                          + once_at("1700000001", "10:15", "05.03.2026", "alarmmessage=first"),
+    scheduler_rig rig(once_at("1700000002", "10:15", "05.03.2026", "alarmmessage=second") +
+                          once_at("1700000001", "10:15", "05.03.2026", "alarmmessage=first"),
                       QDateTime(thursday, QTime(10, 0)));
     rig.tick_minute(thursday, 10, 15);
     QCOMPARE(rig.runner.fired.size(), 2);

@@ -72,8 +72,8 @@ QString test_my_stiker::animated_skin()
         return path;
     if (QStandardPaths::findExecutable("convert").isEmpty())
         return {};
-    QProcess::execute("convert", {"-size", "120x90", "xc:red", "xc:blue", "xc:green", "-set", "delay", "10",
-                                  "-loop", "0", path});
+    QProcess::execute("convert",
+                      {"-size", "120x90", "xc:red", "xc:blue", "xc:green", "-set", "delay", "10", "-loop", "0", path});
     return QFile::exists(path) ? path : QString();
 }
 

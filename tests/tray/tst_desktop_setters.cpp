@@ -4,13 +4,13 @@
 // program does not have yet (calendar, notebook) are needed.
 #include "clock/clock_window.h"
 #include "clock/window_flags.h"
+#include "clock_fixture.h"
 #include "common/time_source.h"
 #include "settings/alarm_setup.h"
 #include "settings/clock_host.h"
 #include "settings/desktop_controls.h"
 #include "settings/loading_flag.h"
 #include "test_support.h"
-#include "clock_fixture.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>

@@ -1,10 +1,10 @@
 // A double click on the tray icon does what autorun says; other clicks do
 // nothing.
 #include "clock/clock_window.h"
+#include "clock_fixture.h"
 #include "common/time_source.h"
 #include "settings/alarm_setup.h"
 #include "test_support.h"
-#include "clock_fixture.h"
 
 #include <QTest>
 

@@ -2,10 +2,10 @@
 // menu where no tray exists (the offscreen platform has none).
 #include "clock/clock_tray.h"
 #include "clock/clock_window.h"
+#include "clock_fixture.h"
 #include "common/time_source.h"
 #include "settings/alarm_setup.h"
 #include "test_support.h"
-#include "clock_fixture.h"
 
 #include <QAction>
 #include <QApplication>

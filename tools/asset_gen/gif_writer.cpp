@@ -19,7 +19,10 @@ struct weighted
     quint32 count;
 };
 
-int channel(QRgb c, int ch) { return ch == 0 ? qRed(c) : ch == 1 ? qGreen(c) : qBlue(c); }
+int channel(QRgb c, int ch)
+{
+    return ch == 0 ? qRed(c) : ch == 1 ? qGreen(c) : qBlue(c);
+}
 
 // Median cut: split the box with the widest channel range at its weighted median.
 std::vector<QRgb> median_cut(std::vector<weighted> colours)

@@ -10,8 +10,8 @@ namespace asset {
 
 struct gif_frame
 {
-    QImage image;  // every frame has the size of the first
-    int delay_cs;  // hundredths of a second
+    QImage image; // every frame has the size of the first
+    int delay_cs; // hundredths of a second
 };
 
 // Pixels with alpha below 128 become transparent. Returns the file bytes, or

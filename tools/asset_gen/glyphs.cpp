@@ -112,8 +112,8 @@ QPainterPath roman_numeral(const QString &text, qreal h)
     const auto stroke = [&](QPointF a, QPointF b, qreal w) {
         // A slanted stroke of horizontal width w between a (top) and b (bottom).
         QPolygonF poly;
-        poly << QPointF(a.x() - w / 2, a.y()) << QPointF(a.x() + w / 2, a.y())
-             << QPointF(b.x() + w / 2, b.y()) << QPointF(b.x() - w / 2, b.y());
+        poly << QPointF(a.x() - w / 2, a.y()) << QPointF(a.x() + w / 2, a.y()) << QPointF(b.x() + w / 2, b.y())
+             << QPointF(b.x() - w / 2, b.y());
         QPainterPath s;
         s.addPolygon(poly);
         s.closeSubpath();

@@ -6,7 +6,6 @@
 #include <QRadialGradient>
 #include <QtMath>
 
-
 namespace asset {
 
 namespace {
@@ -32,8 +31,7 @@ void dyadic_layout(int below, int above, int *b, int *p)
 
 } // namespace
 
-hand_picture make_hand(const QPainterPath &outline, const hand_fill &fill, int shadow_radius,
-                       qreal shadow_opacity)
+hand_picture make_hand(const QPainterPath &outline, const hand_fill &fill, int shadow_radius, qreal shadow_opacity)
 {
     const QRectF r = outline.boundingRect();
     const int margin = 3 * shadow_radius + 1;

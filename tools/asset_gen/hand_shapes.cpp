@@ -34,8 +34,7 @@ QPainterPath stick(qreal w, qreal length, qreal tail)
     return s.createStroke(line).simplified();
 }
 
-QPainterPath breguet(qreal shaft, qreal length, qreal tail, qreal ring_at, qreal ring_out, qreal ring_in,
-                     qreal boss)
+QPainterPath breguet(qreal shaft, qreal length, qreal tail, qreal ring_at, qreal ring_out, qreal ring_in, qreal boss)
 {
     QPainterPath body;
     body.addRect(QRectF(-shaft / 2, -ring_at, shaft, ring_at + tail));
@@ -43,8 +42,7 @@ QPainterPath breguet(qreal shaft, qreal length, qreal tail, qreal ring_at, qreal
     const qreal base = ring_at + ring_out * 0.8;
     const qreal half = ring_out * 0.5;
     leaf.moveTo(0, -base + 1);
-    leaf.cubicTo(half * 1.4, -base - (length - base) * 0.25, half * 0.5, -length + (length - base) * 0.3, 0,
-                 -length);
+    leaf.cubicTo(half * 1.4, -base - (length - base) * 0.25, half * 0.5, -length + (length - base) * 0.3, 0, -length);
     leaf.cubicTo(-half * 0.5, -length + (length - base) * 0.3, -half * 1.4, -base - (length - base) * 0.25, 0,
                  -base + 1);
     leaf.closeSubpath();

@@ -14,8 +14,7 @@ QPainterPath baton(qreal half_base, qreal half_top, qreal length, qreal point, q
 QPainterPath stick(qreal w, qreal length, qreal tail);
 
 // Breguet hand: slim shaft, an open ring at ring_at, a leaf tip beyond it.
-QPainterPath breguet(qreal shaft, qreal length, qreal tail, qreal ring_at, qreal ring_out, qreal ring_in,
-                     qreal boss);
+QPainterPath breguet(qreal shaft, qreal length, qreal tail, qreal ring_at, qreal ring_out, qreal ring_in, qreal boss);
 
 // Thin second hand with a round counterweight on the tail.
 QPainterPath seconds_hand(qreal w, qreal length, qreal tail, qreal weight, qreal boss);

@@ -60,14 +60,12 @@ bool write_stickers(const QString &skins)
 bool write_calendar_skins(const QString &app_data)
 {
     const QString dir = app_data + "/Calendar_skins/";
-    bool ok = save_png(calendar_skin({QColor("#3a5a9a"), QColor("#1a2748"), QColor("#9fc4ff"), 3}),
-                       dir + "calendar_1.png");
-    ok &= save_png(calendar_skin({QColor("#4a4e55"), QColor("#1c1e22"), QColor("#c8d2e0"), 5}),
-                   dir + "calendar_2.png");
-    ok &= save_png(calendar_skin({QColor("#c8644a"), QColor("#5e2f6e"), QColor("#ffd08a"), 9}),
-                   dir + "calendar_3.png");
-    ok &= save_png(calendar_skin({QColor("#2f8a78"), QColor("#173c44"), QColor("#b6ffd9"), 13}),
-                   dir + "calendar_4.png");
+    bool ok =
+        save_png(calendar_skin({QColor("#3a5a9a"), QColor("#1a2748"), QColor("#9fc4ff"), 3}), dir + "calendar_1.png");
+    ok &= save_png(calendar_skin({QColor("#4a4e55"), QColor("#1c1e22"), QColor("#c8d2e0"), 5}), dir + "calendar_2.png");
+    ok &= save_png(calendar_skin({QColor("#c8644a"), QColor("#5e2f6e"), QColor("#ffd08a"), 9}), dir + "calendar_3.png");
+    ok &=
+        save_png(calendar_skin({QColor("#2f8a78"), QColor("#173c44"), QColor("#b6ffd9"), 13}), dir + "calendar_4.png");
     ok &= save_png(resize_grip(), app_data + "/Skins/resize.png");
     return ok;
 }

@@ -86,8 +86,8 @@ QImage with_shadow(const QImage &src, int radius, qreal opacity, QPointF offset)
 QColor mix(const QColor &a, const QColor &b, qreal t)
 {
     const auto lerp = [t](float x, float y) { return x + (y - x) * float(t); };
-    return QColor::fromRgbF(lerp(a.redF(), b.redF()), lerp(a.greenF(), b.greenF()),
-                            lerp(a.blueF(), b.blueF()), lerp(a.alphaF(), b.alphaF()));
+    return QColor::fromRgbF(lerp(a.redF(), b.redF()), lerp(a.greenF(), b.greenF()), lerp(a.blueF(), b.blueF()),
+                            lerp(a.alphaF(), b.alphaF()));
 }
 
 QPointF polar(QPointF c, qreal r, qreal deg)

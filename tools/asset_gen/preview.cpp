@@ -13,8 +13,7 @@ QImage scaled(const QImage &img, double r)
     if (r == 0 || r == 1)
         return img;
     const double f = r > 0 ? r : 1.0 / -r;
-    return img.scaled(int(img.width() * f), int(img.height() * f), Qt::KeepAspectRatio,
-                      Qt::SmoothTransformation);
+    return img.scaled(int(img.width() * f), int(img.height() * f), Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 void draw_hand(QPainter &p, int W, int H, const QImage &pic, double z, double angle)

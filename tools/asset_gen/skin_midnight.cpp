@@ -93,12 +93,13 @@ skin_set make_midnight()
     s.hour = make_hand(baton(3.6, 5.0, 64, 13, 12, 6.6), lume_hand(inlay(2.2, 3.4, 12, 50)));
     s.mins = make_hand(baton(2.8, 3.6, 100, 12, 14, 5.6), lume_hand(inlay(1.5, 2.2, 12, 87)));
     const QPainterPath sec = seconds_hand(1.5, 106, 22, 3.2, 3.8).united(disc({0, -78}, 3.6));
-    s.secs = make_hand(sec,
-                       [](QPainter &p, const QPainterPath &shape) {
-                           faceted(QColor("#ff8a33"), QColor("#e8620c"))(p, shape);
-                           p.fillPath(disc({0, -78}, 2.1), lume);
-                       },
-                       2, 0.45);
+    s.secs = make_hand(
+        sec,
+        [](QPainter &p, const QPainterPath &shape) {
+            faceted(QColor("#ff8a33"), QColor("#e8620c"))(p, shape);
+            p.fillPath(disc({0, -78}, 2.1), lume);
+        },
+        2, 0.45);
     s.cap = make_cap(3.6, dome(QColor("#ffb070"), QColor("#d0560a"), QColor("#7a3000")));
     return s;
 }

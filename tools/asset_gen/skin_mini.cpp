@@ -45,8 +45,7 @@ skin_set make_mini()
     const auto slate = faceted(QColor("#3b5563"), QColor("#22333d"));
     s.hour = make_hand(stick(5.2, 35, 6).united(disc({0, 0}, 4.4)), slate, 2, 0.32);
     s.mins = make_hand(stick(3.8, 55, 7).united(disc({0, 0}, 3.6)), slate, 2, 0.32);
-    s.secs = make_hand(seconds_hand(1.1, 59, 13, 2.8, 2.6), faceted(QColor("#ff6a5c"), QColor("#e84c3d")), 1,
-                       0.3);
+    s.secs = make_hand(seconds_hand(1.1, 59, 13, 2.8, 2.6), faceted(QColor("#ff6a5c"), QColor("#e84c3d")), 1, 0.3);
     s.cap = make_cap(2.4, dome(QColor("#ff8f84"), QColor("#d43b2d"), QColor()), 1, 0.35);
     return s;
 }

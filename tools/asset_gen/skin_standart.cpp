@@ -45,8 +45,7 @@ skin_set make_standart()
     s.hour = make_hand(baton(3.7, 4.0, 64, 12, 11, 6.4), dark);
     s.mins = make_hand(baton(2.8, 3.0, 101, 13, 14, 5.4), dark);
 
-    s.secs = make_hand(seconds_hand(1.5, 106, 21, 4.2, 3.6), faceted(QColor("#e0423a"), QColor("#c02a22")), 2,
-                       0.3);
+    s.secs = make_hand(seconds_hand(1.5, 106, 21, 4.2, 3.6), faceted(QColor("#e0423a"), QColor("#c02a22")), 2, 0.3);
 
     s.cap = make_cap(3.4, dome(QColor("#f6f6f6"), QColor("#7b8088"), QColor("#3b3e44")));
     return s;

@@ -47,9 +47,9 @@ bool write_skin(const skin_set &s, const QString &skins_dir)
 {
     const QString dir = skins_dir + "/" + s.name;
     QDir().mkpath(dir);
-    bool ok = save_png(s.face, dir + "/clock.png") && save_png(s.hour.image, dir + "/hour.png")
-              && save_png(s.mins.image, dir + "/min.png") && save_png(s.secs.image, dir + "/sec.png")
-              && save_png(s.cap, dir + "/shapocka.png");
+    bool ok = save_png(s.face, dir + "/clock.png") && save_png(s.hour.image, dir + "/hour.png") &&
+              save_png(s.mins.image, dir + "/min.png") && save_png(s.secs.image, dir + "/sec.png") &&
+              save_png(s.cap, dir + "/shapocka.png");
     QFile ini(dir + "/settings.ini");
     if (!ini.open(QIODevice::WriteOnly | QIODevice::Truncate) || ini.write(skin_settings_text(s)) < 0) {
         std::fprintf(stderr, "asset_gen: cannot write %s\n", qPrintable(ini.fileName()));

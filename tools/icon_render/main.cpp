@@ -17,9 +17,8 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr,
-                 "usage: orvella_icon_render --out DIR file.svg...\n"
-                 "       orvella_icon_render --sheet OUT.png file.png...\n");
+    std::fprintf(stderr, "usage: orvella_icon_render --out DIR file.svg...\n"
+                         "       orvella_icon_render --sheet OUT.png file.png...\n");
     return 2;
 }
 

@@ -36,9 +36,8 @@ public:
     {
         if (e->type() == QEvent::Paint) {
             o->removeEventFilter(this);
-            QTimer::singleShot(0, this, [] {
-                qCInfo(lc_startup) << "first paint at" << QDateTime::currentMSecsSinceEpoch();
-            });
+            QTimer::singleShot(0, this,
+                               [] { qCInfo(lc_startup) << "first paint at" << QDateTime::currentMSecsSinceEpoch(); });
         }
         return false;
     }

@@ -59,7 +59,10 @@ void install_ffmpeg_log()
     std::call_once(once, [] { av_log_set_callback(forward_ffmpeg_log); });
 }
 
-QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
 
 QByteArray ffmpeg_error(int code)
 {
@@ -89,8 +92,8 @@ public:
 private:
     bool matches(const AVFrame *f) const
     {
-        return m_swr && f->format == m_format && f->sample_rate == m_rate
-               && av_channel_layout_compare(&f->ch_layout, &m_layout) == 0;
+        return m_swr && f->format == m_format && f->sample_rate == m_rate &&
+               av_channel_layout_compare(&f->ch_layout, &m_layout) == 0;
     }
 
     bool rebuild(const AVFrame *f, QByteArray &out)
@@ -158,7 +161,10 @@ QString audio_decoder::too_long(const QString &path) const
     return QStringLiteral("Звук длиннее %1, такой файл не воспроизводится: %2").arg(limit, shown(path));
 }
 
-qint64 audio_decoder::max_bytes() const { return qint64(m_max_seconds) * pcm_out::bytes_per_second; }
+qint64 audio_decoder::max_bytes() const
+{
+    return qint64(m_max_seconds) * pcm_out::bytes_per_second;
+}
 
 bool audio_decoder::decode(const QString &path)
 {
@@ -228,18 +234,17 @@ bool audio_decoder::decode_with_ffmpeg(const QString &path)
     AVStream *stream = fmt->streams[index];
 
     // Refuse early when the container already tells us the sound is too long.
-    if (fmt->duration != AV_NOPTS_VALUE && fmt->duration > 0
-        && fmt->duration / AV_TIME_BASE > m_max_seconds)
+    if (fmt->duration != AV_NOPTS_VALUE && fmt->duration > 0 && fmt->duration / AV_TIME_BASE > m_max_seconds)
         return fail(too_long(path));
 
     std::unique_ptr<AVCodecContext, codec_closer> dec(avcodec_alloc_context3(codec));
-    if (!dec || avcodec_parameters_to_context(dec.get(), stream->codecpar) < 0
-        || avcodec_open2(dec.get(), codec, nullptr) < 0)
+    if (!dec || avcodec_parameters_to_context(dec.get(), stream->codecpar) < 0 ||
+        avcodec_open2(dec.get(), codec, nullptr) < 0)
         return fail(QStringLiteral("Не удалось открыть декодер звука: %1").arg(shown(path)));
 
     if (fmt->duration != AV_NOPTS_VALUE && fmt->duration > 0)
-        m_pcm.reserve(qsizetype(std::min<qint64>(max_bytes(), fmt->duration * pcm_out::bytes_per_second / AV_TIME_BASE
-                                                                   + pcm_out::bytes_per_second)));
+        m_pcm.reserve(qsizetype(std::min<qint64>(max_bytes(), fmt->duration * pcm_out::bytes_per_second / AV_TIME_BASE +
+                                                                  pcm_out::bytes_per_second)));
 
     std::unique_ptr<AVPacket, packet_closer> packet(av_packet_alloc());
     std::unique_ptr<AVFrame, frame_closer> frame(av_frame_alloc());

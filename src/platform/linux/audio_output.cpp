@@ -28,12 +28,12 @@ QAudioFormat pcm_format()
 
 } // namespace
 
-audio_output::audio_output(QObject *parent)
-    : QObject(parent)
-{
-}
+audio_output::audio_output(QObject *parent) : QObject(parent) {}
 
-audio_output::~audio_output() { drop_sink(); }
+audio_output::~audio_output()
+{
+    drop_sink();
+}
 
 bool audio_output::ensure_sink()
 {

@@ -4,13 +4,13 @@
 #include <cstring>
 
 pcm_source::pcm_source(const QByteArray &pcm, qint64 silence_bytes, QObject *parent)
-    : QIODevice(parent)
-    , m_pcm(pcm)
-    , m_silence(std::max<qint64>(0, silence_bytes))
-{
-}
+    : QIODevice(parent), m_pcm(pcm), m_silence(std::max<qint64>(0, silence_bytes))
+{}
 
-qint64 pcm_source::bytesAvailable() const { return remaining() + QIODevice::bytesAvailable(); }
+qint64 pcm_source::bytesAvailable() const
+{
+    return remaining() + QIODevice::bytesAvailable();
+}
 
 qint64 pcm_source::readData(char *data, qint64 max_size)
 {

@@ -12,11 +12,7 @@ namespace {
 class audio_player_linux final : public audio_player
 {
 public:
-    explicit audio_player_linux(QObject *parent)
-        : audio_player(parent)
-        , m_output(this)
-    {
-    }
+    explicit audio_player_linux(QObject *parent) : audio_player(parent), m_output(this) {}
 
     int open_file(const QString &path) override
     {
