@@ -12,10 +12,12 @@ cmake --install build/release --prefix "$PWD/build/install" >/dev/null
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   export DISPLAY=:77
-  echo "No display found: starting Xvfb on $DISPLAY (with openbox). Look at it with e.g. 'DISPLAY=$DISPLAY import -window root shot.png'."
+  echo "No display found: starting Xvfb on $DISPLAY (with openbox and xcompmgr). Look at it with e.g. 'DISPLAY=$DISPLAY import -window root shot.png'."
   Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
   sleep 1
   openbox >/dev/null 2>&1 &
+  # A compositor, so the clock's transparent background shows the desktop.
+  xcompmgr >/dev/null 2>&1 &
 fi
 cd build/install/share/orvella
 exec ../../bin/orvella "$@"
