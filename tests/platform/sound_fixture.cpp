@@ -1,5 +1,6 @@
 #include "sound_fixture.h"
 
+#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -146,6 +147,16 @@ QString make_sine(const QString &path, double seconds, int hz)
     if (ext == "wav" || ext == "flac")
         return make_sine_sox(path, seconds, hz, {"-r", "44100", "-c", "2", "-b", "16"});
     return make_sine_sox(path, seconds, hz, {"-r", "44100", "-c", "2"});
+}
+
+QString cached_sine(const QString &path, double seconds, int hz)
+{
+    if (!QFile::exists(path)) {
+        const QString error = make_sine(path, seconds, hz);
+        if (!error.isEmpty())
+            qWarning().noquote() << error;
+    }
+    return path;
 }
 
 } // namespace sound_fixture

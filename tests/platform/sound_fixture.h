@@ -17,4 +17,7 @@ QString make_sine_sox(const QString &path, double seconds, int hz, const QString
 
 bool have_sox();
 
+// path's sine made once and reused; a failure is logged, the path returned anyway.
+QString cached_sine(const QString &path, double seconds, int hz);
+
 } // namespace sound_fixture

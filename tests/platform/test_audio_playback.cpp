@@ -106,13 +106,7 @@ void test_audio_playback::cleanupTestCase()
 
 QString test_audio_playback::fixture(const QString &name, double seconds, int hz)
 {
-    const QString path = m_dir.filePath(name);
-    if (!QFile::exists(path)) {
-        const QString error = sound_fixture::make_sine(path, seconds, hz);
-        if (!error.isEmpty())
-            qWarning().noquote() << error;
-    }
-    return path;
+    return sound_fixture::cached_sine(m_dir.filePath(name), seconds, hz);
 }
 
 QByteArray test_audio_playback::record(double seconds, const std::function<void()> &action)
