@@ -59,6 +59,8 @@ orvella::orvella(const time_source &clock, QWidget *parent)
     m_tray = std::make_unique<clock_tray>(this);
 
     m_scheduler = std::make_unique<event_scheduler>(m_setup->alarm_ini(), m_time, m_player.get(), this);
+    m_scheduler->evaluator().set_catch_up_hours(
+        typed_settings(m_setup->clock_ini()).get(clock_keys::catch_up_hours));
     rebase_tasks();
 
     m_alarm_timer = new QTimer(this);
@@ -445,7 +447,7 @@ void orvella::do_alarma()
         clearMask();
     // A tick that arrives while a pass waits in a nested event loop is skipped.
     if (m_scheduler)
-        m_scheduler->evaluator().pass();
+        m_scheduler->pass();
 }
 
 void orvella::about_prg()
@@ -492,7 +494,7 @@ void orvella::show_stiker(const QString &text)
         sound = ini->value(QStringLiteral("Sound/sound")).toString();
     }
     if (m_scheduler)
-        m_scheduler->actions().show_note(text, sound);
+        m_scheduler->show_note(text, sound);
 }
 
 void orvella::iconActivated(QSystemTrayIcon::ActivationReason reason)

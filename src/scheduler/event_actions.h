@@ -1,9 +1,12 @@
 #pragma once
 // event_actions: what a due event does, in order: a sticker with its
 // message, its sound on the alarm player, a 1000 Hz tone, its program.
-// Also shows note reminders the same way.
+// Also shows note reminders and put-off reminders the same way. Failures
+// are kept in errors() for the caller to show once its pass is over.
 
+#include "scheduler/error_boxes.h"
 #include "scheduler/event_runner.h"
+#include "platform/process_list.h"
 
 #include <QPointer>
 #include <QString>
@@ -13,6 +16,7 @@
 
 class audio_player;
 class my_stiker;
+class snooze_store;
 class time_source;
 
 class event_actions : public event_runner
@@ -22,25 +26,42 @@ public:
     event_actions(audio_player *alarm_player, const time_source &clock, QWidget *anchor = nullptr);
 
     void run(event_store &store, bool do_find) override;
+    void run_missed(event_store &store, bool do_find) override;
 
     // A sticker with `text` at a random place, shown and painted at once.
-    my_stiker *open_stiker(const QString &text);
+    my_stiker *open_stiker(const QString &text, const QString &skin = {});
     // Today's notes: near the lower right corner, closed after three minutes.
     my_stiker *open_today_stiker(const QString &text);
     // A note reminder: a sticker, then the note sound.
     void show_note(const QString &text, const QString &sound);
+    // A put-off reminder back again: its sticker, skin and sound; no tone,
+    // no program.
+    my_stiker *show_snoozed(const QString &text, const QString &skin, const QString &sound);
+
+    // Where put-off reminders are kept; without one stickers offer no snooze.
+    void set_snooze_store(snooze_store *store) { m_snoozes = store; }
+    error_boxes &errors() { return m_errors; }
 
     // The running-process list used by the single-instance check.
-    void set_process_lister(std::function<QStringList()> lister) { m_processes = std::move(lister); }
+    void set_process_lister(std::function<QList<process_entry>()> lister) { m_processes = std::move(lister); }
+    // The same from bare executable names.
+    void set_process_lister(std::function<QStringList()> names);
     // Replaces the tone (tests count tones without a sound server).
     void set_tone(std::function<void()> tone) { m_tone = std::move(tone); }
 
+    static QString missed_prefix() { return QStringLiteral("ПРОПУЩЕННОЕ НАПОМИНАНИЕ !!!\n"); }
+
 private:
+    void fire(event_store &store, bool do_find, const QString &prefix);
     void start_program(const QString &run_file, const QString &run_arg, const QString &run_cat, bool do_find);
+    // Lets the user put the sticker off; it comes back with `sound`.
+    void offer_snooze(my_stiker *s, const QString &text, const QString &sound);
 
     audio_player *m_player;
     const time_source &m_clock;
     QPointer<QWidget> m_anchor;
-    std::function<QStringList()> m_processes;
+    std::function<QList<process_entry>()> m_processes;
     std::function<void()> m_tone;
+    snooze_store *m_snoozes = nullptr;
+    error_boxes m_errors;
 };

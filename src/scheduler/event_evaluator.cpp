@@ -42,15 +42,18 @@ void event_evaluator::rebase_tasks()
         event_store::scope in(m_store, key);
         const int mode = m_store.read(k::repeat);
         if (mode == k::after_interval) {
-            const QDateTime next = event_time::next_firing(m_clock.now(), m_store.read(k::repeat_min));
-            m_store.write(k::time, event_time::format_time(next));
-            m_store.write(k::date, event_time::format_date(next));
-            m_store.sync();
+            reanchor(m_clock.now());
         } else if (mode == k::minute_cycle) {
             m_store.write(k::time, QStringLiteral("00:") + QString::number(m_store.read(k::repeat_min)));
             m_store.sync();
         }
     }
+}
+
+void event_evaluator::set_catch_up_hours(int hours)
+{
+    // A year at most keeps the day-by-day search after a long jump short.
+    m_catch_up_hours = qBound(0, hours, 366 * 24);
 }
 
 void event_evaluator::pass()
@@ -67,12 +70,44 @@ void event_evaluator::pass()
         return;
     }
     running_flag flag(m_running);
+    const QDateTime now = m_clock.now();
+    const missed_span missed = missed_minutes(now);
+    m_previous_pass = now;
+    if (!missed.empty())
+        qCInfo(lc_scheduler) << "catching up the minutes from" << missed.from.toString(u"dd.MM.yyyy HH:mm")
+                             << "to" << missed.to.toString(u"dd.MM.yyyy HH:mm") << (missed.late ? "(late)" : "");
     const QStringList keys = m_store.pass_events();
     for (const QString &key : keys)
-        evaluate(key);
+        evaluate(key, missed);
 }
 
-void event_evaluator::evaluate(const QString &key)
+event_evaluator::missed_span event_evaluator::missed_minutes(const QDateTime &now) const
+{
+    missed_span span;
+    if (!m_previous_pass.isValid())
+        return span;
+    const auto minute = [](const QDateTime &t) {
+        return event_time::wall(t.date(), QTime(t.time().hour(), t.time().minute()));
+    };
+    span.first = minute(m_previous_pass).addSecs(60);
+    span.from = span.first;
+    span.to = minute(now).addSecs(-60);
+    if (span.from > span.to)
+        return span;
+    // A few seconds of real time across an hour of wall clock is the clock
+    // skipping ahead for daylight-saving time: those minutes are not late
+    // and no limit applies.
+    span.late = m_previous_pass.secsTo(now) > 65;
+    if (span.late) {
+        if (m_catch_up_hours == 0)
+            span.from = QDateTime();
+        else
+            span.from = qMax(span.from, minute(now).addSecs(-qint64(m_catch_up_hours) * 3600));
+    }
+    return span;
+}
+
+void event_evaluator::evaluate(const QString &key, const missed_span &missed)
 {
     event_store::scope in(m_store, key);
     const QDateTime now = m_clock.now();
@@ -82,30 +117,58 @@ void event_evaluator::evaluate(const QString &key)
     // The re-fire guard is the last condition of every mode, so its keys are
     // read only for an event whose time has come: most events of a pass stop
     // at the hour or minute.
-    if (!due_before_guard(mode, now, at))
-        return;
-    const QDateTime last = event_time::parse_lastrun(m_store.read(k::lastrun));
+    QDateTime missed_at;
+    if (!due_before_guard(mode, now, at)) {
+        if (missed.first.isValid() && missed.first <= missed.to)
+            missed_at = missed_firing(mode, at, missed);
+        if (!missed_at.isValid())
+            return;
+    }
+    const QDateTime last =
+        event_time::last_firing(m_store.read(k::lastrun), m_store.read(k::lastrun_utc));
     const bool disabled = m_store.read(k::disable);
     const bool single_instance = m_store.read(k::do_find);
-    if (disabled || !more_than_a_minute(now, last))
+    if (disabled || fired_already(mode, now, last))
         return;
+    if (missed_at.isValid() && last.isValid() && event_time::wall(last) >= missed_at)
+        return; // fired in or after that minute already
 
-    qCInfo(lc_scheduler) << "event" << key << "is due at" << now.toString(Qt::ISODate);
+    if (missed_at.isValid() && !missed.holds(missed_at)) {
+        // An interval event whose time passed longer ago than the limit
+        // starts counting again from now instead of waiting for its stored
+        // time of day to come round.
+        qCInfo(lc_scheduler) << "event" << key << "missed its time by more than the limit; re-anchored";
+        reanchor(now);
+        return;
+    }
+    const bool late = missed_at.isValid() && missed.late;
+    qCInfo(lc_scheduler) << "event" << key << "is due at" << now.toString(Qt::ISODate)
+                         << (late ? "(missed at " + missed_at.toString(u"dd.MM.yyyy HH:mm") + ")" : QString());
     record_firing(mode, now);
-    m_runner.run(m_store, single_instance);
+    if (late)
+        m_runner.run_missed(m_store, single_instance);
+    else
+        m_runner.run(m_store, single_instance);
 }
 
-bool event_evaluator::more_than_a_minute(const QDateTime &now, const QDateTime &last)
+bool event_evaluator::fired_already(int mode, const QDateTime &now, const QDateTime &last) const
 {
     if (!last.isValid())
-        return true; // never fired
-    // Wall-clock distance first: local-time arithmetic is slow, and only a
-    // near distance can come out at 60 s or less once offsets are applied.
-    const qint64 wall =
-        qAbs(QDateTime(now.date(), now.time(), Qt::UTC).secsTo(QDateTime(last.date(), last.time(), Qt::UTC)));
-    if (wall > 3 * 3600)
+        return false; // never fired
+    const qint64 since = last.secsTo(now);
+    if (qAbs(since) <= 60)
         return true;
-    return qAbs(now.secsTo(last)) > 60;
+    // The clock was set back past the last firing: what lies between was
+    // done already. A clock corrected from further ahead than the catch-up
+    // limit starts afresh.
+    if (since < 0 && -since <= qMax(qint64(m_catch_up_hours), qint64(1)) * 3600)
+        return true;
+    // Times of day fire once per wall-clock minute, even when that minute
+    // comes twice (the hour repeated when daylight-saving time ends).
+    if (mode >= k::once && mode <= k::yearly)
+        return last.date() == now.date() && last.time().hour() == now.time().hour() &&
+               last.time().minute() == now.time().minute();
+    return false;
 }
 
 bool event_evaluator::due_before_guard(int mode, const QDateTime &now, const QTime &at) const
@@ -114,21 +177,13 @@ bool event_evaluator::due_before_guard(int mode, const QDateTime &now, const QTi
     const QTime clock = now.time();
     const bool hour = at.isValid() && at.hour() == clock.hour();
     const bool minute = at.isValid() && at.minute() == clock.minute();
-    const auto event_date = [this] { return event_time::parse_date(m_store.read(k::date)); };
 
     switch (mode) {
     case k::once:
-        return hour && minute && today == event_date();
     case k::daily:
-        return m_store.read(k::day[today.dayOfWeek() - 1]) && hour && minute;
     case k::monthly:
-        return m_store.read(k::month[today.month() - 1]) && event_date().day() == today.day() && hour && minute;
-    case k::yearly: {
-        if (!hour || !minute)
-            return false;
-        const QDate d = event_date();
-        return d.month() == today.month() && d.day() == today.day() && today.year() >= d.year();
-    }
+    case k::yearly:
+        return hour && minute && due_on(mode, today);
     case k::after_interval:
         return hour && minute;
     case k::minute_cycle:
@@ -138,15 +193,83 @@ bool event_evaluator::due_before_guard(int mode, const QDateTime &now, const QTi
     }
 }
 
+bool event_evaluator::due_on(int mode, const QDate &day) const
+{
+    const auto event_date = [this] { return event_time::parse_date(m_store.read(k::date)); };
+    switch (mode) {
+    case k::once:
+        return day == event_date();
+    case k::daily:
+        return m_store.read(k::day[day.dayOfWeek() - 1]);
+    case k::monthly:
+        return m_store.read(k::month[day.month() - 1]) && event_date().day() == day.day();
+    case k::yearly: {
+        const QDate d = event_date();
+        return d.month() == day.month() && d.day() == day.day() && day.year() >= d.year();
+    }
+    default:
+        return false;
+    }
+}
+
+QDateTime event_evaluator::missed_firing(int mode, const QTime &at, const missed_span &span) const
+{
+    switch (mode) {
+    case k::once:
+    case k::daily:
+    case k::monthly:
+    case k::yearly:
+        if (!at.isValid() || span.empty())
+            return {};
+        for (QDate d = span.to.date(); d >= span.from.date(); d = d.addDays(-1)) {
+            const QDateTime t = event_time::wall(d, at);
+            if (span.holds(t) && due_on(mode, d))
+                return t;
+        }
+        return {};
+    case k::after_interval: {
+        // Its stored date and time are the next firing; one that passed in
+        // the gap beyond the limit is returned too, to be re-anchored.
+        const QDateTime t = event_time::wall(event_time::parse_date(m_store.read(k::date)), at);
+        return t.isValid() && t >= span.first && t <= span.to ? t : QDateTime();
+    }
+    case k::minute_cycle: {
+        if (span.empty())
+            return {};
+        const int every = m_store.read(k::repeat_min);
+        const int stored = at.isValid() ? at.minute() : -1;
+        // Minutes repeat every hour: the last hour of the span is enough.
+        const QDateTime stop = qMax(span.from, span.to.addSecs(-3600));
+        for (QDateTime t = span.to; t >= stop; t = t.addSecs(-60))
+            if (t.time().minute() == stored || t.time().minute() == every)
+                return t;
+        return {};
+    }
+    default:
+        return {};
+    }
+}
+
+void event_evaluator::reanchor(const QDateTime &now)
+{
+    const QDateTime next = event_time::next_firing(now, m_store.read(k::repeat_min));
+    m_store.write(k::time, event_time::format_time(next));
+    m_store.write(k::date, event_time::format_date(next));
+    m_store.sync();
+}
+
 void event_evaluator::record_firing(int mode, const QDateTime &now)
 {
+    // Kept to the minute, as lastrun is, so the two name the same moment.
+    const QDateTime minute = now.addSecs(-(now.time().second())).addMSecs(-now.time().msec());
     if (mode == k::after_interval || mode == k::minute_cycle) {
         const QDateTime next = event_time::next_firing(now, m_store.read(k::repeat_min));
         m_store.write(k::time, event_time::format_time(next));
         m_store.write(k::date, event_time::format_date(next));
-        m_store.write(k::lastrun, event_time::format_lastrun(now));
-        m_store.sync();
-    } else {
-        m_store.write(k::lastrun, event_time::format_lastrun(now));
     }
+    m_store.write(k::lastrun, event_time::format_lastrun(now));
+    m_store.write(k::lastrun_utc, event_time::format_utc(minute));
+    // Written at once in every mode: a firing that a crash or another
+    // program's edit could undo would fire again.
+    m_store.sync();
 }

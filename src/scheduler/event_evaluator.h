@@ -3,9 +3,17 @@
 // firing, moves interval events on and hands each due event to its runner.
 // Every "now" comes from the time source.
 //
+// An event fires once per wall-clock minute: in the hour repeated when
+// daylight-saving time ends, the events of a time of day fire at its first
+// occurrence, interval events by real elapsed minutes. Minutes the pass did
+// not see (the machine slept, the clock was set forward, the clock skipped
+// an hour) are looked at by the next pass: an event due in them fires once,
+// late, if it is no older than the catch-up limit. A clock set back fires
+// nothing again.
+//
 // A pass never starts while another runs: the actions of an event may run
-// a nested event loop (a sticker's repaint, a modal sound-error box) in
-// which the alarm timer fires again; that tick is skipped.
+// a nested event loop (a sticker's repaint) in which the alarm timer fires
+// again; that tick is skipped.
 
 #include <QDateTime>
 #include <QString>
@@ -25,20 +33,42 @@ public:
     // One tick of the alarm timer.
     void pass();
 
+    // Missed firings older than this are dropped; 0 turns catching up off.
+    void set_catch_up_hours(int hours);
+    int catch_up_hours() const { return m_catch_up_hours; }
+
     bool running() const { return m_running; }
     // Ticks refused because a pass was already running.
     int skipped() const { return m_skipped; }
 
 private:
-    void evaluate(const QString &key);
+    // Whole wall-clock minutes between the previous pass and this one.
+    struct missed_span
+    {
+        QDateTime first; // first minute after the previous pass's minute
+        QDateTime from;  // first minute still caught up (limit applied)
+        QDateTime to;    // the minute before this pass's minute
+        bool late = false; // real time passed too (not a skipped hour)
+        bool empty() const { return !from.isValid() || from > to; }
+        bool holds(const QDateTime &wall) const { return !empty() && wall >= from && wall <= to; }
+    };
+
+    missed_span missed_minutes(const QDateTime &now) const;
+    void evaluate(const QString &key, const missed_span &missed);
     // The mode's conditions except the re-fire guard.
     bool due_before_guard(int mode, const QDateTime &now, const QTime &at) const;
-    static bool more_than_a_minute(const QDateTime &now, const QDateTime &last);
+    // The latest minute of `span` in which the event was due, or invalid.
+    QDateTime missed_firing(int mode, const QTime &at, const missed_span &span) const;
+    bool due_on(int mode, const QDate &day) const;
+    bool fired_already(int mode, const QDateTime &now, const QDateTime &last) const;
     void record_firing(int mode, const QDateTime &now);
+    void reanchor(const QDateTime &now);
 
     event_store &m_store;
     const time_source &m_clock;
     event_runner &m_runner;
+    QDateTime m_previous_pass;
+    int m_catch_up_hours = 24;
     bool m_running = false;
     int m_skipped = 0;
 };

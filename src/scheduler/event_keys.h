@@ -37,6 +37,10 @@ inline const event_field<bool> do_find{"do_find", false, false};
 // Only the pass reads it; an absent or unreadable value means "never fired".
 inline const event_field<QString> lastrun{"lastrun", QStringLiteral("00:00:0000:00:00"),
                                           QStringLiteral("00:00:0000:00:00")};
+// The same moment as seconds since 1970. lastrun alone is ambiguous in the
+// hour repeated when daylight-saving time ends; other programs that write
+// lastrun leave this key behind, so it counts only while both agree.
+inline const event_field<QString> lastrun_utc{"lastrun_utc", {}, {}};
 
 // day_1 = Monday ... day_7 = Sunday; month_1 = January ... month_12.
 inline const event_field<bool> day[7] = {{"day_1", false, false}, {"day_2", false, false}, {"day_3", false, false},

@@ -2,7 +2,6 @@
 
 #include "common/log.h"
 
-#include <QFileInfo>
 
 namespace {
 
@@ -34,21 +33,29 @@ QStringList event_store::events() const
 
 QStringList event_store::pass_events()
 {
-    const file_stamp now = stamp();
-    if (m_kept_generation != m_generation || !(m_kept_stamp == now)) {
+    refresh();
+    if (m_kept_generation != m_generation) {
         m_kept = events();
         m_kept_generation = m_generation;
-        m_kept_stamp = now;
     }
     return m_kept;
 }
 
-event_store::file_stamp event_store::stamp() const
+bool event_store::refresh()
 {
-    const QFileInfo fi(m_s.fileName());
-    if (!fi.exists())
-        return {};
-    return {true, fi.size(), fi.lastModified().toMSecsSinceEpoch(), fi.metadataChangeTime().toMSecsSinceEpoch()};
+    if (!m_watch.changed_on_disk())
+        return false;
+    at_top(m_s, m_stack, [this] { return m_watch.refresh(); });
+    ++m_generation;
+    return true;
+}
+
+void event_store::sync()
+{
+    at_top(m_s, m_stack, [this] {
+        m_watch.sync();
+        return 0;
+    });
 }
 
 bool event_store::contains(const QString &key) const

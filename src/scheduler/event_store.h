@@ -8,6 +8,7 @@
 // actions) gets its own group, and leaving restores the outer one, so the
 // outer user's bare keys still land in its own event.
 
+#include "app/settings_file_watch.h"
 #include "scheduler/event_keys.h"
 
 #include <QDateTime>
@@ -23,18 +24,20 @@ public:
         page
     };
 
-    explicit event_store(QSettings &settings) : m_s(settings) {}
+    explicit event_store(QSettings &settings) : m_s(settings), m_watch(settings) {}
     event_store(const event_store &) = delete;
     event_store &operator=(const event_store &) = delete;
 
     // Event keys in the settings order (text order = creation order for
     // keys of equal length).
     QStringList events() const;
-    // The same list for the evaluation pass. Listing groups costs more than
-    // reading every event, so the list is kept until the store is written
-    // (or handed out raw) or the file on disk changes; the settings library
-    // writes any change to disk on its own within one event-loop turn.
+    // The same list for the evaluation pass, after taking in what another
+    // program changed in the file. Listing groups costs more than reading
+    // every event, so the list is kept until the store is written (or handed
+    // out raw) or the file on disk changes.
     QStringList pass_events();
+    // Takes in outside changes to the file now; true when there were any.
+    bool refresh();
     bool contains(const QString &key) const;
 
     void enter(const QString &key);
@@ -77,7 +80,10 @@ public:
     // next free second after it, so two adds in one second stay apart.
     QString new_key(const QDateTime &now) const;
 
-    void sync() { m_s.sync(); }
+    // Writes pending changes, merged key by key with outside edits made
+    // since the file was last read.
+    void sync();
+    const settings_file_watch &watch() const { return m_watch; }
     QSettings::Status status() const { return m_s.status(); }
     // Raw access; the caller may change anything, so the kept list is dropped.
     QSettings &settings()
@@ -87,21 +93,11 @@ public:
     }
 
 private:
-    struct file_stamp
-    {
-        bool exists = false;
-        qint64 size = 0;
-        qint64 modified = 0;
-        qint64 changed = 0;
-        friend bool operator==(const file_stamp &, const file_stamp &) = default;
-    };
-    file_stamp stamp() const;
-
     QSettings &m_s;
+    settings_file_watch m_watch;
     QStringList m_stack;
     quint64 m_generation = 0;
     // The list kept for the evaluation pass and what it was made from.
     QStringList m_kept;
     quint64 m_kept_generation = ~quint64(0);
-    file_stamp m_kept_stamp;
 };

@@ -99,6 +99,26 @@ QString format_lastrun(const QDateTime &t)
     return t.toString(QStringLiteral("dd:MM:yyyy:HH:mm"));
 }
 
+QString format_utc(const QDateTime &t)
+{
+    return QString::number(t.toSecsSinceEpoch());
+}
+
+QDateTime last_firing(const QString &lastrun, const QString &lastrun_utc)
+{
+    const QDateTime local = parse_lastrun(lastrun);
+    if (!local.isValid())
+        return {};
+    bool ok = false;
+    const qint64 secs = lastrun_utc.toLongLong(&ok);
+    if (ok) {
+        const QDateTime exact = QDateTime::fromSecsSinceEpoch(secs);
+        if (format_lastrun(exact) == lastrun)
+            return exact;
+    }
+    return local;
+}
+
 QDateTime next_firing(const QDateTime &now, int minutes)
 {
     QDateTime t = now;

@@ -18,6 +18,22 @@ QDateTime parse_lastrun(const QString &text);
 QString format_time(const QDateTime &t);    // "HH:mm"
 QString format_date(const QDateTime &t);    // "dd.MM.yyyy"
 QString format_lastrun(const QDateTime &t); // "dd:MM:yyyy:HH:mm"
+QString format_utc(const QDateTime &t);     // seconds since 1970
+
+// The moment of the last firing: lastrun_utc while it names the same local
+// minute as lastrun, else lastrun read as local time (invalid: never fired).
+QDateTime last_firing(const QString &lastrun, const QString &lastrun_utc);
+
+// A local date and time as a plain wall-clock value (no zone, no
+// daylight-saving shifts), for comparing what the clock face shows.
+inline QDateTime wall(const QDate &d, const QTime &t)
+{
+    return QDateTime(d, t, Qt::UTC);
+}
+inline QDateTime wall(const QDateTime &local)
+{
+    return wall(local.date(), local.time());
+}
 
 // `now` cut to the whole minute and moved on by `minutes`.
 QDateTime next_firing(const QDateTime &now, int minutes);

@@ -9,6 +9,7 @@
 
 #include <QBitmap>
 #include <QFile>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QMovie>
 #include <QTextEdit>
@@ -37,6 +38,12 @@ my_stiker::my_stiker(audio_player *alarm_player, const QString &skin_path)
     m_hide_timer = new QTimer(this);
     connect(m_hide_timer, &QTimer::timeout, this, &my_stiker::do_hide_msg);
     connect(m_panel, &QTextEdit::selectionChanged, this, &my_stiker::disable_hide_timer);
+    m_panel->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_panel, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        QMenu *menu = text_menu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(m_panel->viewport()->mapToGlobal(at));
+    });
 
     apply_skin(skin_path);
     m_panel->moveCursor(QTextCursor::Start);
@@ -62,6 +69,7 @@ QString my_stiker::skin_from_settings()
 
 void my_stiker::apply_skin(const QString &skin_path)
 {
+    m_skin = skin_path;
     auto plain = [this] {
         resize(300, 300);
         m_panel->resize(240, 240);
@@ -108,6 +116,37 @@ void my_stiker::set_text(const QString &text)
 {
     m_panel->setText(text);
     m_panel->moveCursor(QTextCursor::Start);
+}
+
+QList<QPair<int, QString>> my_stiker::snooze_choices()
+{
+    return {{5, QStringLiteral("Отложить на 5 минут")},
+            {10, QStringLiteral("Отложить на 10 минут")},
+            {30, QStringLiteral("Отложить на 30 минут")},
+            {60, QStringLiteral("Отложить на 1 час")}};
+}
+
+QMenu *my_stiker::text_menu()
+{
+    QMenu *menu = m_panel->createStandardContextMenu();
+    if (m_snooze) {
+        menu->addSeparator();
+        for (const auto &[minutes, label] : snooze_choices()) {
+            const int m = minutes;
+            // Queued: the sticker closes itself, and with it the menu's parent.
+            connect(menu->addAction(label), &QAction::triggered, this, [this, m] { snooze(m); },
+                    Qt::QueuedConnection);
+        }
+    }
+    return menu;
+}
+
+void my_stiker::snooze(int minutes)
+{
+    if (!m_snooze)
+        return;
+    m_snooze(minutes);
+    close();
 }
 
 bool my_stiker::animated() const

@@ -8,8 +8,10 @@
 
 #include <QLabel>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
+class QMenu;
 class QMovie;
 class QTextEdit;
 class QTimer;
@@ -33,6 +35,16 @@ public:
     // The skin has more than one frame: the text panel is a window of its own.
     bool animated() const;
     bool hide_timer_active() const;
+    QString skin_path() const { return m_skin; }
+
+    // Puts "Отложить на ..." entries in the text panel's menu; choosing one
+    // hands the minutes to `snooze` and closes the sticker.
+    void set_snooze(std::function<void(int minutes)> snooze) { m_snooze = std::move(snooze); }
+    bool snoozable() const { return bool(m_snooze); }
+    // The text panel's menu as a right click there opens it; the caller owns it.
+    QMenu *text_menu();
+    // The put-off choices, minutes and label.
+    static QList<QPair<int, QString>> snooze_choices();
 
 public slots:
     void setmymasks();
@@ -48,6 +60,7 @@ protected:
 
 private:
     void apply_skin(const QString &skin_path);
+    void snooze(int minutes);
 
     QPointer<audio_player> m_player;
     QTextEdit *m_panel = nullptr;
@@ -55,4 +68,6 @@ private:
     QTimer *m_hide_timer = nullptr;
     int m_drag_x = 0;
     int m_drag_y = 0;
+    QString m_skin;
+    std::function<void(int)> m_snooze;
 };

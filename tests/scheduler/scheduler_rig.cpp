@@ -19,6 +19,14 @@ void scheduler_rig::tick(const QDateTime &from, const QDateTime &to)
     }
 }
 
+void scheduler_rig::tick_utc(const QDateTime &from, const QDateTime &to)
+{
+    for (qint64 t = from.toSecsSinceEpoch(); t <= to.toSecsSinceEpoch(); t += 5) {
+        clock.set(QDateTime::fromSecsSinceEpoch(t));
+        evaluator->pass();
+    }
+}
+
 void scheduler_rig::tick_minute(const QDate &day, int hour, int minute)
 {
     const QDateTime start(day, QTime(hour, minute));
@@ -31,6 +39,15 @@ QStringList scheduler_rig::times(const QString &key) const
     for (const firing &f : runner.fired)
         if (f.key == key)
             r << f.at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return r;
+}
+
+QStringList scheduler_rig::utc_times(const QString &key) const
+{
+    QStringList r;
+    for (const firing &f : runner.fired)
+        if (f.key == key)
+            r << f.at.toUTC().toString(Qt::ISODate) + (f.missed ? "+" : "");
     return r;
 }
 

@@ -21,6 +21,7 @@ struct firing
     QDateTime at;
     bool do_find = false;
     QString message;
+    bool missed = false;
 };
 
 class recording_runner : public event_runner
@@ -32,6 +33,11 @@ public:
         fired << firing{store.current(), m_clock.now(), do_find, store.read(event_keys::alarmmessage)};
         if (during_run)
             during_run();
+    }
+    void run_missed(event_store &store, bool do_find) override
+    {
+        run(store, do_find);
+        fired.last().missed = true;
     }
     QList<firing> fired;
     std::function<void()> during_run;
@@ -48,10 +54,15 @@ public:
 
     // Ticks every 5 s from `from` to `to`, both included.
     void tick(const QDateTime &from, const QDateTime &to);
+    // Ticks every 5 s of real time between two UTC moments, both included:
+    // local times are ambiguous when the clock goes back.
+    void tick_utc(const QDateTime &from, const QDateTime &to);
     // The ticks of one minute of `day` (hh:mm:00 .. hh:mm:55).
     void tick_minute(const QDate &day, int hour, int minute);
     // Firing times of one event, as "yyyy-MM-dd HH:mm:ss".
     QStringList times(const QString &key) const;
+    // The same in UTC, "yyyy-MM-ddTHH:mm:ssZ", a "+" appended when missed.
+    QStringList utc_times(const QString &key) const;
     QString value(const QString &key, const QString &name);
     bool has(const QString &key, const QString &name);
 

@@ -66,6 +66,8 @@ void test_event_evaluator::once_fires_once_in_its_minute()
 void test_event_evaluator::once_never_on_another_day()
 {
     scheduler_rig rig(once_at("1000", "10:15", "06.03.2026"), QDateTime(thursday, QTime(10, 0)));
+    // The rig jumps from one day to the next, which would catch the 6th up.
+    rig.evaluator->set_catch_up_hours(0);
     rig.tick_minute(thursday, 10, 15);
     rig.tick_minute(thursday.addDays(2), 10, 15);
     QVERIFY(rig.runner.fired.isEmpty());

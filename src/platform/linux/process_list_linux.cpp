@@ -10,20 +10,44 @@
 
 namespace {
 
-// The executable's file name; the kernel appends " (deleted)" when the file
-// has been removed or replaced since the process started.
-QString exe_name(const QString &proc_dir)
+QString read_link(const QString &path)
 {
     char target[PATH_MAX];
-    const QByteArray link = QFile::encodeName(proc_dir + QStringLiteral("/exe"));
+    const QByteArray link = QFile::encodeName(path);
     const ssize_t n = ::readlink(link.constData(), target, sizeof target);
     if (n <= 0)
         return {};
-    QString path = QFile::decodeName(QByteArray(target, n));
+    return QFile::decodeName(QByteArray(target, n));
+}
+
+// The executable's path; the kernel appends " (deleted)" when the file has
+// been removed or replaced since the process started.
+QString exe_path(const QString &proc_dir)
+{
+    QString path = read_link(proc_dir + QStringLiteral("/exe"));
     static const QString deleted = QStringLiteral(" (deleted)");
     if (path.endsWith(deleted))
         path.chop(deleted.size());
-    return QFileInfo(path).fileName();
+    return path;
+}
+
+QString exe_name(const QString &proc_dir)
+{
+    return QFileInfo(exe_path(proc_dir)).fileName();
+}
+
+QStringList command_line(const QString &proc_dir)
+{
+    QFile file(proc_dir + QStringLiteral("/cmdline"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList args;
+    const QList<QByteArray> parts = file.readAll().split('\0');
+    for (const QByteArray &a : parts)
+        args << QFile::decodeName(a);
+    if (!args.isEmpty() && args.last().isEmpty())
+        args.removeLast(); // the terminating zero
+    return args;
 }
 
 // Kernel threads and processes of other users: their exe is not readable,
@@ -36,9 +60,7 @@ QString comm_name(const QString &proc_dir)
     return QString::fromUtf8(file.readAll()).trimmed();
 }
 
-} // namespace
-
-QStringList process_names()
+QList<qint64> process_ids()
 {
     QList<qint64> pids;
     const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
@@ -49,7 +71,14 @@ QStringList process_names()
             pids.append(pid);
     }
     std::sort(pids.begin(), pids.end());
+    return pids;
+}
 
+} // namespace
+
+QStringList process_names()
+{
+    const QList<qint64> pids = process_ids();
     QStringList names;
     names.reserve(pids.size());
     for (const qint64 pid : pids) {
@@ -62,4 +91,21 @@ QStringList process_names()
             names.append(name);
     }
     return names;
+}
+
+QList<process_entry> running_processes()
+{
+    QList<process_entry> list;
+    for (const qint64 pid : process_ids()) {
+        const QString dir = QStringLiteral("/proc/%1").arg(pid);
+        process_entry p;
+        p.exe = exe_path(dir);
+        p.name = p.exe.isEmpty() ? comm_name(dir) : QFileInfo(p.exe).fileName();
+        if (p.name.isEmpty())
+            continue; // ended meanwhile
+        p.args = command_line(dir);
+        p.cwd = read_link(dir + QStringLiteral("/cwd"));
+        list << p;
+    }
+    return list;
 }

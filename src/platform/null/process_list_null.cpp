@@ -5,3 +5,8 @@ QStringList process_names()
 {
     return {};
 }
+
+QList<process_entry> running_processes()
+{
+    return {};
+}
