@@ -91,8 +91,9 @@ void settings_file_watch::merge(const QSettings::SettingsMap &disk)
             ++m_taken_in;
         } else if (outside && mine && !same(d, o)) {
             ++m_conflicts;
-            qCInfo(lc_settings).noquote() << m_s.fileName() << ": key" << k << "was changed here and by another program;"
-                                          << "keeping" << canonical(o) << "over" << canonical(d);
+            qCInfo(lc_settings).noquote()
+                << m_s.fileName() << ": key" << k << "was changed here and by another program;"
+                << "keeping" << canonical(o) << "over" << canonical(d);
         }
         // Set every value that must end up in the file, so the result is the
         // same whether or not the settings object reads the file again.

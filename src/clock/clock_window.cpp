@@ -17,6 +17,7 @@
 #include "common/time_source.h"
 #include "platform/audio_player.h"
 #include "platform/desktop.h"
+#include "platform/sleep_watch.h"
 #include "scheduler/event_scheduler.h"
 #include "settings/alarm_setup.h"
 
@@ -59,12 +60,13 @@ orvella::orvella(const time_source &clock, QWidget *parent)
     m_tray = std::make_unique<clock_tray>(this);
 
     m_scheduler = std::make_unique<event_scheduler>(m_setup->alarm_ini(), m_time, m_player.get(), this);
-    m_scheduler->evaluator().set_catch_up_hours(
-        typed_settings(m_setup->clock_ini()).get(clock_keys::catch_up_hours));
+    m_scheduler->evaluator().set_catch_up_hours(typed_settings(m_setup->clock_ini()).get(clock_keys::catch_up_hours));
     rebase_tasks();
 
     m_alarm_timer = new QTimer(this);
     connect(m_alarm_timer, &QTimer::timeout, this, &orvella::do_alarma);
+    // After a suspend, catch missed reminders up at once.
+    connect(new sleep_watch(this), &sleep_watch::resumed, this, &orvella::do_alarma);
     setMouseTracking(true);
 
     if (m_set_start == 1 || m_set_start == 2) {

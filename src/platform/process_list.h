@@ -7,10 +7,10 @@
 
 struct process_entry
 {
-    QString name; // executable file name, no folder
-    QString exe;  // executable path with links resolved; empty when unreadable
+    QString name;     // executable file name, no folder
+    QString exe;      // executable path with links resolved; empty when unreadable
     QStringList args; // command line, first entry the program as started
-    QString cwd;  // working folder, to resolve relative arguments
+    QString cwd;      // working folder, to resolve relative arguments
 };
 
 // Executable file names (no folder) of every process.

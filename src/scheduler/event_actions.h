@@ -4,9 +4,9 @@
 // Also shows note reminders and put-off reminders the same way. Failures
 // are kept in errors() for the caller to show once its pass is over.
 
+#include "platform/process_list.h"
 #include "scheduler/error_boxes.h"
 #include "scheduler/event_runner.h"
-#include "platform/process_list.h"
 
 #include <QPointer>
 #include <QString>

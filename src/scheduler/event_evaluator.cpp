@@ -74,8 +74,8 @@ void event_evaluator::pass()
     const missed_span missed = missed_minutes(now);
     m_previous_pass = now;
     if (!missed.empty())
-        qCInfo(lc_scheduler) << "catching up the minutes from" << missed.from.toString(u"dd.MM.yyyy HH:mm")
-                             << "to" << missed.to.toString(u"dd.MM.yyyy HH:mm") << (missed.late ? "(late)" : "");
+        qCInfo(lc_scheduler) << "catching up the minutes from" << missed.from.toString(u"dd.MM.yyyy HH:mm") << "to"
+                             << missed.to.toString(u"dd.MM.yyyy HH:mm") << (missed.late ? "(late)" : "");
     const QStringList keys = m_store.pass_events();
     for (const QString &key : keys)
         evaluate(key, missed);
@@ -124,8 +124,7 @@ void event_evaluator::evaluate(const QString &key, const missed_span &missed)
         if (!missed_at.isValid())
             return;
     }
-    const QDateTime last =
-        event_time::last_firing(m_store.read(k::lastrun), m_store.read(k::lastrun_utc));
+    const QDateTime last = event_time::last_firing(m_store.read(k::lastrun), m_store.read(k::lastrun_utc));
     const bool disabled = m_store.read(k::disable);
     const bool single_instance = m_store.read(k::do_find);
     if (disabled || fired_already(mode, now, last))

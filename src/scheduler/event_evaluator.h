@@ -45,9 +45,9 @@ private:
     // Whole wall-clock minutes between the previous pass and this one.
     struct missed_span
     {
-        QDateTime first; // first minute after the previous pass's minute
-        QDateTime from;  // first minute still caught up (limit applied)
-        QDateTime to;    // the minute before this pass's minute
+        QDateTime first;   // first minute after the previous pass's minute
+        QDateTime from;    // first minute still caught up (limit applied)
+        QDateTime to;      // the minute before this pass's minute
         bool late = false; // real time passed too (not a skipped hour)
         bool empty() const { return !from.isValid() || from > to; }
         bool holds(const QDateTime &wall) const { return !empty() && wall >= from && wall <= to; }

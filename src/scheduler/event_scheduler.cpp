@@ -4,17 +4,17 @@
 
 event_scheduler::event_scheduler(QSettings &alarm_ini, const time_source &clock, audio_player *alarm_player,
                                  QWidget *anchor)
-    : m_clock(clock), m_store(alarm_ini), m_actions(alarm_player, clock, anchor),
-      m_evaluator(m_store, clock, m_actions)
+    : m_clock(clock), m_store(alarm_ini), m_actions(alarm_player, clock, anchor), m_evaluator(m_store, clock, m_actions)
 {
     m_actions.set_snooze_store(&m_snoozes);
 }
 
 void event_scheduler::pass()
 {
-    if (m_evaluator.running())
-        return; // a nested tick; the outer pass shows its own errors
-    m_evaluator.pass();
+    const bool nested = m_evaluator.running();
+    m_evaluator.pass(); // counts and skips a nested tick
+    if (nested)
+        return; // the outer pass shows what it met
     for (const snooze_store::reminder &r : m_snoozes.take_due(m_clock.now()))
         m_actions.show_snoozed(r.text, r.skin, r.sound);
     m_actions.errors().show_pending();

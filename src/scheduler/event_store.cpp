@@ -2,7 +2,6 @@
 
 #include "common/log.h"
 
-
 namespace {
 
 // Runs `f` at the top level of the settings, whatever group is open.

@@ -134,8 +134,8 @@ QMenu *my_stiker::text_menu()
         for (const auto &[minutes, label] : snooze_choices()) {
             const int m = minutes;
             // Queued: the sticker closes itself, and with it the menu's parent.
-            connect(menu->addAction(label), &QAction::triggered, this, [this, m] { snooze(m); },
-                    Qt::QueuedConnection);
+            connect(
+                menu->addAction(label), &QAction::triggered, this, [this, m] { snooze(m); }, Qt::QueuedConnection);
         }
     }
     return menu;

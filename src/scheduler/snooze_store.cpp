@@ -50,7 +50,8 @@ void snooze_store::add(const reminder &r)
     m_s->endGroup();
     m_s->sync();
     if (m_s->status() != QSettings::NoError)
-        qCWarning(lc_scheduler).noquote() << "cannot write" << m_path << "; the reminder comes back only in this session";
+        qCWarning(lc_scheduler).noquote()
+            << "cannot write" << m_path << "; the reminder comes back only in this session";
 }
 
 QList<snooze_store::reminder> snooze_store::take_due(const QDateTime &now)

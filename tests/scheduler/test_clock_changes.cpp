@@ -69,9 +69,9 @@ void test_clock_changes::daylight_saving_changes_data()
         << QStringList{"2026-10-25T00:25:00Z", "2026-10-25T00:55:00Z", "2026-10-25T01:25:00Z", "2026-10-25T01:55:00Z"};
     QTest::newRow("autumn after interval 60")
         << "repeat=4\nrepeat_min=60" << af << at << QStringList{"2026-10-25T00:55:00Z", "2026-10-25T01:55:00Z"};
-    QTest::newRow("autumn every 30 min")
-        << "time=00:30\nrepeat=5\nrepeat_min=30" << af << at
-        << QStringList{"2026-10-25T00:30:00Z", "2026-10-25T01:00:00Z", "2026-10-25T01:30:00Z", "2026-10-25T02:00:00Z"};
+    QTest::newRow("autumn every 30 min") << "time=00:30\nrepeat=5\nrepeat_min=30" << af << at
+                                         << QStringList{"2026-10-25T00:30:00Z", "2026-10-25T01:00:00Z",
+                                                        "2026-10-25T01:30:00Z", "2026-10-25T02:00:00Z"};
 
     // 29.03.2026: 02:00 CET becomes 03:00 CEST; 01:55 CET .. 03:10 CEST.
     const QDateTime sf = utc("2026-03-29T00:55:00Z"), st = utc("2026-03-29T01:10:00Z");
@@ -83,8 +83,8 @@ void test_clock_changes::daylight_saving_changes_data()
         << "time=03:05\ndate=29.03.2026\nrepeat=0" << sf << st << QStringList{"2026-03-29T01:05:00Z"};
     QTest::newRow("spring once on the day before")
         << "time=02:30\ndate=28.03.2026\nrepeat=0" << sf << st << QStringList{};
-    QTest::newRow("spring after interval 10") << "repeat=4\nrepeat_min=10" << sf << st
-                                              << QStringList{"2026-03-29T01:05:00Z"};
+    QTest::newRow("spring after interval 10")
+        << "repeat=4\nrepeat_min=10" << sf << st << QStringList{"2026-03-29T01:05:00Z"};
     QTest::newRow("spring every 30 min") << "time=00:30\nrepeat=5\nrepeat_min=30" << sf << st << after_gap;
 }
 
@@ -127,10 +127,8 @@ void test_clock_changes::jumps_data()
     QTest::newRow("3 h, limit 0") << daily << 0 << h3 << QStringList{} << "12:00";
     QTest::newRow("3 days, once too old") << once << 24 << d3 << QStringList{} << "11:00";
     QTest::newRow("3 days, daily once") << daily << 24 << d3 << QStringList{"2026-03-08T09:10:00Z+"} << "12:00";
-    QTest::newRow("3 days, interval too old, re-anchored")
-        << interval << 24 << d3 << QStringList{} << "10:40";
-    QTest::newRow("3 days, limit 72 h")
-        << once << 72 << d3 << QStringList{"2026-03-08T09:10:00Z+"} << "11:00";
+    QTest::newRow("3 days, interval too old, re-anchored") << interval << 24 << d3 << QStringList{} << "10:40";
+    QTest::newRow("3 days, limit 72 h") << once << 72 << d3 << QStringList{"2026-03-08T09:10:00Z+"} << "11:00";
 
     // Set back an hour at 10:20: what fired is not fired again.
     const qint64 back = -3600;
@@ -138,12 +136,12 @@ void test_clock_changes::jumps_data()
                                 << QStringList{"2026-03-05T09:15:00Z"} << "10:15";
     QTest::newRow("back, daily") << "time=10:15\nrepeat=1\n" + all_days << 24 << back
                                  << QStringList{"2026-03-05T09:15:00Z"} << "10:15";
-    QTest::newRow("back, every 15 min")
-        << "time=00:15\nrepeat=5\nrepeat_min=15" << 24 << back
-        << QStringList{"2026-03-05T09:15:00Z", "2026-03-05T09:30:00Z"} << "10:45";
-    QTest::newRow("back, interval 10")
-        << "repeat=4\nrepeat_min=10" << 24 << back
-        << QStringList{"2026-03-05T09:10:00Z", "2026-03-05T09:20:00Z", "2026-03-05T09:30:00Z"} << "10:40";
+    QTest::newRow("back, every 15 min") << "time=00:15\nrepeat=5\nrepeat_min=15" << 24 << back
+                                        << QStringList{"2026-03-05T09:15:00Z", "2026-03-05T09:30:00Z"} << "10:45";
+    QTest::newRow("back, interval 10") << "repeat=4\nrepeat_min=10" << 24 << back
+                                       << QStringList{"2026-03-05T09:10:00Z", "2026-03-05T09:20:00Z",
+                                                      "2026-03-05T09:30:00Z"}
+                                       << "10:40";
 }
 
 void test_clock_changes::jumps()

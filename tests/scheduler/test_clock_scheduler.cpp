@@ -114,7 +114,8 @@ void test_clock_scheduler::show_stiker_plays_the_note_sound()
     w.show_stiker("Заметка на сегодня");
     QCOMPARE(open_stikers().size(), 1);
     QCOMPARE(open_stikers()[0]->text_panel()->toPlainText(), QStringLiteral("Заметка на сегодня"));
-    QCOMPARE(boxes.seen().size(), 1);
+    // The box is shown after the sticker and waits for nobody.
+    QTRY_COMPARE(boxes.seen().size(), 1);
     QCOMPARE(boxes.seen()[0].title, QStringLiteral("Ошибка воспроизведения файла !"));
     QVERIFY(!boxes.seen()[0].text.isEmpty());
 
@@ -122,6 +123,7 @@ void test_clock_scheduler::show_stiker_plays_the_note_sound()
     write_file(home.data_folder() + "/calendar.ini", "[Other]\nx=1\n");
     w.show_stiker("вторая");
     QCOMPARE(open_stikers().size(), 2);
+    QTest::qWait(100);
     QCOMPARE(boxes.seen().size(), 1);
 }
 

@@ -12,6 +12,7 @@
 #include "platform/process_list.h"
 #include "scheduler/event_actions.h"
 #include "scheduler/event_evaluator.h"
+#include "scheduler/event_scheduler.h"
 #include "scheduler/event_store.h"
 #include "scheduler/my_stiker.h"
 #include "scheduler/play_sound_file.h"
@@ -20,9 +21,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
+#include <QStringEncoder>
 #include <QTest>
 #include <QTextEdit>
+#include <algorithm>
 
 namespace k = event_keys;
 
@@ -35,6 +40,13 @@ QList<my_stiker *> open_stikers()
         if (auto *s = qobject_cast<my_stiker *>(w); s && s->isVisible())
             r << s;
     return r;
+}
+
+// Settings files hold CP1251 text.
+QByteArray cp1251(const QString &text)
+{
+    QStringEncoder enc("windows-1251");
+    return enc.encode(text);
 }
 
 void close_all_stikers()
@@ -65,7 +77,11 @@ private slots:
     void event_with_message_shows_a_sticker();
     void event_with_only_beep_opens_no_window();
     void real_tone_does_not_hold_the_caller();
-    void sound_error_box_does_not_start_a_second_pass();
+    void sound_error_box_does_not_stop_the_pass();
+    void program_that_cannot_start_is_reported_after_the_pass();
+    void scripts_and_links_are_not_started_twice_data();
+    void scripts_and_links_are_not_started_twice();
+    void snoozed_reminder_comes_back_after_a_restart();
     void real_sound_plays_and_sticker_close_halts_it();
 
 private:
@@ -292,39 +308,197 @@ void test_event_actions::real_tone_does_not_hold_the_caller()
     QVERIFY2(t.elapsed() < 1500, qPrintable(QString::number(t.elapsed())));
 }
 
-void test_event_actions::sound_error_box_does_not_start_a_second_pass()
+void test_event_actions::sound_error_box_does_not_stop_the_pass()
 {
     temp_data_home home;
     write_file(home.data_folder() + "/alarm.ini",
                "[1000]\ntime=10:15\ndate=05.03.2026\nsoundfile=/music/garbage.wav\nalarmmessage=first\n"
-               "[1001]\ntime=10:15\ndate=05.03.2026\nalarmmessage=second\n");
+               "[1001]\ntime=10:15\ndate=05.03.2026\nalarmmessage=second\n"
+               "[1002]\ntime=10:15\ndate=05.03.2026\nrepeat=4\nrepeat_min=60\nalarmmessage=third\n"
+               "[1003]\ntime=00:15\nrepeat=5\nrepeat_min=1\nsoundfile=/music/garbage.wav\n");
     auto ini = ini_format::open(data_folder::file("//alarm.ini"));
-    event_store store(*ini);
+    counting_player player;
+    m_clock.set(QDateTime(QDate(2026, 3, 5), QTime(10, 15)));
+    event_scheduler scheduler(*ini, m_clock, &player, nullptr);
+    box_answerer *answer = nullptr;
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot play"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot play"));
+    scheduler.pass();
+    // Every event due in the pass fired; one box for the one distinct error,
+    // shown after the pass and waiting for nobody.
+    QCOMPARE(open_stikers().size(), 3);
+    for (const char *key : {"1000", "1001", "1002", "1003"})
+        QCOMPARE(ini->value(QString(key) + "/lastrun").toString(), QStringLiteral("05:03:2026:10:15"));
+    QCOMPARE(ini->value("1002/time").toString(), QStringLiteral("11:15"));
+    QList<QMessageBox *> boxes = scheduler.actions().errors().open_boxes();
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes[0]->windowTitle(), QStringLiteral("Ошибка воспроизведения файла !"));
+    QCOMPARE(boxes[0]->text(), QStringLiteral("Файл не распознан: /music/garbage.wav"));
+    QVERIFY(!boxes[0]->isModal());
+    QVERIFY(!QApplication::activeModalWidget());
+
+    // The same failure a minute later while its box is open: no second box.
+    m_clock.set(QDateTime(QDate(2026, 3, 5), QTime(10, 16)));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot play"));
+    scheduler.pass();
+    QCOMPARE(scheduler.actions().errors().open_boxes().size(), 1);
+    QCOMPARE(ini->value("1003/lastrun").toString(), QStringLiteral("05:03:2026:10:16"));
+
+    // Once it is closed, the next failure shows again.
+    answer = new box_answerer;
+    QTRY_VERIFY(scheduler.actions().errors().open_boxes().isEmpty());
+    delete answer;
+    m_clock.set(QDateTime(QDate(2026, 3, 5), QTime(10, 17)));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot play"));
+    scheduler.pass();
+    QCOMPARE(scheduler.actions().errors().open_boxes().size(), 1);
+}
+
+void test_event_actions::program_that_cannot_start_is_reported_after_the_pass()
+{
     counting_player player;
     event_actions actions(&player, m_clock);
-    event_evaluator evaluator(store, m_clock, actions);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot start .*no_such_program"));
+    run_event(actions, {{"run_file", m_home.home() + "/no_such_program"}});
+    QCOMPARE(actions.errors().pending(), 1);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget *w) { return qobject_cast<QMessageBox *>(w); }));
+    actions.errors().show_pending();
+    const QList<QMessageBox *> boxes = actions.errors().open_boxes();
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes[0]->windowTitle(), QStringLiteral("Внимание!"));
+    QVERIFY(boxes[0]->text().contains("no_such_program"));
+    boxes[0]->close();
+}
 
-    // The alarm timer keeps ticking while the box waits; the box is answered
-    // only after several ticks.
-    QTimer ticks;
-    connect(&ticks, &QTimer::timeout, [&] { evaluator.pass(); });
-    ticks.start(20);
-    std::unique_ptr<box_answerer> boxes;
-    QTimer::singleShot(400, [&] { boxes = std::make_unique<box_answerer>(); });
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot play"));
-    evaluator.pass();
-    ticks.stop();
+void test_event_actions::scripts_and_links_are_not_started_twice_data()
+{
+    QTest::addColumn<QString>("how"); // how the running copy was started
+    QTest::newRow("script through its #! line") << "direct";
+    QTest::newRow("script handed to sh") << "sh";
+    QTest::newRow("script by a relative path") << "relative";
+    QTest::newRow("link to a program") << "link";
+}
 
-    QVERIFY(boxes);
-    QCOMPARE(boxes->seen().size(), 1);
-    QVERIFY2(evaluator.skipped() >= 5, qPrintable(QString::number(evaluator.skipped())));
-    QCOMPARE(open_stikers().size(), 2);
-    QCOMPARE(ini->childGroups(), (QStringList{"1000", "1001"}));
-    QCOMPARE(ini->value("1000/lastrun").toString(), QStringLiteral("05:03:2026:10:15"));
-    QCOMPARE(ini->value("1001/lastrun").toString(), QStringLiteral("05:03:2026:10:15"));
-    QVERIFY(ini->group().isEmpty());
-    for (const QString &key : ini->allKeys())
-        QCOMPARE(key.count('/'), 1);
+void test_event_actions::scripts_and_links_are_not_started_twice()
+{
+    QFETCH(QString, how);
+    if (running_processes().isEmpty())
+        QSKIP("this build has no process list");
+    const QString folder = m_home.home() + "/once_" + how;
+    QDir().mkpath(folder);
+    const QString marker = folder + "/started.txt";
+    QString run_file;
+    QString run_arg;
+    QProcess running;
+    if (how == "link") {
+        // A link named otherwise than the program it points to; started by
+        // the event it would run a script that leaves the marker.
+        const QString target = copy_of_shell(folder + "/real", "orv_target");
+        run_file = folder + "/orv_link";
+        QVERIFY(QFile::link(target, run_file));
+        run_arg = script("leave_" + how + ".sh", marker);
+        running.start(run_file, {"-c", "read line"});
+    } else {
+        // Each start adds a line; the running copy then waits on its input.
+        run_file = folder + "/orv_watch.sh";
+        write_file(run_file, "#!/bin/sh\necho started >> \"" + marker.toUtf8() + "\"\nread line\n");
+        QFile::setPermissions(run_file, QFile::permissions(run_file) | QFile::ExeOwner);
+        if (how == "direct") {
+            running.start(run_file);
+        } else if (how == "sh") {
+            running.start("/bin/sh", {run_file});
+        } else {
+            running.setWorkingDirectory(folder);
+            running.start("/bin/sh", {"./orv_watch.sh"});
+        }
+    }
+    QVERIFY(running.waitForStarted());
+    QTRY_VERIFY(program_launch::is_running(run_file, running_processes()));
+    // The bare names alone never matched these.
+    QVERIFY(!program_launch::is_running(run_file, process_names()));
+    const int lines_before = read_file(marker).count('\n');
+
+    event_actions actions(nullptr, m_clock);
+    run_event(actions, {{"run_file", run_file}, {"run_arg", run_arg}}, true);
+    QTest::qWait(1500);
+    QCOMPARE(read_file(marker).count('\n'), lines_before);
+
+    running.kill();
+    running.waitForFinished();
+    QTRY_VERIFY(!program_launch::is_running(run_file, running_processes()));
+}
+
+void test_event_actions::snoozed_reminder_comes_back_after_a_restart()
+{
+    temp_data_home home;
+    const QDate day(2026, 3, 5);
+    write_file(home.data_folder() + "/alarm.ini",
+               cp1251("[1000]\ntime=10:15\ndate=05.03.2026\nalarmmessage=Позвонить\nsoundfile=/music/bell.wav\n"
+                      "beep_pc=true\nrun_file=/no/such/program\n"));
+    auto ini = ini_format::open(data_folder::file("//alarm.ini"));
+    counting_player player;
+    int tones = 0;
+    m_clock.set(QDateTime(day, QTime(10, 15)));
+    {
+        event_scheduler scheduler(*ini, m_clock, &player, nullptr);
+        scheduler.actions().set_tone([&] { ++tones; });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot start"));
+        scheduler.pass();
+        for (QMessageBox *box : scheduler.actions().errors().open_boxes())
+            box->close();
+        QCOMPARE(open_stikers().size(), 1);
+        my_stiker *s = open_stikers()[0];
+        QVERIFY(s->snoozable());
+        std::unique_ptr<QMenu> menu(s->text_menu());
+        QStringList labels;
+        QAction *ten = nullptr;
+        for (QAction *a : menu->actions()) {
+            labels << a->text();
+            if (a->text() == QStringLiteral("Отложить на 10 минут"))
+                ten = a;
+        }
+        for (const auto &[minutes, label] : my_stiker::snooze_choices())
+            QVERIFY2(labels.contains(label), qPrintable(label));
+        QVERIFY(ten);
+        ten->trigger();
+        QTRY_VERIFY(open_stikers().isEmpty());
+        QCOMPARE(player.halts, 1);
+    }
+    // Kept in a file of its own; alarm.ini keeps only the event.
+    const QByteArray kept = read_file(home.data_folder() + "/snooze.ini");
+    QVERIFY(kept.contains("due=" + QByteArray::number(QDateTime(day, QTime(10, 25)).toSecsSinceEpoch())));
+    QVERIFY(kept.contains(cp1251("Позвонить")));
+    QCOMPARE(ini->childGroups(), QStringList{"1000"});
+
+    // The program starts again; the reminder comes back ten minutes on,
+    // with its sound but no tone and no program.
+    event_scheduler again(*ini, m_clock, &player, nullptr);
+    again.actions().set_tone([&] { ++tones; });
+    m_clock.set(QDateTime(day, QTime(10, 24, 55)));
+    again.pass();
+    QVERIFY(open_stikers().isEmpty());
+    m_clock.set(QDateTime(day, QTime(10, 25)));
+    again.pass();
+    QCOMPARE(open_stikers().size(), 1);
+    QCOMPARE(open_stikers()[0]->text_panel()->toPlainText(), QStringLiteral("Позвонить"));
+    QVERIFY(open_stikers()[0]->snoozable());
+    QCOMPARE(player.opened, (QStringList{"/music/bell.wav", "/music/bell.wav"}));
+    QCOMPARE(tones, 1);
+    QVERIFY(again.actions().errors().open_boxes().isEmpty());
+    QVERIFY(again.snoozes().all().isEmpty());
+    m_clock.set(QDateTime(day, QTime(10, 30)));
+    again.pass();
+    QCOMPARE(open_stikers().size(), 1);
+
+    // Today's notes are not a reminder to put off.
+    event_actions actions(&player, m_clock);
+    my_stiker *today = actions.open_today_stiker("Сегодня");
+    QVERIFY(!today->snoozable());
+    std::unique_ptr<QMenu> menu(today->text_menu());
+    for (QAction *a : menu->actions())
+        QVERIFY(!a->text().startsWith(QStringLiteral("Отложить")));
 }
 
 void test_event_actions::real_sound_plays_and_sticker_close_halts_it()

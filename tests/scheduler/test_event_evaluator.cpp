@@ -5,6 +5,7 @@
 #include "scheduler_rig.h"
 
 #include <QTest>
+#include <QThread>
 
 namespace {
 
@@ -48,6 +49,7 @@ private slots:
     void nested_tick_does_not_start_a_second_pass();
     void changes_take_effect_at_the_next_tick();
     void events_added_by_any_writer_are_seen_at_the_next_tick();
+    void outside_edits_are_seen_within_a_pass_and_kept();
 };
 
 void test_event_evaluator::once_fires_once_in_its_minute()
@@ -334,6 +336,42 @@ void test_event_evaluator::events_added_by_any_writer_are_seen_at_the_next_tick(
     rig.tick_minute(thursday, 10, 16);
     QCOMPARE(rig.times("1003"), QStringList{"2026-03-05 10:16:00"});
     QCOMPARE(rig.times("1001").size(), 1);
+}
+
+void test_event_evaluator::outside_edits_are_seen_within_a_pass_and_kept()
+{
+    const QByteArray first = once_at("1000", "10:15", "05.03.2026");
+    scheduler_rig rig(first, QDateTime(thursday, QTime(10, 14)));
+    const QString file = rig.home.data_folder() + "/alarm.ini";
+    rig.tick_minute(thursday, 10, 14);
+
+    // A text editor adds an event before the program has written anything.
+    QThread::msleep(30);
+    write_file(file, first + once_at("1001", "10:15", "05.03.2026"));
+    rig.tick_minute(thursday, 10, 15);
+    QCOMPARE(rig.times("1001"), QStringList{"2026-03-05 10:15:00"});
+    QCOMPARE(rig.times("1000"), QStringList{"2026-03-05 10:15:00"});
+
+    // And another after the program wrote both lastruns; its copy of the
+    // file is older than the program's write, so only its own event is new.
+    QThread::msleep(30);
+    write_file(file, read_file(file) + once_at("1002", "10:17", "05.03.2026"));
+    rig.tick_minute(thursday, 10, 17);
+    QCOMPARE(rig.times("1002"), QStringList{"2026-03-05 10:17:00"});
+    QCOMPARE(rig.value("1000", "lastrun"), QStringLiteral("05:03:2026:10:15"));
+    QCOMPARE(rig.value("1001", "lastrun"), QStringLiteral("05:03:2026:10:15"));
+
+    // An edit made just before the program's own write survives it.
+    QThread::msleep(30);
+    write_file(file, read_file(file) + once_at("1003", "11:00", "05.03.2026"));
+    rig.store->enter("1000");
+    rig.store->write(event_keys::name, QStringLiteral("renamed"));
+    rig.store->leave();
+    rig.store->sync();
+    const QByteArray disk = read_file(file);
+    QVERIFY(disk.contains("[1003]"));
+    QVERIFY(disk.contains("name=renamed"));
+    QCOMPARE(rig.runner.fired.size(), 3);
 }
 
 QTEST_MAIN(test_event_evaluator)
