@@ -57,7 +57,7 @@ bool is_running(const QString &run_file, const QStringList &process_names)
     return process_names.contains(file_name(run_file), Qt::CaseSensitive);
 }
 
-bool is_running(const QString &run_file, const QList<process_entry> &processes)
+bool is_running_in(const QString &run_file, const QList<process_entry> &processes)
 {
     const QString name = file_name(run_file);
     const QString resolved = QFileInfo(run_file).canonicalFilePath();

@@ -22,7 +22,7 @@ bool is_running(const QString &run_file, const QStringList &process_names);
 // resolved (a link to a program under another name), or an interpreter
 // running run_file as its script (sh, python3 ... with the script's path in
 // the command line).
-bool is_running(const QString &run_file, const QList<process_entry> &processes);
+bool is_running_in(const QString &run_file, const QList<process_entry> &processes);
 
 // Starts the program detached; the outcome is only logged.
 bool start(const QString &run_file, const QStringList &arguments, const QString &folder);

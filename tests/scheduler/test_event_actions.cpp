@@ -23,6 +23,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QStringEncoder>
 #include <QTest>
@@ -339,7 +340,7 @@ void test_event_actions::sound_error_box_does_not_stop_the_pass()
     QVERIFY(!QApplication::activeModalWidget());
 
     // The same failure a minute later while its box is open: no second box.
-    m_clock.set(QDateTime(QDate(2026, 3, 5), QTime(10, 16)));
+    m_clock.set(QDateTime(QDate(2026, 3, 5), QTime(10, 16, 5)));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot play"));
     scheduler.pass();
     QCOMPARE(scheduler.actions().errors().open_boxes().size(), 1);
@@ -349,7 +350,7 @@ void test_event_actions::sound_error_box_does_not_stop_the_pass()
     answer = new box_answerer;
     QTRY_VERIFY(scheduler.actions().errors().open_boxes().isEmpty());
     delete answer;
-    m_clock.set(QDateTime(QDate(2026, 3, 5), QTime(10, 17)));
+    m_clock.set(QDateTime(QDate(2026, 3, 5), QTime(10, 17, 5)));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot play"));
     scheduler.pass();
     QCOMPARE(scheduler.actions().errors().open_boxes().size(), 1);
@@ -415,7 +416,7 @@ void test_event_actions::scripts_and_links_are_not_started_twice()
         }
     }
     QVERIFY(running.waitForStarted());
-    QTRY_VERIFY(program_launch::is_running(run_file, running_processes()));
+    QTRY_VERIFY(program_launch::is_running_in(run_file, running_processes()));
     // The bare names alone never matched these.
     QVERIFY(!program_launch::is_running(run_file, process_names()));
     const int lines_before = read_file(marker).count('\n');
@@ -427,7 +428,7 @@ void test_event_actions::scripts_and_links_are_not_started_twice()
 
     running.kill();
     running.waitForFinished();
-    QTRY_VERIFY(!program_launch::is_running(run_file, running_processes()));
+    QTRY_VERIFY(!program_launch::is_running_in(run_file, running_processes()));
 }
 
 void test_event_actions::snoozed_reminder_comes_back_after_a_restart()
@@ -451,7 +452,8 @@ void test_event_actions::snoozed_reminder_comes_back_after_a_restart()
         QCOMPARE(open_stikers().size(), 1);
         my_stiker *s = open_stikers()[0];
         QVERIFY(s->snoozable());
-        std::unique_ptr<QMenu> menu(s->text_menu());
+        // The menu belongs to the text panel, which goes with the sticker.
+        QPointer<QMenu> menu = s->text_menu();
         QStringList labels;
         QAction *ten = nullptr;
         for (QAction *a : menu->actions()) {
@@ -496,9 +498,10 @@ void test_event_actions::snoozed_reminder_comes_back_after_a_restart()
     event_actions actions(&player, m_clock);
     my_stiker *today = actions.open_today_stiker("Сегодня");
     QVERIFY(!today->snoozable());
-    std::unique_ptr<QMenu> menu(today->text_menu());
+    QPointer<QMenu> menu = today->text_menu();
     for (QAction *a : menu->actions())
         QVERIFY(!a->text().startsWith(QStringLiteral("Отложить")));
+    delete menu;
 }
 
 void test_event_actions::real_sound_plays_and_sticker_close_halts_it()
