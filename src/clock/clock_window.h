@@ -5,6 +5,7 @@
 
 #include "clock/clock_look.h"
 #include "settings/clock_host.h"
+#include "settings/constructor/skin_host.h"
 
 #include <QDateTime>
 #include <QPointer>
@@ -23,7 +24,7 @@ class clock_tray;
 class event_scheduler;
 class time_source;
 
-class orvella : public QWidget, public clock_host
+class orvella : public QWidget, public clock_host, public skin_host
 {
     Q_OBJECT
 public:
@@ -93,6 +94,8 @@ public:
     QWidget *host_window(window_id w) override;
     void reapply_window_flags(window_id w) override;
     void set_face_opacity(double opacity) override;
+    // skin_host: a skin folder chosen or made in the settings dialog.
+    bool apply_skin_folder(const QString &folder) override;
 
     // Start-up: re-anchors the interval events (run once, before the alarm timer).
     void rebase_tasks();

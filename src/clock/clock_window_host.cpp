@@ -1,7 +1,9 @@
 // orvella's side of clock_host: the desktop flags and window flags that the
 // settings dialog's setters change while the program runs.
 #include "clock/clock_window.h"
+#include "clock/skin_loader.h"
 #include "clock/window_flags.h"
+#include "settings/alarm_setup.h"
 
 bool orvella::desktop_flag(flag_id f) const
 {
@@ -85,4 +87,19 @@ void orvella::set_face_opacity(double opacity)
 {
     look().opacity = qBound(0.0, opacity, 1.0);
     update();
+}
+
+bool orvella::apply_skin_folder(const QString &folder)
+{
+    const loaded_skin skin = skin_loader::load(folder, this);
+    // The loader has warned; a clock left without pictures would vanish
+    // from the desktop, so it keeps the skin it shows.
+    if (!skin.complete)
+        return false;
+    m_look.skin_folder = folder;
+    m_look.offsets = skin.offsets;
+    m_look.pictures = skin_loader::scaled(skin.pictures, m_setup->clock().get(clock_keys::resize));
+    look_changed();
+    update();
+    return true;
 }

@@ -1,0 +1,96 @@
+#include "settings/constructor/calendar_skin_picker.h"
+
+#include "app/data_folder.h"
+#include "app/ini_format.h"
+#include "app/typed_settings.h"
+#include "common/log.h"
+#include "settings/constructor/constructor_prompts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace {
+const ini_key<QString> skin_key{"Skin", "my_skin", QString()};
+const ini_key<bool> transparent_key{"Transparent", "do_transp_calendar", false};
+
+QString skins_folder()
+{
+    return data_folder::path() + "/Calendar_skins";
+}
+
+constructor_prompts &default_prompts()
+{
+    static constructor_prompts p;
+    return p;
+}
+} // namespace
+
+calendar_skin_picker::calendar_skin_picker(QWidget *parent, constructor_prompts *ask)
+    : QObject(parent), m_parent(parent), m_ask(ask)
+{
+    rescan();
+}
+
+void calendar_skin_picker::rescan()
+{
+    m_names = QDir(skins_folder()).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    auto ini = ini_format::open(data_folder::file("//calendar.ini"));
+    const QString stored = typed_settings(*ini).get(skin_key);
+    m_index = -1;
+    if (!stored.isEmpty() && QFileInfo(stored).isFile()) {
+        // Only a skin that really lies in Calendar_skins has a place in the list.
+        const QFileInfo fi(stored);
+        if (QFileInfo(fi.absolutePath()).canonicalFilePath() == QFileInfo(skins_folder()).canonicalFilePath())
+            m_index = int(m_names.indexOf(fi.fileName()));
+    }
+}
+
+void calendar_skin_picker::step(int direction)
+{
+    {
+        auto ini = ini_format::open(data_folder::file("//calendar.ini"));
+        if (typed_settings(*ini).get(transparent_key))
+            return; // a transparent calendar shows no skin to step through
+    }
+    if (m_names.isEmpty())
+        return;
+    if (direction < 0 && m_index > 0)
+        --m_index;
+    else if (direction > 0 && m_index < int(m_names.size()) - 1)
+        ++m_index;
+    else
+        return;
+    const QString path = skins_folder() + "/" + m_names.at(m_index);
+    if (QFileInfo(path).isFile()) {
+        store(path, true);
+    } else {
+        qCWarning(lc_settings) << "calendar skin" << path << "has gone";
+        QMessageBox::warning(m_parent, QStringLiteral("Внимание !"),
+                             QStringLiteral("Файла ") + path + QStringLiteral(" к сожалению нет..."));
+    }
+    rescan();
+}
+
+void calendar_skin_picker::choose_file()
+{
+    constructor_prompts &ask = m_ask ? *m_ask : default_prompts();
+    const QString path = ask.open_file(m_parent, QStringLiteral("Выберете скин календаря"),
+                                       data_folder::file("//Calendar_skins"), QStringLiteral("png images (*.png)"));
+    if (path.isEmpty())
+        return;
+    store(path, false);
+    rescan();
+}
+
+void calendar_skin_picker::store(const QString &path, bool full)
+{
+    {
+        auto ini = ini_format::open(data_folder::file("//calendar.ini"));
+        typed_settings(*ini).set(skin_key, path);
+        ini->sync();
+    }
+    if (m_reload)
+        m_reload(full);
+}
