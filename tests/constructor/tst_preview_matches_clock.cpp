@@ -27,21 +27,29 @@ bool blue(QRgb c)
     return qAlpha(c) > 160 && qBlue(c) > 160 && qRed(c) < 80 && qGreen(c) < 80;
 }
 
-// The matching pixel farthest from the given point.
+// The middle of a hand's far end: the centroid of the matching pixels within
+// three pixels of the farthest one from the pivot (a flat end has two
+// corners equally far).
 QPointF tip(const QImage &img, bool (*match)(QRgb), QPointF from)
 {
-    QPointF best(-1000, -1000);
+    QList<QPair<double, QPointF>> hits;
     double far = -1;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
             if (match(img.pixel(x, y))) {
-                const double d = std::hypot(x + 0.5 - from.x(), y + 0.5 - from.y());
-                if (d > far) {
-                    far = d;
-                    best = QPointF(x + 0.5, y + 0.5);
-                }
+                const QPointF p(x + 0.5, y + 0.5);
+                const double d = std::hypot(p.x() - from.x(), p.y() - from.y());
+                hits.append({d, p});
+                far = qMax(far, d);
             }
-    return best;
+    QPointF sum;
+    int n = 0;
+    for (const auto &[d, p] : hits)
+        if (d >= far - 3.0) {
+            sum += p;
+            ++n;
+        }
+    return n ? sum / n : QPointF(-1000, -1000);
 }
 
 QImage clock_picture(const QString &folder, const QTime &t)

@@ -177,8 +177,11 @@ QList<library_part> library_extras()
         hand_part("Secundsface", "lollipop_orange",
                   make_hand(seconds_hand(1.3, 108, 20, 3.4, 3.2).united(disc({0, -84}, 4.6)), orange, 2, 0.3),
                   secunds_pivot_percent));
+    // Too thin for two facets to read as anything but a fringe: nearly flat.
+    const auto flat_gold = faceted(QColor("#e2b84e"), QColor("#c9a040"));
     parts.push_back(hand_part("Secundsface", "needle_gold",
-                              make_hand(seconds_hand(1.2, 106, 22, 3.6, 3.0), gold, 2, 0.3), secunds_pivot_percent));
+                              make_hand(seconds_hand(1.2, 106, 22, 3.6, 3.0), flat_gold, 2, 0.3),
+                              secunds_pivot_percent));
     parts.push_back(hand_part("Secundsface", "needle_white",
                               make_hand(seconds_hand(1.4, 106, 22, 4.0, 3.4), white, 2, 0.35), secunds_pivot_percent));
 
