@@ -16,19 +16,30 @@ struct picker_rig
     scripted_prompts prompts;
     QWidget parent;
     QList<bool> reloads;
+    QString stored_path;
+    std::unique_ptr<QSettings> calendar_ini;
     std::unique_ptr<calendar_skin_picker> picker;
 
     QString skins() const { return home.data_folder() + "/Calendar_skins"; }
     QString ini() const { return home.data_folder() + "/calendar.ini"; }
 
+    // stored: a file name in Calendar_skins, a path below the home folder
+    // (starting with "/", the picture is made there) or empty.
     picker_rig(const QString &stored, bool transparent)
     {
         for (const char *n : {"calendar_1.png", "calendar_2.png", "calendar_3.png"})
             write_picture(skins() + "/" + n, {40, 30}, Qt::blue);
-        QByteArray text = "[Skin]\r\nmy_skin=" + stored.toUtf8() + "\r\n";
+        if (stored.startsWith('/')) {
+            stored_path = home.home() + stored;
+            write_picture(stored_path, {40, 30}, Qt::red);
+        } else if (!stored.isEmpty()) {
+            stored_path = skins() + "/" + stored;
+        }
+        QByteArray text = "[Skin]\r\nmy_skin=" + stored_path.toUtf8() + "\r\n";
         text += transparent ? "[Transparent]\r\ndo_transp_calendar=2\r\n" : "";
         write_file(ini(), text);
-        picker = std::make_unique<calendar_skin_picker>(&parent, &prompts);
+        calendar_ini = ini_format::open(ini());
+        picker = std::make_unique<calendar_skin_picker>(&parent, *calendar_ini, &prompts);
         picker->set_calendar_reload([this](bool full) { reloads << full; });
     }
     QString stored() const
@@ -65,16 +76,13 @@ private slots:
         QFETCH(int, start);
         QFETCH(int, direction);
         QFETCH(QString, after);
-        picker_rig rig(QString(), false);
-        const QString path = stored.startsWith('/') ? rig.home.home() + stored : rig.skins() + "/" + stored;
-        if (stored.startsWith('/'))
-            write_picture(path, {40, 30}, Qt::red);
-        write_file(rig.ini(), "[Skin]\r\nmy_skin=" + path.toUtf8() + "\r\n");
-        rig.picker->rescan();
+        picker_rig rig(stored, false);
         QCOMPARE(rig.picker->index(), start);
         direction > 0 ? rig.picker->step_up() : rig.picker->step_down();
-        QCOMPARE(rig.stored(), after.isEmpty() ? path : rig.skins() + "/" + after);
+        QCOMPARE(rig.stored(), after.isEmpty() ? rig.stored_path : rig.skins() + "/" + after);
         QCOMPARE(rig.reloads, after.isEmpty() ? QList<bool>{} : QList<bool>{true});
+        if (!after.isEmpty())
+            QCOMPARE(rig.picker->index(), rig.picker->names().indexOf(after));
     }
 
     void transparent_calendar_does_not_step()

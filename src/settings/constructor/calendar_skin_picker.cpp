@@ -1,7 +1,6 @@
 #include "settings/constructor/calendar_skin_picker.h"
 
 #include "app/data_folder.h"
-#include "app/ini_format.h"
 #include "app/typed_settings.h"
 #include "common/log.h"
 #include "settings/constructor/constructor_prompts.h"
@@ -27,8 +26,8 @@ constructor_prompts &default_prompts()
 }
 } // namespace
 
-calendar_skin_picker::calendar_skin_picker(QWidget *parent, constructor_prompts *ask)
-    : QObject(parent), m_parent(parent), m_ask(ask)
+calendar_skin_picker::calendar_skin_picker(QWidget *parent, QSettings &calendar_ini, constructor_prompts *ask)
+    : QObject(parent), m_parent(parent), m_ini(calendar_ini), m_ask(ask)
 {
     rescan();
 }
@@ -36,8 +35,7 @@ calendar_skin_picker::calendar_skin_picker(QWidget *parent, constructor_prompts 
 void calendar_skin_picker::rescan()
 {
     m_names = QDir(skins_folder()).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    auto ini = ini_format::open(data_folder::file("//calendar.ini"));
-    const QString stored = typed_settings(*ini).get(skin_key);
+    const QString stored = typed_settings(m_ini).get(skin_key);
     m_index = -1;
     if (!stored.isEmpty() && QFileInfo(stored).isFile()) {
         // Only a skin that really lies in Calendar_skins has a place in the list.
@@ -49,11 +47,8 @@ void calendar_skin_picker::rescan()
 
 void calendar_skin_picker::step(int direction)
 {
-    {
-        auto ini = ini_format::open(data_folder::file("//calendar.ini"));
-        if (typed_settings(*ini).get(transparent_key))
-            return; // a transparent calendar shows no skin to step through
-    }
+    if (typed_settings(m_ini).get(transparent_key))
+        return; // a transparent calendar shows no skin to step through
     if (m_names.isEmpty())
         return;
     if (direction < 0 && m_index > 0)
@@ -86,11 +81,9 @@ void calendar_skin_picker::choose_file()
 
 void calendar_skin_picker::store(const QString &path, bool full)
 {
-    {
-        auto ini = ini_format::open(data_folder::file("//calendar.ini"));
-        typed_settings(*ini).set(skin_key, path);
-        ini->sync();
-    }
+    typed_settings s(m_ini);
+    s.set(skin_key, path);
+    s.sync();
     if (m_reload)
         m_reload(full);
 }

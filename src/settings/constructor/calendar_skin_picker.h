@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <functional>
 
+class QSettings;
 class QWidget;
 class constructor_prompts;
 
@@ -14,8 +15,9 @@ class calendar_skin_picker : public QObject
 {
     Q_OBJECT
 public:
-    // parent carries the boxes and dialogs.
-    explicit calendar_skin_picker(QWidget *parent, constructor_prompts *ask = nullptr);
+    // parent carries the boxes and dialogs; calendar_ini stays open for the
+    // picker's life.
+    calendar_skin_picker(QWidget *parent, QSettings &calendar_ini, constructor_prompts *ask = nullptr);
 
     // Runs after a new skin is stored: the calendar reloads its look. full
     // is true after a step (reload, hide and show, repaint the overview),
@@ -39,6 +41,7 @@ private:
     void store(const QString &path, bool full);
 
     QWidget *m_parent;
+    QSettings &m_ini;
     constructor_prompts *m_ask;
     std::function<void(bool)> m_reload;
     QStringList m_names;
