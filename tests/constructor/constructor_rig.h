@@ -3,7 +3,7 @@
 // scripted answers for its dialogs and a recording stand-in for the clock.
 
 #include "app/clock_settings.h"
-#include "settings/constructor/constructor_prompts.h"
+#include "app/user_prompts.h"
 #include "settings/constructor/skin_constructor.h"
 #include "settings/constructor/skin_host.h"
 #include "test_support.h"
@@ -13,18 +13,17 @@
 #include <memory>
 
 // Answers the constructor's dialogs from queues; an empty queue cancels.
-class scripted_prompts : public constructor_prompts
+class scripted_prompts : public user_prompts
 {
 public:
     QStringList texts, files, folders;
     QStringList file_titles;
 
-    bool text(QWidget *, const QString &, const QString &, const QString &, QString *answer) override
+    std::optional<QString> text(QWidget *, const QString &, const QString &, const QString &) override
     {
         if (texts.isEmpty())
-            return false;
-        *answer = texts.takeFirst();
-        return true;
+            return std::nullopt;
+        return texts.takeFirst();
     }
     QString open_file(QWidget *, const QString &title, const QString &, const QString &) override
     {

@@ -2,8 +2,9 @@
 
 #include "app/data_folder.h"
 #include "app/typed_settings.h"
+#include "app/user_prompts.h"
 #include "common/log.h"
-#include "settings/constructor/constructor_prompts.h"
+#include "settings/calendar_keys.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,22 +12,14 @@
 #include <QWidget>
 
 namespace {
-const ini_key<QString> skin_key{"Skin", "my_skin", QString()};
-const ini_key<bool> transparent_key{"Transparent", "do_transp_calendar", false};
 
 QString skins_folder()
 {
     return data_folder::path() + "/Calendar_skins";
 }
-
-constructor_prompts &default_prompts()
-{
-    static constructor_prompts p;
-    return p;
-}
 } // namespace
 
-calendar_skin_picker::calendar_skin_picker(QWidget *parent, QSettings &calendar_ini, constructor_prompts *ask)
+calendar_skin_picker::calendar_skin_picker(QWidget *parent, QSettings &calendar_ini, user_prompts *ask)
     : QObject(parent), m_parent(parent), m_ini(calendar_ini), m_ask(ask)
 {
     rescan();
@@ -35,7 +28,7 @@ calendar_skin_picker::calendar_skin_picker(QWidget *parent, QSettings &calendar_
 void calendar_skin_picker::rescan()
 {
     m_names = QDir(skins_folder()).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    const QString stored = typed_settings(m_ini).get(skin_key);
+    const QString stored = typed_settings(m_ini).get(calendar_keys::my_skin);
     m_index = -1;
     if (!stored.isEmpty() && QFileInfo(stored).isFile()) {
         // Only a skin that really lies in Calendar_skins has a place in the list.
@@ -47,7 +40,7 @@ void calendar_skin_picker::rescan()
 
 void calendar_skin_picker::step(int direction)
 {
-    if (typed_settings(m_ini).get(transparent_key))
+    if (typed_settings(m_ini).get(calendar_keys::do_transp_calendar).on)
         return; // a transparent calendar shows no skin to step through
     if (m_names.isEmpty())
         return;
@@ -70,7 +63,7 @@ void calendar_skin_picker::step(int direction)
 
 void calendar_skin_picker::choose_file()
 {
-    constructor_prompts &ask = m_ask ? *m_ask : default_prompts();
+    user_prompts &ask = m_ask ? *m_ask : user_prompts::standard();
     const QString path = ask.open_file(m_parent, QStringLiteral("Выберете скин календаря"),
                                        data_folder::file("//Calendar_skins"), QStringLiteral("png images (*.png)"));
     if (path.isEmpty())
@@ -82,7 +75,7 @@ void calendar_skin_picker::choose_file()
 void calendar_skin_picker::store(const QString &path, bool full)
 {
     typed_settings s(m_ini);
-    s.set(skin_key, path);
+    s.set(calendar_keys::my_skin, path);
     s.sync();
     if (m_reload)
         m_reload(full);

@@ -9,7 +9,7 @@
 
 class QSettings;
 class QWidget;
-class constructor_prompts;
+class user_prompts;
 
 class calendar_skin_picker : public QObject
 {
@@ -17,13 +17,13 @@ class calendar_skin_picker : public QObject
 public:
     // parent carries the boxes and dialogs; calendar_ini stays open for the
     // picker's life.
-    calendar_skin_picker(QWidget *parent, QSettings &calendar_ini, constructor_prompts *ask = nullptr);
+    calendar_skin_picker(QWidget *parent, QSettings &calendar_ini, user_prompts *ask = nullptr);
 
     // Runs after a new skin is stored: the calendar reloads its look. full
     // is true after a step (reload, hide and show, repaint the overview),
     // false after choosing a file (repaint).
     void set_calendar_reload(std::function<void(bool full)> f) { m_reload = std::move(f); }
-    void set_prompts(constructor_prompts *ask) { m_ask = ask; }
+    void set_prompts(user_prompts *ask) { m_ask = ask; }
 
     // Lists Calendar_skins and finds the stored skin in it (-1 when it is
     // not there).
@@ -42,7 +42,7 @@ private:
 
     QWidget *m_parent;
     QSettings &m_ini;
-    constructor_prompts *m_ask;
+    user_prompts *m_ask;
     std::function<void(bool)> m_reload;
     QStringList m_names;
     int m_index = -1;

@@ -2,9 +2,9 @@
 
 #include "app/clock_settings.h"
 #include "app/data_folder.h"
+#include "app/user_prompts.h"
 #include "common/log.h"
 #include "common/time_source.h"
-#include "settings/constructor/constructor_prompts.h"
 #include "settings/constructor/skin_creation.h"
 #include "settings/constructor/skin_host.h"
 #include "ui_skin_constructor.h"
@@ -92,10 +92,9 @@ skin_constructor::skin_constructor(QWidget *parent) : QWidget(parent), ui(std::m
 
 skin_constructor::~skin_constructor() = default;
 
-constructor_prompts &skin_constructor::ask()
+user_prompts &skin_constructor::ask()
 {
-    static constructor_prompts dialogs;
-    return m_ask ? *m_ask : dialogs;
+    return m_ask ? *m_ask : user_prompts::standard();
 }
 
 void skin_constructor::fit_view()

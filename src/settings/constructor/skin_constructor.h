@@ -17,9 +17,9 @@ namespace Ui {
 class skin_constructor;
 }
 class clock_settings;
-class constructor_prompts;
 class skin_host;
 class time_source;
+class user_prompts;
 
 class skin_constructor : public QWidget
 {
@@ -32,7 +32,7 @@ public:
     // applied skins through host. Either may be left unset (nothing applied).
     void set_clock_settings(clock_settings *s) { m_settings = s; }
     void set_skin_host(skin_host *h) { m_host = h; }
-    void set_prompts(constructor_prompts *p) { m_ask = p; }
+    void set_prompts(user_prompts *p) { m_ask = p; }
     void set_time_source(const time_source *t) { m_time = t; }
 
     skin_preview &preview() { return m_preview; }
@@ -95,7 +95,7 @@ private:
     void use_picture(skin_part part, const QString &path);
     void set_factor(part_place skin_layout::*part, double part_place::*axis, double value);
     void fit_view();
-    constructor_prompts &ask();
+    user_prompts &ask();
 
     std::unique_ptr<Ui::skin_constructor> ui;
     skin_preview m_preview;
@@ -103,6 +103,6 @@ private:
     std::array<QString, 5> m_chosen;
     clock_settings *m_settings = nullptr;
     skin_host *m_host = nullptr;
-    constructor_prompts *m_ask = nullptr;
+    user_prompts *m_ask = nullptr;
     const time_source *m_time = nullptr;
 };

@@ -1,7 +1,7 @@
 #include "settings/constructor/skin_creation.h"
 
+#include "app/user_prompts.h"
 #include "common/log.h"
-#include "settings/constructor/constructor_prompts.h"
 #include "settings/constructor/skin_files.h"
 
 #include <QDir>
@@ -67,8 +67,8 @@ bool prepare_folder(QWidget *parent, const QString &folder, const QString &skins
 
 } // namespace
 
-QString create(QWidget *parent, constructor_prompts &ask, const QString &skins_folder,
-               const std::array<QString, 5> &sources, const skin_layout &layout)
+QString create(QWidget *parent, user_prompts &ask, const QString &skins_folder, const std::array<QString, 5> &sources,
+               const skin_layout &layout)
 {
     for (const QString &s : sources) {
         if (s.isEmpty()) {
@@ -76,10 +76,12 @@ QString create(QWidget *parent, constructor_prompts &ask, const QString &skins_f
             return QString();
         }
     }
-    QString name;
-    if (!ask.text(parent, QStringLiteral("Сохранение скина"), QStringLiteral("Каталог, где будет сохранен скин:"),
-                  QStringLiteral("Новый скин"), &name))
+    const std::optional<QString> answer =
+        ask.text(parent, QStringLiteral("Сохранение скина"), QStringLiteral("Каталог, где будет сохранен скин:"),
+                 QStringLiteral("Новый скин"));
+    if (!answer)
         return QString();
+    const QString name = *answer;
     if (const QString problem = skin_files::name_problem(name); !problem.isEmpty()) {
         warn(parent, problem + QStringLiteral("\nСкин не сохранен."));
         return QString();

@@ -8,13 +8,13 @@
 #include <array>
 
 class QWidget;
-class constructor_prompts;
+class user_prompts;
 
 namespace skin_creation {
 
 // Returns the folder the skin was written to, or an empty string when the
 // user stopped or something failed (after its box).
-QString create(QWidget *parent, constructor_prompts &ask, const QString &skins_folder,
-               const std::array<QString, 5> &sources, const skin_layout &layout);
+QString create(QWidget *parent, user_prompts &ask, const QString &skins_folder, const std::array<QString, 5> &sources,
+               const skin_layout &layout);
 
 } // namespace skin_creation
