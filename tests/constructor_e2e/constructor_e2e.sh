@@ -6,7 +6,8 @@
 #
 # usage: constructor_e2e.sh BUILD_DIR [SCREENSHOT_FOLDER]
 set -u
-source "$(dirname "$0")/../e2e/lib.sh"
+HERE=$(cd "$(dirname "$0")" && pwd)
+source "$HERE/../e2e/lib.sh"
 BUILD=$1
 SHOTS=${2:-}
 
@@ -47,18 +48,28 @@ ini_value() { grep -a "^$2=" "$1" | head -n1 | cut -d= -f2- | tr -d '\r'; }
 window_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
 
 # No tray here: a right click on the clock opens its menu; the settings
-# are the first item.
-xdotool mousemove --window "$clock" 30 30 click 3
-sleep 0.6
-xdotool key Down Return
-dialog=$(wait_window '^Настройка$' 10)
+# are the first item. The dialog goes to the top left corner, where the
+# layout below was measured.
+open_dialog() {
+  xdotool mousemove --window "$clock" 30 30 click 3
+  sleep 0.6
+  xdotool key Down Return
+  dialog=$(wait_window '^Настройка$' 10)
+  [ -n "$dialog" ] || return 1
+  xdotool windowmove "$dialog" 0 0
+  sleep 0.5
+  click "$dialog" $TAB_CONSTRUCTOR
+}
+close_dialog() {
+  press "$dialog" Escape
+  sleep 1
+}
+
+source "$HERE/layout.sh"
+dialog=
+open_dialog
 check "settings dialog opens" test -n "$dialog"
 [ -n "$dialog" ] || { echo "--- log"; cat "$E2E_TMP/log"; finish; exit 1; }
-xdotool windowmove "$dialog" 0 0
-sleep 0.5
-
-source "$(dirname "$0")/layout.sh"
-click "$dialog" $TAB_CONSTRUCTOR
 
 # build_skin NAME DIAL HOUR MINUTE SECOND CAP: takes the library picture at
 # each index (the first with "<", then ">" as often as the index says),
@@ -113,6 +124,7 @@ shoot_clock() {
 build_skin "E2E minimal" 3 7 7 8 6
 [ -n "$SHOTS" ] && import -window "$dialog" "$SHOTS/constructor.png"
 check_applied "E2E minimal"
+close_dialog
 shoot_clock "$E2E_TMP/clock.png"
 # The minimal dial is white: most points on a circle half way out show it,
 # whichever way the hands point now.
@@ -127,8 +139,10 @@ check "the clock shows the white dial ($white of 8 points white)" test "$white" 
 if [ -n "$SHOTS" ]; then
   cp "$E2E_TMP/clock.png" "$SHOTS/skin_minimal.png"
   # Modern: black dial, ivory swords, orange lollipop seconds and cap.
+  open_dialog
   build_skin "E2E modern" 4 8 8 1 5
   check_applied "E2E modern"
+  close_dialog
   shoot_clock "$SHOTS/skin_modern.png"
 fi
 
