@@ -100,8 +100,10 @@ void alarm_setup::set_resize(int position)
         m_ui->label_9->setText(skin_scale::loading_label(m_clock_ini->value("TYPE/resize").toString()));
         return;
     }
-    const bool windowed_digital = (m_host && m_host->desktop_flag(clock_host::flag_id::no_trans)) && m_face &&
-                                  m_face->face() == QLatin1String("digital");
+    const QString face = m_face ? m_face->face() : m_clock_settings.get(clock_keys::clock);
+    const bool windowed =
+        m_host ? m_host->desktop_flag(clock_host::flag_id::no_trans) : m_clock_settings.get(clock_keys::no_trans);
+    const bool windowed_digital = windowed && face == QLatin1String("digital");
     if (windowed_digital)
         return;
     m_scale = skin_scale::factor(position);
