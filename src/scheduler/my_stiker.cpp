@@ -129,6 +129,9 @@ QList<QPair<int, QString>> my_stiker::snooze_choices()
 QMenu *my_stiker::text_menu()
 {
     QMenu *menu = m_panel->createStandardContextMenu();
+    // A window of its own: as the panel's child it would take the panel's
+    // transparent background and show black entries on black.
+    menu->setParent(nullptr, menu->windowFlags());
     if (m_snooze) {
         menu->addSeparator();
         for (const auto &[minutes, label] : snooze_choices()) {

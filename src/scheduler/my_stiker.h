@@ -41,8 +41,8 @@ public:
     // hands the minutes to `snooze` and closes the sticker.
     void set_snooze(std::function<void(int minutes)> snooze) { m_snooze = std::move(snooze); }
     bool snoozable() const { return bool(m_snooze); }
-    // The text panel's menu as a right click there opens it; the panel
-    // owns it (the caller may delete it sooner).
+    // The text panel's menu as a right click there opens it; the caller
+    // owns it.
     QMenu *text_menu();
     // The put-off choices, minutes and label.
     static QList<QPair<int, QString>> snooze_choices();

@@ -23,7 +23,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPointer>
 #include <QProcess>
 #include <QStringEncoder>
 #include <QTest>
@@ -452,8 +451,8 @@ void test_event_actions::snoozed_reminder_comes_back_after_a_restart()
         QCOMPARE(open_stikers().size(), 1);
         my_stiker *s = open_stikers()[0];
         QVERIFY(s->snoozable());
-        // The menu belongs to the text panel, which goes with the sticker.
-        QPointer<QMenu> menu = s->text_menu();
+        std::unique_ptr<QMenu> menu(s->text_menu());
+        QVERIFY(!menu->parent()); // not styled by the transparent panel
         QStringList labels;
         QAction *ten = nullptr;
         for (QAction *a : menu->actions()) {
@@ -498,10 +497,9 @@ void test_event_actions::snoozed_reminder_comes_back_after_a_restart()
     event_actions actions(&player, m_clock);
     my_stiker *today = actions.open_today_stiker("Сегодня");
     QVERIFY(!today->snoozable());
-    QPointer<QMenu> menu = today->text_menu();
+    std::unique_ptr<QMenu> menu(today->text_menu());
     for (QAction *a : menu->actions())
         QVERIFY(!a->text().startsWith(QStringLiteral("Отложить")));
-    delete menu;
 }
 
 void test_event_actions::real_sound_plays_and_sticker_close_halts_it()
