@@ -143,6 +143,59 @@ private slots:
             QVERIFY2(a.x() > -1000, h.what);
         }
     }
+
+    // The shipped libraries: any dial, hands and cap at the starting slider
+    // positions give the same picture in the preview and on the clock.
+    void shipped_parts_look_the_same_data()
+    {
+        QTest::addColumn<QStringList>("parts"); // dial, hour, minute, second, cap
+        QTest::addColumn<int>("time_slider");
+        QTest::newRow("minimal") << QStringList{"minimal_white", "stick_black", "stick_black", "stick_red", "red"} << 0;
+        QTest::newRow("modern") << QStringList{"modern_black", "sword_ivory", "sword_ivory", "lollipop_orange",
+                                               "orange"}
+                                << 9000;
+        QTest::newRow("mixed") << QStringList{"ocean_blue", "baton_white", "baton_white", "needle_white", "steel"}
+                               << -15000;
+        QTest::newRow("classic") << QStringList{"classic", "classic", "classic", "classic", "classic"} << 3333;
+    }
+    void shipped_parts_look_the_same()
+    {
+        QFETCH(QStringList, parts);
+        QFETCH(int, time_slider);
+        const QString base = built_app_data() + "/Base/";
+        const char *libraries[5] = {"Clockface", "Hourface", "Minface", "Secundsface", "Dots"};
+        constructor_rig rig;
+        for (int i = 0; i < 5; ++i) {
+            const QString path = base + libraries[i] + "/" + parts[i] + ".png";
+            QVERIFY2(QFile::exists(path), qPrintable(path));
+            rig.prompts.files << path;
+        }
+        rig.w->on_pushButton_16_clicked();
+        rig.w->on_pushButton_17_clicked();
+        rig.w->on_pushButton_18_clicked();
+        rig.w->on_pushButton_19_clicked();
+        rig.w->on_pushButton_21_clicked();
+        rig.w->findChild<QSlider *>("time_up_down")->setValue(time_slider);
+        rig.prompts.texts << "Shipped";
+        rig.w->on_pushButton_20_clicked();
+
+        const QImage preview = rig.w->render_preview().convertToFormat(QImage::Format_ARGB32);
+        const QImage clock = clock_picture(rig.skins() + "/Shipped", rig.w->preview().time());
+        QCOMPARE(preview.size(), clock.size());
+        qint64 total = 0, off = 0;
+        for (int y = 0; y < clock.height(); ++y)
+            for (int x = 0; x < clock.width(); ++x) {
+                const QRgb a = preview.pixel(x, y), b = clock.pixel(x, y);
+                const int d = qMax(qMax(qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b))),
+                                   qMax(qAbs(qBlue(a) - qBlue(b)), qAbs(qAlpha(a) - qAlpha(b))));
+                total += d;
+                off += d > 48;
+            }
+        const double pixels = double(clock.width()) * clock.height();
+        // Only antialiased edges may differ a little.
+        QVERIFY2(total / pixels < 1.5, qPrintable(QString::number(total / pixels)));
+        QVERIFY2(off / pixels < 0.005, qPrintable(QString::number(off / pixels)));
+    }
 };
 
 QTEST_MAIN(tst_preview_matches_clock)

@@ -8,8 +8,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGraphicsPixmapItem>
+#include <QMenu>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -400,6 +402,31 @@ private slots:
         rig.w->on_pushButton_20_clicked();
         QCOMPARE(read_file(outside + "/letter.txt"), QByteArray("keep"));
         QVERIFY(rig.host.applied.isEmpty());
+    }
+
+    void context_menu_offers_the_four_commands()
+    {
+        constructor_rig rig;
+        QStringList texts;
+        int with_icons = 0;
+        QTimer::singleShot(50, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction *a : menu->actions()) {
+                texts << a->text();
+                with_icons += !a->icon().isNull();
+            }
+            // The last command, as a user would pick it.
+            menu->actions().last()->trigger();
+            menu->close();
+        });
+        QFile::remove(rig.base("Dots") + "/b.png");
+        rig.w->customContextMenuRequested(QPoint(10, 10));
+        QCOMPARE(texts, (QStringList{"Показать текущее время", "Координаты стрелок по умолчанию", "Очистить сцену",
+                                     "Перечитать базу скинов"}));
+        QCOMPARE(with_icons, 4);
+        QCOMPARE(rig.w->library(skin_part::shapocka).names(), QStringList{"a.png"});
     }
 
     void choose_skin_folder_data()
