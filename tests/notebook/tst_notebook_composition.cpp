@@ -87,7 +87,8 @@ private slots:
         const QByteArray before =
             query_value(home.data_folder() + "/notebook.db", QString("select data from notebook where id = %1").arg(id))
                 .toByteArray();
-        notebook->editor()->setPlainText("перед выходом");
+        notebook->editor()->selectAll();
+        notebook->editor()->insertPlainText("перед выходом");
         QMetaObject::invokeMethod(clock, &orvella::close_application, Qt::QueuedConnection);
         QTRY_COMPARE_WITH_TIMEOUT(boxes.seen().size(), 1, 5000);
         QCOMPARE(boxes.seen().first().title, "Заметки");
