@@ -71,6 +71,22 @@ class tst_my_notebook : public QObject
                 return -1;
             return window->loaded_page();
         }
+        // An image page with a caption (and no picture); returns its id.
+        qint64 add_captioned(const QString &title, const QString &caption)
+        {
+            const qint64 id = add(title, true);
+            prompts.texts.enqueue(caption);
+            window->add_text();
+            return id;
+        }
+        // A picture of one colour from a file, as the context menu adds it.
+        void add_picture(int width, int height, QColor fill)
+        {
+            const QString file = home.home() + "/pic.png";
+            write_file(file, png_bytes(width, height, fill));
+            prompts.open_answer = file;
+            window->add_img_file();
+        }
         void go_to(const QString &title) { window->page_list()->setCurrentCell(row_titled(*window, title), 1); }
         QVariant column(qint64 id, const QString &col) const
         {
@@ -314,10 +330,7 @@ private slots:
         my_notebook &n = r.open();
         const qint64 id = r.add("Картинка", true);
         QCOMPARE(n.scene()->sceneRect(), QRectF(0, 0, 300, 300));
-        const QString file = r.home.home() + "/pic.png";
-        write_file(file, png_bytes(64, 48, Qt::red));
-        r.prompts.open_answer = file;
-        n.add_img_file();
+        r.add_picture(64, 48, Qt::red);
         QCOMPARE(n.scene()->sceneRect(), QRectF(0, 0, 64, 48));
         QVERIFY(n.page_modified());
         n.save();
@@ -372,9 +385,7 @@ private slots:
     {
         rig r;
         my_notebook &n = r.open();
-        r.add("Поворот", true);
-        r.prompts.texts.enqueue(QString("Подпись"));
-        n.add_text();
+        r.add_captioned("Поворот", "Подпись");
         QCOMPARE(n.pictures().captions().size(), 1);
         TextItem *t = n.pictures().captions().first();
         QList<double> seen;
@@ -390,10 +401,7 @@ private slots:
         rig r;
         my_notebook &n = r.open();
         const qint64 id = r.add("Экспорт", true);
-        const QString file = r.home.home() + "/pic.png";
-        write_file(file, png_bytes(200, 120, Qt::white));
-        r.prompts.open_answer = file;
-        n.add_img_file();
+        r.add_picture(200, 120, Qt::white);
         r.prompts.texts.enqueue(QString("ПОДПИСЬ ███"));
         n.add_text();
         n.pictures().captions().first()->setDefaultTextColor(Qt::black);
@@ -426,9 +434,7 @@ private slots:
     {
         rig r;
         my_notebook &n = r.open();
-        r.add("Пусто", true);
-        r.prompts.texts.enqueue(QString("x"));
-        n.add_text();
+        r.add_captioned("Пусто", "x");
         TextItem *t = n.pictures().captions().first();
         t->setPlainText("");
         emit t->lostFocus(t);
@@ -441,9 +447,7 @@ private slots:
     {
         rig r;
         my_notebook &n = r.open();
-        const qint64 id = r.add("Стиль", true);
-        r.prompts.texts.enqueue(QString("x"));
-        n.add_text();
+        const qint64 id = r.add_captioned("Стиль", "x");
         r.prompts.font_answer = QFont("DejaVu Serif", 30);
         n.setfont_GraphicsTextItem();
         r.prompts.color_answer = QColor("#336699");
