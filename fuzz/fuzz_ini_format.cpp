@@ -1,0 +1,52 @@
+// Settings format: any bytes read without harm; what was read, written and
+// read back gives the same values.
+#include "app/ini_format.h"
+#include "fuzz_support.h"
+
+#include <QBuffer>
+#include <QDataStream>
+
+#include <cstdlib>
+
+namespace {
+QByteArray serialised(const QVariant &v)
+{
+    QByteArray b;
+    QDataStream s(&b, QIODevice::WriteOnly);
+    s << v;
+    return b;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    fuzz::init(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    QBuffer in(&bytes);
+    in.open(QIODevice::ReadOnly);
+    QSettings::SettingsMap first;
+    if (!ini_format::read(in, first))
+        return 0;
+
+    QByteArray written;
+    QBuffer out(&written);
+    out.open(QIODevice::WriteOnly);
+    if (!ini_format::write(out, first))
+        abort();
+    QBuffer again(&written);
+    again.open(QIODevice::ReadOnly);
+    QSettings::SettingsMap second;
+    if (!ini_format::read(again, second))
+        abort();
+    if (first.keys() != second.keys())
+        abort();
+    for (auto it = first.cbegin(); it != first.cend(); ++it)
+        if (serialised(it.value()) != serialised(second.value(it.key())))
+            abort();
+    return 0;
+}
