@@ -54,8 +54,7 @@ int main(int argc, char *argv[])
         evaluator.pass();
         ++counter;
         clock_ini.set(clock_keys::posx, int(counter % 2000000000));
-        clock_ini.set(clock_keys::format_1, QStringLiteral("hh:mm ") + QString::number(counter) +
-                                                QStringLiteral(" часов"));
+        clock_ini.set(clock_keys::format_1, QString(QStringLiteral("hh:mm %1 часов").arg(counter)));
         settings->sync();
         if (settings->status() == QSettings::NoError)
             std::printf("clock posx=%lld\n", counter);

@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include <iterator>
+
 namespace {
 
 struct event_spec
@@ -136,8 +138,7 @@ QList<event_spec> make_events(const QDateTime &start)
 // The firings the rules call for, minute by minute: an event fires once in
 // a minute when its conditions hold there; the interval modes are anchored
 // at the start and move their time on with each firing.
-QMap<QString, QList<QDateTime>> expected_firings(QList<event_spec> events, const QDateTime &start,
-                                                  const QDateTime &end)
+QMap<QString, QList<QDateTime>> expected_firings(QList<event_spec> events, const QDateTime &start, const QDateTime &end)
 {
     QMap<QString, QList<QDateTime>> out;
     const QDateTime first = start.addSecs(-start.time().second());
