@@ -63,7 +63,9 @@ mkdir -p "$root/tmp/.X11-unix" && mount --bind /tmp/.X11-unix "$root/tmp/.X11-un
 
 exec_line=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/orvella.desktop")
 echo "Starting the menu entry's Exec line as a new user: $exec_line"
-chroot --userspec=newuser:newuser "$root" env -i HOME=/home/newuser USER=newuser PATH=/usr/bin:/bin DISPLAY=:$n \
+uid=$(chroot "$root" id -u newuser) gid=$(chroot "$root" id -g newuser)
+# Numeric: chroot looks names up outside the root.
+chroot --userspec="$uid:$gid" "$root" env -i HOME=/home/newuser USER=newuser PATH=/usr/bin:/bin DISPLAY=:$n \
   bash -c "cd ~ && exec $exec_line" >"$root/tmp/orvella.log" 2>&1 &
 app_pid=$! # chroot, env and bash each exec the next: this is the program
 
