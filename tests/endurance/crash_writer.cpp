@@ -48,6 +48,7 @@ int main(int argc, char *argv[])
     event_evaluator evaluator(store, clock, runner);
     evaluator.rebase_tasks();
     clock_settings clock_ini(*settings);
+    std::printf("ready\n");
 
     for (;;) {
         clock.advance_secs(60);

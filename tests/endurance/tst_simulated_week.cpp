@@ -14,12 +14,14 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QMap>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTextEdit>
 
 #include <iterator>
+#include <malloc.h>
 
 namespace {
 
@@ -190,8 +192,11 @@ QMap<QString, QList<QDateTime>> expected_firings(QList<event_spec> events, const
     return out;
 }
 
+// Resident memory once the allocator has handed back what it keeps free,
+// so the figure follows what is in use rather than heap fragmentation.
 qint64 resident_kb()
 {
+    malloc_trim(0);
     QFile f(QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly))
         return -1;
@@ -210,7 +215,8 @@ public:
     {
         const QDateTime now = m_clock.now();
         fired[store.current()] << now.addSecs(-now.time().second());
-        m_actions.run(store, do_find);
+        if (!qEnvironmentVariableIsSet("ORVELLA_WEEK_NO_ACTIONS"))
+            m_actions.run(store, do_find);
     }
     QMap<QString, QList<QDateTime>> fired;
 
@@ -242,12 +248,27 @@ class tst_simulated_week : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // Every firing logs a line and every sticker a platform warning:
+        // tens of thousands of lines would be most of the run.
+        QLoggingCategory::setFilterRules(QStringLiteral("orvella.*.info=false\nqt.*=false"));
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+            if (type == QtInfoMsg && text.startsWith(QStringLiteral("week:")))
+                fprintf(stderr, "%s\n", qPrintable(text));
+            else if (type >= QtCriticalMsg)
+                fprintf(stderr, "%s\n", qPrintable(text));
+        });
+    }
+
     void a_week_fires_every_event_exactly_when_due()
     {
         temp_data_home home;
         // Monday 2 March 2026, 00:00:02 (the ticks do not sit on the minute).
         const QDateTime start(QDate(2026, 3, 2), QTime(0, 0, 2));
-        const QDateTime end = start.addDays(7);
+        const QDateTime end = start.addSecs(qEnvironmentVariableIntValue("ORVELLA_WEEK_HOURS") > 0
+                                                ? qEnvironmentVariableIntValue("ORVELLA_WEEK_HOURS") * 3600
+                                                : 7 * 86400);
         const QList<event_spec> events = make_events(start);
         write_file(home.data_folder() + "/alarm.ini", ini_of(events));
         const QMap<QString, QList<QDateTime>> want = expected_firings(events, start, end);
@@ -261,22 +282,28 @@ private slots:
         noting_runner runner(actions, clock);
         event_evaluator evaluator(store, clock, runner);
 
-        // Warm the caches a first sticker fills (fonts, style) before measuring.
-        actions.open_stiker(QStringLiteral("warm-up"));
         QMap<QString, int> texts;
-        close_stickers(texts);
-        QCoreApplication::processEvents();
-        const qint64 rss_before = resident_kb();
-
         QElapsedTimer timer;
         timer.start();
         evaluator.rebase_tasks();
         int stickers = 0;
+        // Memory is measured from the end of the first hour, once the caches
+        // the first stickers and writes fill (fonts, style, settings) are full.
+        const QDateTime warm = start.addSecs(3600);
+        qint64 rss_before = -1;
         for (; clock.now() <= end; clock.advance_secs(5)) {
+            if (rss_before < 0 && clock.now() >= warm)
+                rss_before = resident_kb();
             evaluator.pass();
             // The settings library writes within one turn of the event loop.
             QCoreApplication::processEvents();
             stickers += close_stickers(texts);
+            if (clock.now().time() < QTime(0, 0, 5) && clock.now() > start)
+                qInfo().noquote() << QStringLiteral("week: %1, %2 firings, resident %3 kB, %4 ms")
+                                         .arg(clock.now().toString(Qt::ISODate))
+                                         .arg(stickers)
+                                         .arg(resident_kb())
+                                         .arg(timer.elapsed());
         }
         ini->sync();
         QCoreApplication::processEvents();
@@ -302,9 +329,10 @@ private slots:
             if (texts.value(QStringLiteral("week ") + e.key) != w.size())
                 wrong << e.key + QStringLiteral(": stickers ") + QString::number(texts.value("week " + e.key));
         }
-        qInfo().noquote() << QStringLiteral("week: %1 passes, %2 firings (expected %3), %4 stickers closed, "
-                                            "%5 tones; %6 ms; resident %7 kB -> %8 kB (%9 kB)")
-                                 .arg(7 * 86400 / 5 + 1)
+        qInfo().noquote() << QStringLiteral(
+                                 "week: %1 passes, %2 firings (expected %3), %4 stickers closed, "
+                                 "%5 tones; %6 ms; resident after the first hour %7 kB, at the end %8 kB (%9 kB)")
+                                 .arg(start.secsTo(end) / 5 + 1)
                                  .arg(got_total)
                                  .arg(want_total)
                                  .arg(stickers)
@@ -317,7 +345,8 @@ private slots:
         QCOMPARE(got_total, want_total);
         QCOMPARE(stickers, want_total);
         QCOMPARE(tones, want_beeps);
-        QVERIFY(want_total > 1000); // the week is busy enough to mean something
+        if (start.daysTo(end) >= 7)
+            QVERIFY(want_total > 1000); // the week is busy enough to mean something
         QVERIFY2(rss_after - rss_before < 5 * 1024, qPrintable(QString::number(rss_after - rss_before)));
     }
 };
