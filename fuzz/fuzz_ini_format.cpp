@@ -62,8 +62,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QSettings::SettingsMap second;
     if (!ini_format::read(again, second))
         abort();
-    if (first.keys() != second.keys())
+    if (first.keys() != second.keys()) {
+        fprintf(stderr, "keys changed: %s -> %s\n", qPrintable(QStringList(first.keys()).join(u'|')),
+                qPrintable(QStringList(second.keys()).join(u'|')));
         abort();
+    }
     for (auto it = first.cbegin(); it != first.cend(); ++it)
         if (serialised(it.value()) != serialised(second.value(it.key()))) {
             fprintf(stderr, "value of %s changed: %s -> %s\n", qPrintable(it.key()),

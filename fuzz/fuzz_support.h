@@ -30,8 +30,10 @@ inline void init(int *argc, char ***argv)
     // Warnings about bad input are expected by the thousand; printing them
     // would be most of the run's time.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-    static QApplication app(*argc, *argv);
-    auto *closer = new QTimer(&app);
+    // Lives until the process ends: destroyed among the exit handlers, after
+    // statics it relies on, it would crash on the way out.
+    static QApplication *app = new QApplication(*argc, *argv);
+    auto *closer = new QTimer(app);
     QObject::connect(closer, &QTimer::timeout, [] {
         if (QWidget *w = QApplication::activeModalWidget())
             w->close();
