@@ -25,6 +25,7 @@ if [ ! -s "$tarball" ]; then
 fi
 
 root=$(mktemp -d /var/tmp/orvella-try.XXXXXX)
+chmod 755 "$root" # it becomes /, which every user must be able to enter
 xvfb_pid=
 app_pid=
 cleanup() {
