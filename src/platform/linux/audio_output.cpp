@@ -2,12 +2,12 @@
 
 #include "common/log.h"
 #include "platform/audio_notice.h"
+#include "platform/linux/audio_device.h"
 #include "platform/linux/audio_source.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QMediaDevices>
 
 namespace {
 
@@ -79,11 +79,11 @@ audio_output::~audio_output()
 
 std::optional<pcm_spec> audio_output::device_spec()
 {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
+    m_device = current_output_device();
+    if (m_device.isNull())
         return std::nullopt;
-    const std::optional<pcm_spec> preferred = from_qt(device.preferredFormat());
-    if (preferred && device.isFormatSupported(qt_format(*preferred)))
+    const std::optional<pcm_spec> preferred = from_qt(m_device.preferredFormat());
+    if (preferred && m_device.isFormatSupported(qt_format(*preferred)))
         return preferred;
     return pcm_spec::cd();
 }
@@ -109,7 +109,7 @@ bool audio_output::start(std::unique_ptr<audio_source> source)
     m_error.clear();
     if (!source)
         return false;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    const QAudioDevice device = m_device;
     if (device.isNull()) {
         no_device();
         return false;

@@ -5,6 +5,7 @@
 
 #include "platform/linux/audio_format.h"
 
+#include <QAudioDevice>
 #include <QObject>
 #include <QString>
 
@@ -22,10 +23,11 @@ public:
     ~audio_output() override;
 
     // The layout the default device plays without converting; empty when
-    // there is no device (no sound server).
-    static std::optional<pcm_spec> device_spec();
+    // there is no device (no sound server). The device is kept for start().
+    std::optional<pcm_spec> device_spec();
 
-    // Plays `source` from its start, replacing whatever plays. False when
+    // Plays `source` from its start on the device device_spec() found,
+    // replacing whatever plays. False when
     // nothing can be heard: error() says why, it is logged, and the user is
     // told once per run.
     bool start(std::unique_ptr<audio_source> source);
@@ -49,6 +51,7 @@ private:
 
     std::unique_ptr<audio_source> m_source;
     QAudioSink *m_sink = nullptr;
+    QAudioDevice m_device;
     quint64 m_generation = 0;
     QString m_error;
     bool m_playing = false;

@@ -25,7 +25,7 @@ public:
             m_error = QStringLiteral("Проигрыватель уже закрыт.");
             return 0;
         }
-        m_stream = open_stream(path, audio_output::device_spec().value_or(pcm_spec::cd()));
+        m_stream = open_stream(path, m_output.device_spec().value_or(pcm_spec::cd()));
         if (!m_stream) {
             qCWarning(lc_audio).noquote() << m_error;
             return 0;
@@ -40,7 +40,7 @@ public:
         if (m_released || m_path.isEmpty())
             return;
         m_output.stop();
-        const std::optional<pcm_spec> spec = audio_output::device_spec();
+        const std::optional<pcm_spec> spec = m_output.device_spec();
         if (!spec) {
             m_output.no_device();
             m_error = m_output.error();

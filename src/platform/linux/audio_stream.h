@@ -25,7 +25,7 @@ public:
 
     void start() override;
     // True until start(): nothing of the sound has been taken yet.
-    bool fresh() const { return !m_worker.joinable(); }
+    bool fresh() const { return !m_started; }
 
 protected:
     qint64 pull(char *data, qint64 max, bool &ended) override;
@@ -33,8 +33,12 @@ protected:
 
 private:
     void run();
+    void done(audio_decoder::result r);
 
     std::unique_ptr<audio_decoder> m_decoder;
+    audio_decoder::result m_first_result = audio_decoder::result::more;
+    QByteArray m_first;
     audio_ring m_ring;
     std::thread m_worker;
+    bool m_started = false;
 };

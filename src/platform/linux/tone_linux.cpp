@@ -75,7 +75,7 @@ void play_tone(int frequency_hz, int duration_ms)
     static QPointer<audio_output> output;
     if (!output)
         output = new audio_output(app);
-    const std::optional<pcm_spec> spec = audio_output::device_spec();
+    const std::optional<pcm_spec> spec = output->device_spec();
     if (!spec) {
         output->no_device();
         return;
