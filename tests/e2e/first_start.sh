@@ -44,8 +44,7 @@ check "only one instance runs" test "$(pgrep -c -f "$E2E_PREFIX/bin/orvella")" -
 kill $PID; wait $PID 2>/dev/null
 
 # The folder exists and lost a file: restore what is missing, keep the rest, say so.
-printf '[TYPE]\r\nclock=digital\r\n[e2e]\r\nmine=1\r\n' >"$DATA/clock.ini"
-cp "$DATA/clock.ini" "$E2E_TMP/clock.mine"
+printf '[TYPE]\r\nclock=digital\r\nposx=333\r\n[e2e]\r\nmine=1\r\n' >"$DATA/clock.ini"
 rm "$DATA/calendar.ini"
 "$E2E_PREFIX/bin/orvella" >"$E2E_TMP/log3" 2>&1 &
 PID=$!
@@ -54,7 +53,8 @@ box=$(wait_window '^Внимание!$' 15)
 check "restoration warning shown for a folder that lost a file" test -n "$box"
 import -window root "$E2E_TMP/warning.png" 2>/dev/null
 check "calendar.ini restored" cmp -s "$DATA/calendar.ini" "$SHIPPED/calendar.ini"
-check "the user's clock.ini is kept" cmp -s "$DATA/clock.ini" "$E2E_TMP/clock.mine"
+check "the user's clock.ini is kept" grep -q '^mine=1' "$DATA/clock.ini"
+check "the user's face and position are kept" bash -c "grep -q '^clock=digital' '$DATA/clock.ini' && grep -q '^posx=333' '$DATA/clock.ini'"
 [ -n "$box" ] && xdotool windowactivate --sync "$box" key --clearmodifiers Return 2>/dev/null
 clock=$(wait_window '^Orvella$' 10)
 check "clock shown after the warning" test -n "$clock"
