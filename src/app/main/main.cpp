@@ -1,7 +1,9 @@
 // Entry point: application object, translation, single instance, the
 // clock window, the event loop.
 #include "app/data_folder.h"
+#include "app/data_folder_check.h"
 #include "app/ini_format.h"
+#include "app/main/app_composition.h"
 #include "app/single_instance.h"
 #include "clock/clock_window.h"
 #include "common/log.h"
@@ -11,6 +13,7 @@
 #include <QDateTime>
 #include <QTimer>
 #include <QTranslator>
+#include <memory>
 
 namespace {
 
@@ -60,13 +63,16 @@ int main(int argc, char *argv[])
     }
     instance.listen();
 
+    data_folder_check::create_if_absent(nullptr);
+
     auto *translator = new QTranslator;
     if (translator->load(folder + "//" + "qt_ru.qm"))
         QCoreApplication::installTranslator(translator);
     QApplication::setQuitOnLastWindowClosed(false);
 
     system_time_source clock;
-    auto *w = new orvella(clock);
+    auto windows = std::make_unique<app_composition>(clock);
+    orvella *w = windows->clock_window();
     QObject::connect(&instance, &single_instance::show_requested, w, [w] {
         w->set_start_mode(0);
         w->show();
@@ -77,7 +83,7 @@ int main(int argc, char *argv[])
         w->installEventFilter(&probe);
     w->show();
     const int rc = app.exec();
-    delete w;
+    windows.reset();
     delete translator;
     return rc;
 }
