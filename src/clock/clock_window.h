@@ -21,6 +21,7 @@ class alarm_setup;
 class audio_player;
 class clock_tray;
 class event_scheduler;
+class my_calendar;
 class time_source;
 
 class orvella : public QWidget, public clock_host
@@ -42,7 +43,14 @@ public:
     alarm_setup *settings_dialog() const { return m_setup; }
     audio_player *alarm_player() const { return m_player.get(); }
     const time_source &clock_source() const { return m_time; }
-    QWidget *calendar_window() const { return m_calendar; }
+    QWidget *calendar_window() const;
+    my_calendar *calendar() const { return m_calendar; }
+    // Takes the calendar window (owned from now on): hands it the clock's
+    // calendar flags, its window flags, the note reminders' sticker, and
+    // shows it in start modes 1 and 2.
+    void set_calendar(my_calendar *c);
+    // Today's notes near the lower right corner, when there are any.
+    void show_today_stiker();
     QWidget *notebook_window() const { return m_notebook; }
     clock_tray *tray() const { return m_tray.get(); }
 
@@ -125,7 +133,7 @@ private:
 
     const time_source &m_time;
     clock_look m_look;
-    QWidget *m_calendar = nullptr;
+    my_calendar *m_calendar = nullptr;
     QWidget *m_notebook = nullptr;
     alarm_setup *m_setup = nullptr;
     std::unique_ptr<audio_player> m_player;
