@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QPaintEvent>
 #include <QStringEncoder>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <algorithm>
