@@ -6,7 +6,7 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libxcb1-dev libgl-dev)
 RUN_PACKAGES=(xvfb openbox xcompmgr pulseaudio pulseaudio-utils)
 TEST_PACKAGES=(xvfb openbox trayer pulseaudio pulseaudio-utils xdotool x11-utils x11-apps x11-xserver-utils
-  imagemagick faketime sox libsox-fmt-all xcompmgr valgrind procps)
+  imagemagick faketime sox libsox-fmt-all xcompmgr valgrind procps x11-xkb-utils)
 
 ensure_packages() {
   local missing=()

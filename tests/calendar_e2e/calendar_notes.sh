@@ -9,11 +9,12 @@ source "$(dirname "$0")/../e2e/lib.sh"
 BUILD=$1
 SHOTS=${ORVELLA_E2E_SHOTS:-}
 
-for tool in Xvfb openbox xdotool faketime iconv; do
+for tool in Xvfb openbox xdotool faketime iconv setxkbmap; do
   command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
 start_x with-wm
+setxkbmap -layout ru
 install_program "$BUILD"
 export XDG_DATA_HOME=$E2E_TMP/home
 export QT_QPA_PLATFORM=xcb
@@ -25,12 +26,22 @@ sed -i 's/^set_start=.*/set_start=1/' "$DATA/clock.ini"
 printf '\n[Sound]\nsound=%s\n' "$DATA/Sound/marimba.wav" >>"$DATA/calendar.ini"
 
 notes_utf8() { iconv -f CP1251 -t UTF-8 "$DATA/my_notes.ini" 2>/dev/null; }
+# A Russian keyboard: xdotool types Cyrillic from the layout itself instead
+# of remapping spare key codes on the fly, which loses letters.
+type_text() { xdotool type --delay 60 -- "$1"; }
 shot() { [ -n "$SHOTS" ] && import -window root "$SHOTS/$1.png" 2>/dev/null; true; }
 
 start_program() {
   cd "$E2E_TMP"
   faketime -f "@2026-03-05 $1" "$E2E_PREFIX/bin/orvella" >>"$E2E_TMP/log" 2>&1 &
-  PID=$!
+  E2E_PIDS+=($!)
+  # faketime runs the program as its child: the program's own id is the one
+  # to stop and to watch.
+  PID=
+  for _ in $(seq 1 50); do
+    PID=$(pgrep -n -f "^$E2E_PREFIX/bin/orvella") && break
+    sleep 0.1
+  done
   E2E_PIDS+=($PID)
 }
 
@@ -54,8 +65,7 @@ calendar_menu "$cal" 2   # "Добавление новой заметки"
 editor=$(wait_window '^05\.03\.2026$' 10)
 check "note editor opened for today" test -n "$editor"
 xdotool windowactivate --sync "$editor" 2>/dev/null
-xdotool key ctrl+a
-xdotool type --delay 40 'Купить молоко'
+type_text 'Купить молоко'
 sleep 0.3
 shot editor
 xdotool key Return   # OK is the default button
@@ -66,7 +76,7 @@ check "stored as CP1251" grep -q "$(printf 'Купить молоко' | iconv -
 shot calendar_with_note
 
 # 2. A timed note for the coming minute, written by another program.
-printf '1772705100=Проверка заметки, 2, 10:15\n' | iconv -f UTF-8 -t CP1251 >>"$DATA/my_notes.ini"
+printf '\n[05.03.2026]\n1772705100=Проверка заметки, 2, 10:15\n' | iconv -f UTF-8 -t CP1251 >>"$DATA/my_notes.ini"
 recording=
 if pactl info >/dev/null 2>&1 && command -v parec >/dev/null && command -v sox >/dev/null; then
   sink=$(pactl get-default-sink 2>/dev/null)
@@ -90,7 +100,8 @@ sleep 7
 check "fired once" test "$(xdotool search --onlyvisible --name '^Вам напоминание\.\.\.$' | wc -l)" -eq 1
 
 # 3. Restart: the notes are still there and the overview lists, finds and deletes.
-kill "$PID"; sleep 1
+kill "$PID"
+for _ in $(seq 1 50); do kill -0 "$PID" 2>/dev/null || break; sleep 0.1; done
 start_program "10:20:00"
 cal=$(wait_window '^Календарик$' 30)
 check "calendar shown after restart" test -n "$cal"
@@ -113,7 +124,7 @@ overview_menu 5   # "Найти по содержимому"
 find=$(wait_window '^Найти\.\.\.$' 10)
 check "find dialog opened" test -n "$find"
 xdotool windowactivate --sync "$find" 2>/dev/null
-xdotool type --delay 40 'молоко'
+type_text 'молоко'
 sleep 0.5
 shot find
 xdotool key Escape
