@@ -10,6 +10,7 @@
 #include "calendar/my_monitor.h"
 
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -62,6 +63,7 @@ private slots:
     void span_data();
     void span();
     void columns_and_headers();
+    void header_click_sorts_by_that_column();
     void set_today_moves_the_start_every_fill();
     void copy_data();
     void copy();
@@ -114,6 +116,19 @@ void test_my_monitor::columns_and_headers()
     QCOMPARE(rig.column(2), (QStringList{"1390000001", "1390000002"}));
     QCOMPARE(rig.column(3), (QStringList{"-", "08:15"}));
     QCOMPARE(t->columnWidth(0), int(1.5 * t->fontMetrics().horizontalAdvance("99.99.9999")));
+}
+
+void test_my_monitor::header_click_sorts_by_that_column()
+{
+    monitor_rig rig(span_notes, span_ini(0));
+    QHeaderView *h = rig.monitor->table()->horizontalHeader();
+    QVERIFY(h->isSortIndicatorShown());
+    h->setSortIndicator(1, Qt::DescendingOrder);
+    QCOMPARE(rig.column(1),
+             (QStringList{"two months back", "too far back", "start", "odd group", "last day", "before", "after"}));
+    h->setSortIndicator(0, Qt::DescendingOrder);
+    QCOMPARE(rig.column(0).first(), QStringLiteral("01.03.2014"));
+    QCOMPARE(rig.column(0).last(), QString());
 }
 
 void test_my_monitor::set_today_moves_the_start_every_fill()
