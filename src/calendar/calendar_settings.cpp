@@ -18,7 +18,7 @@ QSize bounded_size(int w, int h)
 
 calendar_look read_look(QSettings &ini)
 {
-    using namespace calendar_keys;
+    using namespace calendar_file_keys;
     typed_settings s(ini);
     calendar_look l;
     l.skin_path = s.get(my_skin);

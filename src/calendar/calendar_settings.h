@@ -11,7 +11,7 @@
 #include <QSize>
 #include <QString>
 
-namespace calendar_keys {
+namespace calendar_file_keys {
 inline const ini_key<QString> my_skin{"Skin", "my_skin", QString()};
 inline const ini_key<int> width{"Geometry", "width", 200};
 inline const ini_key<int> height{"Geometry", "height", 200};
@@ -31,7 +31,7 @@ inline const ini_key<QColor> month_color{"Color", "month_color", QColor()};
 inline const ini_key<QColor> today_color{"Color", "today_color", QColor()};
 inline const ini_key<QFont> font{"Font", "font", QFont()};
 inline const ini_key<QString> sound{"Sound", "sound", QString()};
-} // namespace calendar_keys
+} // namespace calendar_file_keys
 
 struct calendar_colours
 {

@@ -51,6 +51,8 @@ public:
     void set_resize_control(bool on);
     bool resize_control() const { return m_resize_control; }
     void set_fixed_position(bool on);
+    // Show the notes overview with the calendar every time.
+    void set_show_overview(bool on) { m_look.show_overview = on; }
     bool fixed_position() const { return m_fixed_position; }
     bool pointer_outside() const { return m_pointer_outside; }
     const calendar_look &look() const { return m_look; }

@@ -63,8 +63,7 @@ my_monitor::my_monitor(notes_store &store, const time_source &clock, QWidget *pa
     m_menu = new QMenu(this);
 
     typed_settings clock_ini(*m_clock_ini);
-    const bool top = clock_ini.get(clock_keys::top);
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | (top ? Qt::WindowStaysOnTopHint : Qt::WindowFlags()));
+    set_on_top(clock_ini.get(clock_keys::top));
     setMouseTracking(true);
     restore_geometry();
 
@@ -275,6 +274,16 @@ void my_monitor::set_set_today(bool on)
     m_set_today = on;
     if (on)
         m_ui->dateEdit->setDate(m_clock.now().date());
+}
+
+void my_monitor::set_on_top(bool on)
+{
+    const bool shown = isVisible();
+    const QRect g = geometry();
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | (on ? Qt::WindowStaysOnTopHint : Qt::WindowFlags()));
+    setGeometry(g);
+    if (shown)
+        show();
 }
 
 void my_monitor::set_value(int v)

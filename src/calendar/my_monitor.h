@@ -40,6 +40,8 @@ public:
     void apply_look(const QColor &labels, const QColor &text, const QFont &table_font);
     void set_fixed_position(bool on) { m_fixed_position = on; }
     void set_set_today(bool on);
+    // Always on top or not; keeps its geometry and shows again if it was shown.
+    void set_on_top(bool on);
     bool pointer_outside() const { return m_pointer_outside; }
     // setup.dat: written on every release and resize, and on close.
     QString geometry_file() const;
