@@ -3,7 +3,7 @@
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
   qt6-l10n-tools qt6-translations-l10n qt6-base-private-dev
-  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libxcb1-dev libgl-dev)
+  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libxcb1-dev libgl-dev libpulse-dev)
 RUN_PACKAGES=(xvfb openbox xcompmgr pulseaudio pulseaudio-utils)
 TEST_PACKAGES=(xvfb openbox trayer pulseaudio pulseaudio-utils xdotool x11-utils x11-apps x11-xserver-utils
   imagemagick faketime sox libsox-fmt-all xcompmgr valgrind procps x11-xkb-utils)
