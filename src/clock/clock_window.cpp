@@ -53,7 +53,8 @@ orvella::orvella(const time_source &clock, QWidget *parent)
 
     m_player = audio_player::create();
 
-    if (data_folder_check::run(this) == data_folder_check::outcome::restored) {
+    const data_folder_check::outcome folder = data_folder_check::run(this);
+    if (folder == data_folder_check::outcome::restored || folder == data_folder_check::outcome::created) {
         // Pick up the restored files now rather than only after a restart.
         m_setup->clock_ini().sync();
         m_setup->alarm_ini().sync();
@@ -463,6 +464,12 @@ void orvella::do_cal_state()
     QCoreApplication::processEvents();
 }
 
+void orvella::set_notebook_window(QWidget *notebook)
+{
+    m_notebook = notebook;
+    reapply_window_flags(window_id::notebook);
+}
+
 void orvella::view_notebook()
 {
     if (m_notebook)
@@ -507,6 +514,8 @@ void orvella::about_prg()
 
 void orvella::close_application()
 {
+    if (m_quit_guard && !m_quit_guard())
+        return;
     write_position();
     m_setup->clock_ini().sync();
     if (m_calendar) {
@@ -539,9 +548,13 @@ void orvella::set_default()
 
     for (const char *name : {"//setup.dat", "//notebook_size.dat"}) {
         const QString f = data_folder::file(QString::fromLatin1(name));
-        if (QFile::exists(f) && !QFile::remove(f)) {
+        if (!QFile::exists(f))
+            continue;
+        if (!QFile::remove(f)) {
             qCWarning(lc_clock) << "cannot delete" << f;
             QMessageBox::warning(this, QStringLiteral("Внимание!"), QStringLiteral("Невозможно удалить ") + f);
+        } else if (QByteArray(name) == "//notebook_size.dat") {
+            emit notebook_size_reset();
         }
     }
 }

@@ -14,6 +14,7 @@
 #include <QSystemTrayIcon>
 #include <QTimeLine>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -54,6 +55,10 @@ public:
     // Today's notes near the lower right corner, when there are any.
     void show_today_stiker();
     QWidget *notebook_window() const { return m_notebook; }
+    // Takes ownership; the window gets the notebook's flags at once.
+    void set_notebook_window(QWidget *notebook);
+    // Asked before Exit quits; false keeps the program running.
+    void set_quit_guard(std::function<bool()> guard) { m_quit_guard = std::move(guard); }
     clock_tray *tray() const { return m_tray.get(); }
 
     int start_mode() const override { return m_set_start; }
@@ -80,6 +85,10 @@ public:
     QTimeLine *min_line() { return &m_min_line; }
     QTimeLine *sec_line() { return &m_sec_line; }
     int remembered_width = 0; // digital face, framed mode
+
+signals:
+    // set_default() removed notebook_size.dat: the notebook must not write it back.
+    void notebook_size_reset();
 
 public slots:
     void do_state();
@@ -157,6 +166,7 @@ private:
     clock_look m_look;
     my_calendar *m_calendar = nullptr;
     QWidget *m_notebook = nullptr;
+    std::function<bool()> m_quit_guard;
     alarm_setup *m_setup = nullptr;
     std::unique_ptr<audio_player> m_player;
     std::unique_ptr<clock_tray> m_tray;
