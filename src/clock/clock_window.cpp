@@ -5,6 +5,9 @@
 #include "app/data_folder.h"
 #include "app/data_folder_check.h"
 #include "app/ini_format.h"
+#include "calendar/my_calendar.h"
+#include "calendar/my_monitor.h"
+#include "calendar/notes_store.h"
 #include "clock/analog_face.h"
 #include "clock/card_painter.h"
 #include "clock/clock_tray.h"
@@ -73,11 +76,6 @@ orvella::orvella(const time_source &clock, QWidget *parent)
     connect(new sleep_watch(this), &sleep_watch::resumed, this, &orvella::do_alarma);
     setMouseTracking(true);
 
-    if (m_set_start == 1 || m_set_start == 2) {
-        if (m_calendar)
-            m_calendar->show();
-    }
-
     const QDateTime now = shifted_now();
     last_hour = last_min = last_sec = now;
 
@@ -116,6 +114,39 @@ orvella::~orvella()
         m_player->release();
         m_player.reset();
     }
+}
+
+QWidget *orvella::calendar_window() const
+{
+    return m_calendar;
+}
+
+void orvella::set_calendar(my_calendar *c)
+{
+    m_calendar = c;
+    if (!c)
+        return;
+    clock_settings &s = m_setup->clock();
+    c->set_fixed_position(s.get(clock_keys::fix_cal_on_mouse));
+    c->overview()->set_fixed_position(s.get(clock_keys::fix_cal_on_mouse));
+    c->set_resize_control(s.get(clock_keys::view_resize_control));
+    reapply_window_flags(window_id::calendar);
+    connect(c, &my_calendar::doshowNotes, this, &orvella::show_stiker);
+    if (m_set_start == 1 || m_set_start == 2) {
+        c->show();
+        c->slide_in();
+        if (do_today)
+            show_today_stiker();
+    }
+}
+
+void orvella::show_today_stiker()
+{
+    if (!m_calendar || !m_scheduler)
+        return;
+    const QString text = m_calendar->store().today_text();
+    if (!text.isEmpty())
+        m_scheduler->actions().open_today_stiker(text);
 }
 
 QDateTime orvella::shifted_now() const
@@ -399,8 +430,11 @@ void orvella::mouseReleaseEvent(QMouseEvent *e)
         return;
     }
     write_position();
-    if (show_calendar && e->button() == Qt::RightButton && m_calendar && !m_calendar->isVisible())
+    if (show_calendar && e->button() == Qt::RightButton && m_calendar && !m_calendar->isVisible()) {
         m_calendar->show();
+        if (do_today)
+            show_today_stiker();
+    }
 }
 
 void orvella::write_position()
@@ -424,10 +458,13 @@ void orvella::do_cal_state()
 {
     if (!m_calendar)
         return;
-    if (m_calendar->isVisible())
+    if (m_calendar->isVisible()) {
         m_calendar->hide();
-    else
+    } else {
         m_calendar->show();
+        if (do_today)
+            show_today_stiker();
+    }
     QCoreApplication::processEvents();
 }
 
@@ -459,6 +496,8 @@ void orvella::do_alarma()
 {
     if (fix_on_mouse)
         clearMask();
+    if (m_calendar)
+        m_calendar->periodic_refresh();
     // A tick that arrives while a pass waits in a nested event loop is skipped.
     if (m_scheduler)
         m_scheduler->pass();
@@ -483,6 +522,10 @@ void orvella::close_application()
         return;
     write_position();
     m_setup->clock_ini().sync();
+    if (m_calendar) {
+        m_calendar->save_position();
+        m_calendar->ini().sync();
+    }
     QCoreApplication::processEvents();
     QCoreApplication::quit();
 }
@@ -492,6 +535,20 @@ void orvella::set_default()
     move(1, 1);
     write_position();
     m_setup->clock_ini().sync();
+    if (m_calendar) {
+        m_calendar->setGeometry(1, 1, 300, 200);
+        m_calendar->move(1, 1);
+        m_calendar->save_position();
+        m_calendar->ini().sync();
+        QWidget *overview = m_calendar->overview();
+        overview->resize(498, 165);
+        if (const QScreen *scr = screen() ? screen() : QGuiApplication::primaryScreen()) {
+            const QRect a = scr->availableGeometry();
+            const QRect g = overview->geometry();
+            overview->move((a.left() + a.right()) / 2 - (g.right() - g.left()) / 2,
+                           (a.top() + a.bottom()) / 2 - (g.bottom() - g.top()) / 2);
+        }
+    }
 
     for (const char *name : {"//setup.dat", "//notebook_size.dat"}) {
         const QString f = data_folder::file(QString::fromLatin1(name));

@@ -24,6 +24,7 @@ class alarm_setup;
 class audio_player;
 class clock_tray;
 class event_scheduler;
+class my_calendar;
 class time_source;
 
 class orvella : public QWidget, public clock_host, public clock_face_host, public skin_host
@@ -45,7 +46,14 @@ public:
     alarm_setup *settings_dialog() const { return m_setup; }
     audio_player *alarm_player() const { return m_player.get(); }
     const time_source &clock_source() const { return m_time; }
-    QWidget *calendar_window() const { return m_calendar; }
+    QWidget *calendar_window() const;
+    my_calendar *calendar() const { return m_calendar; }
+    // Takes the calendar window (owned from now on): hands it the clock's
+    // calendar flags, its window flags, the note reminders' sticker, and
+    // shows it in start modes 1 and 2.
+    void set_calendar(my_calendar *c);
+    // Today's notes near the lower right corner, when there are any.
+    void show_today_stiker();
     QWidget *notebook_window() const { return m_notebook; }
     // Takes ownership; the window gets the notebook's flags at once.
     void set_notebook_window(QWidget *notebook);
@@ -156,7 +164,7 @@ private:
 
     const time_source &m_time;
     clock_look m_look;
-    QWidget *m_calendar = nullptr;
+    my_calendar *m_calendar = nullptr;
     QWidget *m_notebook = nullptr;
     std::function<bool()> m_quit_guard;
     alarm_setup *m_setup = nullptr;

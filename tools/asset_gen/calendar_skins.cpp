@@ -11,13 +11,16 @@ namespace asset {
 
 QImage calendar_skin(const calendar_look &look)
 {
-    const int w = 300, h = 200;
+    // Drawn at twice the window's default size, so a calendar made larger
+    // with the grip still gets a sharp picture.
+    const qreal k = 2;
+    const int w = int(300 * k), h = int(200 * k);
     QImage img = canvas(w, h);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r(1, 1, w - 2, h - 2);
+    const QRectF r(k, k, w - 2 * k, h - 2 * k);
     QPainterPath panel;
-    panel.addRoundedRect(r, 14, 14);
+    panel.addRoundedRect(r, 14 * k, 14 * k);
 
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, look.top);
@@ -30,7 +33,7 @@ QImage calendar_skin(const calendar_look &look)
     lcg rnd(look.seed);
     for (int i = 0; i < 7; ++i) {
         const QPointF c(rnd.range(0, w), rnd.range(0, h));
-        const qreal rad = rnd.range(25, 70);
+        const qreal rad = rnd.range(25, 70) * k;
         QColor in = look.glow;
         in.setAlpha(int(rnd.range(14, 34)));
         QColor out = look.glow;
@@ -55,10 +58,10 @@ QImage calendar_skin(const calendar_look &look)
     p.restore();
 
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(255, 255, 255, 70), 1));
-    p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 13.5, 13.5);
-    p.setPen(QPen(QColor(0, 0, 0, 90), 1));
-    p.drawRoundedRect(r.adjusted(-0.5, -0.5, 0.5, 0.5), 14.5, 14.5);
+    p.setPen(QPen(QColor(255, 255, 255, 70), k));
+    p.drawRoundedRect(r.adjusted(k / 2, k / 2, -k / 2, -k / 2), 13.5 * k, 13.5 * k);
+    p.setPen(QPen(QColor(0, 0, 0, 90), k));
+    p.drawRoundedRect(r.adjusted(-k / 2, -k / 2, k / 2, k / 2), 14.5 * k, 14.5 * k);
     return img;
 }
 

@@ -13,7 +13,7 @@ struct calendar_look
     quint32 seed;
 };
 
-// A rounded translucent-edged panel, 300 x 200, to be stretched over the window.
+// A rounded translucent-edged panel, 600 x 400, to be stretched over the window.
 QImage calendar_skin(const calendar_look &look);
 
 // The little diagonal grip shown at the calendar's lower right corner.

@@ -2,6 +2,9 @@
 // app_composition: creates the program's windows and hands them to each
 // other. The clock window owns what it is given and deletes it on exit.
 
+#include <memory>
+
+class calendar_link;
 class orvella;
 class time_source;
 
@@ -17,4 +20,5 @@ public:
 
 private:
     orvella *m_clock;
+    std::unique_ptr<calendar_link> m_calendar_link;
 };

@@ -1,0 +1,102 @@
+#pragma once
+// notes_store: the date notes in my_notes.ini. One group per date
+// ("dd.MM.yyyy"), one key per note (its creation second since 1970), a
+// string-list record of up to five fields: text, timed flag ("2" timed,
+// "0" not), time "HH:mm", last-shown stamp "dd:MM:yyyy:HH:mm", shown flag.
+//
+// Every window of the calendar works on one store, so they never see each
+// other's changes late. Changes made here are flushed at once; a change made
+// on disk by another program is noticed (size and modification time) by
+// reload_if_changed_on_disk() and read back.
+
+#include <QDate>
+#include <QDateTime>
+#include <QObject>
+#include <QSet>
+#include <QStringList>
+#include <QTime>
+#include <memory>
+
+class QSettings;
+class time_source;
+
+class notes_store : public QObject
+{
+    Q_OBJECT
+public:
+    notes_store(const QString &path, const time_source &clock, QObject *parent = nullptr);
+    ~notes_store() override;
+
+    static QString date_name(QDate d) { return d.toString(QStringLiteral("dd.MM.yyyy")); }
+    static QDate parse_date(const QString &group) { return QDate::fromString(group, QStringLiteral("dd.MM.yyyy")); }
+    // A short record filled position by position over a reader's defaults;
+    // stored fields beyond the defaults are ignored.
+    static QStringList fill(QStringList defaults, const QStringList &stored);
+
+    // Date list: the groups now in the file, in the settings order.
+    void reload_dates();
+    const QStringList &dates() const { return m_dates; }
+    bool has_notes(QDate d) const { return m_date_set.contains(date_name(d)); }
+    bool has_notes(const QString &group) const { return m_date_set.contains(group); }
+
+    // Keys of a date's notes in key (= creation) order; empty without a group.
+    QStringList keys(QDate d) const;
+    QStringList keys(const QString &group) const;
+    // The stored list, or `fallback` as a one-element list without the key.
+    QStringList read(QDate d, const QString &key, const QString &fallback = QString()) const;
+    QStringList read(const QString &group, const QString &key, const QString &fallback = QString()) const;
+
+    // Each returns the new key; a key already used in that date takes the
+    // next free second, so notes added within one second never collide.
+    QString add_note(QDate d, const QString &text, bool timed, QTime time);
+    // Copy from the overview: an untimed copy is "0", "0:00"; a timed one
+    // keeps its "HH:mm".
+    QString copy_note(QDate d, const QString &text, const QString &time_or_dash);
+    // Three fields over the key: the reminder may fire again.
+    void replace_note(QDate d, const QString &key, const QString &text, bool timed, QTime time);
+    void mark_shown(QDate d, const QString &key, const QStringList &record);
+    // Several records of one date, written and flushed together.
+    void mark_shown(QDate d, const QList<std::pair<QString, QStringList>> &records);
+    void remove_note(QDate d, const QString &key);
+    void remove_note(const QString &group, const QString &key);
+    void remove_date(QDate d);
+
+    // The texts of today's notes, each followed by "\n"; empty without notes.
+    // Reads what another program wrote first.
+    QString today_text();
+
+    // Writes pending changes and reads what another program wrote.
+    void flush();
+    // When the file's size or modification time differs from what was last
+    // read or written, re-reads it and the date list. True when it did.
+    bool reload_if_changed_on_disk();
+    // Grows with every change made through the store or read from disk.
+    quint64 revision() const { return m_revision; }
+
+    QString path() const { return m_path; }
+    const time_source &clock() const { return m_clock; }
+    QSettings &settings() { return *m_s; }
+
+signals:
+    void changed();
+
+private:
+    QString write_new(QDate d, const QStringList &record);
+    void after_change();
+    struct disk_stamp
+    {
+        bool exists = false;
+        qint64 size = 0;
+        qint64 modified = 0;
+        friend bool operator==(const disk_stamp &, const disk_stamp &) = default;
+    };
+    disk_stamp stamp_now() const;
+
+    QString m_path;
+    const time_source &m_clock;
+    std::unique_ptr<QSettings> m_s;
+    QStringList m_dates;
+    QSet<QString> m_date_set;
+    disk_stamp m_stamp;
+    quint64 m_revision = 0;
+};

@@ -1,0 +1,35 @@
+#pragma once
+// qtcalendar: the month grid of the calendar window. Days with notes get a
+// ring; today, the other months' days, weekdays and weekends their colours.
+// Showing it turns it to the current month with today selected.
+
+#include "calendar/calendar_settings.h"
+
+#include <QCalendarWidget>
+
+class notes_store;
+class time_source;
+
+class qtcalendar : public QCalendarWidget
+{
+    Q_OBJECT
+public:
+    qtcalendar(notes_store &store, const time_source &clock, QWidget *parent = nullptr);
+
+    void set_colours(const calendar_colours &c);
+    const calendar_colours &colours() const { return m_colours; }
+    // Current month and year, today selected; nothing happens when already there.
+    void go_to_today();
+    QDate today() const;
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void paintCell(QPainter *painter, const QRect &rect, QDate date) const override;
+
+private:
+    void draw_number(QPainter *p, const QRect &rect, QDate date, const QColor &c) const;
+
+    notes_store &m_store;
+    const time_source &m_clock;
+    calendar_colours m_colours;
+};
