@@ -8,6 +8,9 @@ void analog_face::paint(QPainter &p, const clock_look &look, const QDateTime &t,
     const skin_offsets &o = look.offsets;
     const QSize face = pic.face.size();
 
+    // Under a scale factor the skin's pictures are stretched: smoothly, or
+    // the dial comes out jagged.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawPixmap(0, 0, pic.face);
 
     const QTime now = t.time();

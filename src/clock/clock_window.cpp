@@ -7,6 +7,7 @@
 #include "app/ini_format.h"
 #include "clock/analog_face.h"
 #include "clock/card_painter.h"
+#include "clock/clock_placement.h"
 #include "clock/clock_tray.h"
 #include "clock/digital_face.h"
 #include "clock/flip_face.h"
@@ -172,27 +173,51 @@ void orvella::read_settings()
     m_look.gradient_bk = s.gradient(gradient_bk);
     m_look.gradient_font = s.gradient(gradient_font);
 
-    move(s.get(posx), s.get(posy));
-    check_position();
+    // Sized before it is first shown: a window that grows after it is mapped
+    // is placed by the window manager's rules, not by ours.
+    fit_to_face();
+    place_at_stored_position(QPoint(s.get(posx), s.get(posy)));
 }
 
-void orvella::check_position()
+void orvella::place_at_stored_position(QPoint stored)
 {
-    // Only a single-screen desktop is checked, and only the analog face,
-    // whose size is known before the first paint.
-    if (QGuiApplication::screens().size() != 1 || m_look.clock != QLatin1String("analog"))
-        return;
-    QScreen *scr = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!scr)
-        return;
-    const QRect g = scr->geometry();
-    int x = pos().x(), y = pos().y();
-    const QSize face = m_look.pictures.face.size();
-    if (x + face.width() > g.width() || x <= 0)
-        x = y = 1;
-    if (y + face.height() > g.height() || y <= 0)
-        x = y = 1;
-    move(x, y);
+    // Every face, on any number of screens: a clock left on a monitor that
+    // has since gone comes back to the primary one.
+    const QPoint at = clock_placement::opening_position(stored, size(), clock_placement::current_screens());
+    if (at != clock_placement::to_logical(stored, clock_placement::current_screens()))
+        qCInfo(lc_clock) << "stored position" << stored << "is off every screen; the clock opens at" << at;
+    move_home(at);
+}
+
+void orvella::move_home(QPoint at)
+{
+    m_home = at;
+    move(at);
+}
+
+QPoint orvella::frame_offset() const
+{
+    // Both corners come from the same (possibly stale) origin, so their
+    // difference, the frame's left and top margins, is sound.
+    return geometry().topLeft() - frameGeometry().topLeft();
+}
+
+void orvella::fit_to_face()
+{
+    const QSize s =
+        m_fit.size_for(m_look, shifted_now(), no_trans, remembered_width, this, face_size::largest_screen());
+    if (s.isValid() && s != size())
+        resize_keeping_position(s);
+}
+
+void orvella::resize_keeping_position(QSize s)
+{
+    // Once mapped, a plain resize sends the toolkit's idea of the position
+    // along, which may be the frame's origin: send ours with the new size.
+    if (isVisible())
+        setGeometry(QRect(m_home + frame_offset(), s));
+    else
+        QWidget::resize(s);
 }
 
 void orvella::apply_window_flags()
@@ -237,8 +262,7 @@ void orvella::arm_repaint_timer()
 
 void orvella::look_changed()
 {
-    if (m_look.clock == QLatin1String("analog") && !m_look.pictures.face.isNull())
-        QWidget::resize(analog_face::wanted_size(m_look));
+    fit_to_face();
     arm_repaint_timer();
     update();
 }
@@ -272,6 +296,8 @@ void orvella::timerEvent(QTimerEvent *e)
     // One shot at a time, re-armed from the time source, so it cannot drift.
     killTimer(m_repaint_timer);
     m_repaint_timer = 0;
+    // The size first: a text that grows is fitted before it is painted.
+    fit_to_face();
     // While a card turns, its time line paints the frames.
     if (!card_turning())
         update();
@@ -291,23 +317,14 @@ void orvella::paintEvent(QPaintEvent *)
         p.setOpacity(paint_opacity(0.1));
         analog_face::paint(p, m_look, now, size());
     } else if (m_look.clock == QLatin1String("digital")) {
-        const digital_text text = digital_face::layout(m_look, now, no_trans, remembered_width, this);
-        {
-            QPainter p(this);
-            p.setOpacity(paint_opacity(0.05));
-            digital_face::paint(p, m_look, text, size());
-        }
-        // Resized after painting; the resize brings the next paint.
-        if (text.size != size())
-            QWidget::resize(text.size);
+        int width = remembered_width;
+        const digital_text text = digital_face::layout(m_look, now, no_trans, width, this);
+        QPainter p(this);
+        p.setOpacity(paint_opacity(0.05));
+        digital_face::paint(p, m_look, text, size());
     } else if (m_look.clock == QLatin1String("flip")) {
-        const QSize want = flip_face::wanted_size(m_look, now, this);
-        {
-            QPainter p(this);
-            paint_flip(p, now, want);
-        }
-        if (want != size())
-            QWidget::resize(want);
+        QPainter p(this);
+        paint_flip(p, now, size());
     }
 }
 
@@ -357,7 +374,9 @@ void orvella::mousePressEvent(QMouseEvent *e)
     if (fix_on_mouse)
         set_click_through_mask(e->position().toPoint());
     if (e->button() == Qt::LeftButton && !fix_on_desktop)
-        m_drag_offset = e->globalPosition().toPoint() - frameGeometry().topLeft();
+        // From the press inside the window, not from the window's position,
+        // which the toolkit may not know yet.
+        m_drag_offset = e->position().toPoint() + frame_offset();
     e->accept();
 }
 
@@ -366,8 +385,17 @@ void orvella::mouseMoveEvent(QMouseEvent *e)
     if (fix_on_mouse)
         set_click_through_mask(e->position().toPoint());
     if ((e->buttons() & Qt::LeftButton) && !fix_on_desktop)
-        move(e->globalPosition().toPoint() - m_drag_offset);
+        move_home(e->globalPosition().toPoint() - m_drag_offset);
     e->accept();
+}
+
+void orvella::moveEvent(QMoveEvent *e)
+{
+    // A framed clock is also moved by its title bar; a frameless one only by
+    // our own drag, so the reports about it are not needed (nor trusted).
+    if (no_trans && isVisible())
+        m_home = pos();
+    QWidget::moveEvent(e);
 }
 
 void orvella::mouseDoubleClickEvent(QMouseEvent *e)
@@ -395,9 +423,11 @@ void orvella::mouseReleaseEvent(QMouseEvent *e)
 
 void orvella::write_position()
 {
+    // Stored in device pixels, whatever the scale factor.
+    const QPoint at = clock_placement::to_device(m_home, clock_placement::current_screens());
     clock_settings &s = m_setup->clock();
-    s.set(clock_keys::posx, pos().x());
-    s.set(clock_keys::posy, pos().y());
+    s.set(clock_keys::posx, at.x());
+    s.set(clock_keys::posy, at.y());
 }
 
 void orvella::do_state()
@@ -471,7 +501,7 @@ void orvella::close_application()
 
 void orvella::set_default()
 {
-    move(1, 1);
+    move_home(clock_placement::to_logical(QPoint(1, 1), clock_placement::current_screens()));
     write_position();
     m_setup->clock_ini().sync();
 

@@ -38,11 +38,15 @@ QRect caption_box(const clock_look &look, const QString &caption, const QPaintDe
 
 // The caption with its shadow, drawn once per text into a strip the width
 // of the window covering the caption's line.
-void paint_caption(QPainter &p, const clock_look &look, const QString &caption, int top, int window_width)
+void paint_caption(QPainter &p, const clock_look &look, const QString &caption, int top, QSize window)
 {
     const QFontMetrics fm(look.font_flip_clock, p.device());
     const int base = top + fm.height();
-    const QRect strip(0, base - fm.ascent() - 2, window_width, fm.ascent() + fm.descent() + 5);
+    // Never larger than the window, however large the caption font.
+    const QRect strip = QRect(0, base - fm.ascent() - 2, window.width(), fm.ascent() + fm.descent() + 5)
+                            .intersected(QRect(QPoint(), window));
+    if (strip.isEmpty())
+        return;
     const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
     static QCache<QString, QPixmap> cache(4);
     const QString key = caption + '|' + look.font_flip_clock.key() + '|' + look.color_flip_clock.name(QColor::HexArgb) +
@@ -127,7 +131,7 @@ void flip_face::paint(QPainter &p, const clock_look &look, const QDateTime &t, Q
         cp.paint_card(p, g.sec, ss, small);
 
     if (!caption.isEmpty())
-        paint_caption(p, look, caption, g.hour.height(), window.width());
+        paint_caption(p, look, caption, g.hour.height(), window);
 
     // The new value is already on the card; the turning flaps go over it.
     if (cards.hour.turning)
