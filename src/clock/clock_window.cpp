@@ -267,6 +267,16 @@ void orvella::look_changed()
     update();
 }
 
+QRect orvella::digital_repaint_area()
+{
+    // The date line changes once a day: most ticks repaint the time only.
+    int width = remembered_width;
+    const digital_text now = digital_face::layout(m_look, shifted_now(), no_trans, width, this);
+    const QRect area = digital_face::changed_area(m_digital_shown, now, size());
+    m_digital_shown = now;
+    return area;
+}
+
 bool orvella::card_turning() const
 {
     return m_hour_line.state() == QTimeLine::Running || m_min_line.state() == QTimeLine::Running ||
@@ -299,7 +309,9 @@ void orvella::timerEvent(QTimerEvent *e)
     // The size first: a text that grows is fitted before it is painted.
     fit_to_face();
     // While a card turns, its time line paints the frames.
-    if (!card_turning())
+    if (m_look.clock == QLatin1String("digital") && !m_fading)
+        update(digital_repaint_area());
+    else if (!card_turning())
         update();
     arm_repaint_timer();
 }

@@ -4,6 +4,7 @@
 // painting is delegated to the faces, settings to alarm_setup.
 
 #include "clock/clock_look.h"
+#include "clock/digital_face.h"
 #include "clock/face_size.h"
 #include "settings/clock_host.h"
 
@@ -118,6 +119,7 @@ private:
     void place_at_stored_position(QPoint stored);
     void resize_keeping_position(QSize s);
     void move_home(QPoint at);
+    QRect digital_repaint_area();
     QPoint frame_offset() const;
     void apply_window_flags();
     void start_repaint_timer(int ms);
@@ -151,5 +153,6 @@ private:
     // toolkit's own idea can be stale: a window manager that reparents the
     // window reports it at its frame's origin for a while after mapping.
     QPoint m_home;
+    digital_text m_digital_shown; // the text the last tick asked to paint
     face_fit m_fit;
 };

@@ -1,6 +1,7 @@
 #include "clock/digital_face.h"
 
-#include <QCache>
+#include "clock/cached_render.h"
+
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPainter>
@@ -49,11 +50,26 @@ digital_text digital_face::layout(const clock_look &look, const QDateTime &t, bo
         measured = measured_font{key, fm.height(), {}};
     }
     digital_text d;
-    // Day and month names follow the user's locale, as on the desktop around the clock.
-    const QLocale locale;
-    d.line1 = locale.toString(t, look.format_1);
-    if (!look.format_2.isEmpty())
-        d.line2 = locale.toString(t, look.format_2);
+    // The window asks for its size and then paints, both at the same second:
+    // format once per second (unless the formats show milliseconds).
+    static QString last_formats, last1, last2;
+    static qint64 last_second = -1;
+    const QString formats = look.format_1 + '\n' + look.format_2;
+    const qint64 second = t.toMSecsSinceEpoch() / 1000;
+    if (second == last_second && formats == last_formats && !needs_sub_second(look)) {
+        d.line1 = last1;
+        d.line2 = last2;
+    } else {
+        // Day and month names follow the user's locale, as on the desktop around the clock.
+        const QLocale locale;
+        d.line1 = locale.toString(t, look.format_1);
+        if (!look.format_2.isEmpty())
+            d.line2 = locale.toString(t, look.format_2);
+        last_second = second;
+        last_formats = formats;
+        last1 = d.line1;
+        last2 = d.line2;
+    }
     d.box1 = measure(measured, fm, d.line1);
     d.box2 = d.line2.isEmpty() ? QRect() : measure(measured, fm, d.line2);
     d.line_height = measured.line_height;
@@ -95,33 +111,15 @@ const QStaticText &first_line(const QString &text, const QFont &font)
 void paint_second_line(QPainter &p, const clock_look &look, const QString &text, int base, QSize window)
 {
     const QFontMetrics fm(look.font, p.device());
-    // Ascent and descent with a little room for antialiasing; never more
-    // than the window, however large the font.
-    const QRect strip = QRect(0, base - fm.ascent() - 2, window.width(), fm.ascent() + fm.descent() + 5)
-                            .intersected(QRect(QPoint(), window));
-    if (strip.isEmpty())
-        return;
-    const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    static QCache<QString, QPixmap> cache(2);
-    const QString key = text + '|' + look.font.key() + '|' + look.color.name(QColor::HexArgb) + '|' +
-                        QString::number(base) + ',' + QString::number(strip.y()) + ',' +
-                        QString::number(strip.width()) + ',' + QString::number(strip.height()) + '|' +
-                        QString::number(dpr);
-    QPixmap *pm = cache.object(key);
-    if (!pm) {
-        pm = new QPixmap(strip.size() * dpr);
-        pm->setDevicePixelRatio(dpr);
-        pm->fill(Qt::transparent);
-        QPainter q(pm);
-        q.setRenderHints(p.renderHints());
-        q.translate(-strip.topLeft());
+    const QRect strip = line_strip(fm, base, window);
+    static render_cache cache(2);
+    const QString key =
+        text + '|' + look.font.key() + '|' + look.color.name(QColor::HexArgb) + '|' + QString::number(base);
+    draw_cached(p, cache, key, strip, [&](QPainter &q) {
         q.setFont(look.font);
         q.setPen(look.color);
         q.drawText(10, base, text);
-        q.end();
-        cache.insert(key, pm);
-    }
-    p.drawPixmap(strip.topLeft(), *pm);
+    });
 }
 
 } // namespace
@@ -138,6 +136,15 @@ void digital_face::paint(QPainter &p, const clock_look &look, const digital_text
     if (!text.line2.isEmpty())
         paint_second_line(p, look, text.line2, int(text.box1.height() + text.line_height / 1.5), window);
     p.restore();
+}
+
+QRect digital_face::changed_area(const digital_text &before, const digital_text &now, QSize window)
+{
+    const QRect all(QPoint(), window);
+    if (before.line2 != now.line2 || before.box1.height() != now.box1.height() || before.size != now.size ||
+        before.line_height != now.line_height)
+        return all;
+    return QRect(0, 0, window.width(), qMax(now.box1.height(), now.line_height) + 2).intersected(all);
 }
 
 bool digital_face::needs_sub_second(const clock_look &look)

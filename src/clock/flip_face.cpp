@@ -1,8 +1,8 @@
 #include "clock/flip_face.h"
 
+#include "clock/cached_render.h"
 #include "clock/card_painter.h"
 
-#include <QCache>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPainter>
@@ -42,34 +42,17 @@ void paint_caption(QPainter &p, const clock_look &look, const QString &caption, 
 {
     const QFontMetrics fm(look.font_flip_clock, p.device());
     const int base = top + fm.height();
-    // Never larger than the window, however large the caption font.
-    const QRect strip = QRect(0, base - fm.ascent() - 2, window.width(), fm.ascent() + fm.descent() + 5)
-                            .intersected(QRect(QPoint(), window));
-    if (strip.isEmpty())
-        return;
-    const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    static QCache<QString, QPixmap> cache(4);
+    const QRect strip = line_strip(fm, base, window);
+    static render_cache cache(4);
     const QString key = caption + '|' + look.font_flip_clock.key() + '|' + look.color_flip_clock.name(QColor::HexArgb) +
-                        look.shade_flip_clock.name(QColor::HexArgb) + '|' + QString::number(strip.y()) + ',' +
-                        QString::number(strip.width()) + ',' + QString::number(strip.height()) + '|' +
-                        QString::number(dpr);
-    QPixmap *pm = cache.object(key);
-    if (!pm) {
-        pm = new QPixmap(strip.size() * dpr);
-        pm->setDevicePixelRatio(dpr);
-        pm->fill(Qt::transparent);
-        QPainter q(pm);
-        q.setRenderHints(p.renderHints());
-        q.translate(-strip.topLeft());
+                        look.shade_flip_clock.name(QColor::HexArgb) + '|' + QString::number(base);
+    draw_cached(p, cache, key, strip, [&](QPainter &q) {
         q.setFont(look.font_flip_clock);
         q.setPen(look.shade_flip_clock);
         q.drawText(1, base + 1, caption);
         q.setPen(look.color_flip_clock);
         q.drawText(0, base, caption);
-        q.end();
-        cache.insert(key, pm);
-    }
-    p.drawPixmap(strip.topLeft(), *pm);
+    });
 }
 
 QString caption_text(const clock_look &look, const QDateTime &t)

@@ -120,6 +120,19 @@ if command -v xcompmgr >/dev/null; then
   done
 fi
 
+# Framed (no_trans): the stored position is the frame's, as the window
+# manager draws it around the clock.
+frame_at() {
+  local ext
+  ext=$(xprop -id "$WIN" _NET_FRAME_EXTENTS | sed 's/.*= *//; s/ //g')
+  window_at | awk -F, -v e="$ext" '{ split(e, m, ","); print ($1 - m[1]) "," ($2 - m[3]) }'
+}
+prepare clock=digital posx=300 posy=200 set_start=0 no_trans=true
+start_clock
+got=$(frame_at)
+check "framed digital: frame opens at 300,200 (is at $got)" test "$got" = 300,200
+stop_clock
+
 # At scale factor 2 the stored position is in device pixels, which are the
 # X server's pixels.
 export QT_SCALE_FACTOR=2
