@@ -26,13 +26,16 @@ finish() {
 }
 
 start_x() { # start_x [with-wm]
-  local n
-  for n in $(seq 120 199); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
-  done
-  export DISPLAY=:$n
-  Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  # -displayfd lets the server pick a free display itself: several suites
+  # starting servers at once cannot race for the same number.
+  local fifo=$E2E_TMP/displayfd n=
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   E2E_PIDS+=($!)
+  read -r -t 10 n <"$fifo" || true
+  rm -f "$fifo"
+  [ -n "$n" ] || { echo "FAILED: Xvfb did not start"; exit 1; }
+  export DISPLAY=:$n
   for _ in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
   if [ "${1:-}" = with-wm ]; then
     openbox >/dev/null 2>&1 &
