@@ -215,7 +215,7 @@ void orvella::resize_keeping_position(QSize s)
     // Once mapped, a plain resize sends the toolkit's idea of the position
     // along, which may be the frame's origin: send ours with the new size.
     if (isVisible())
-        setGeometry(QRect(m_home + frame_offset(), s));
+        setGeometry(QRect(home() + frame_offset(), s));
     else
         QWidget::resize(s);
 }
@@ -403,11 +403,18 @@ void orvella::mouseMoveEvent(QMouseEvent *e)
 
 void orvella::moveEvent(QMoveEvent *e)
 {
-    // A framed clock is also moved by its title bar; a frameless one only by
-    // our own drag, so the reports about it are not needed (nor trusted).
-    if (no_trans && isVisible())
+    // Moves made by the program are sound. Reports from the window system
+    // are trusted for a framed clock, which its title bar also moves, but
+    // not for a frameless one, which only our own drag moves.
+    if (!e->spontaneous() || no_trans)
         m_home = pos();
     QWidget::moveEvent(e);
+}
+
+QPoint orvella::home() const
+{
+    // A hidden window moved by the program hears of it only when shown.
+    return testAttribute(Qt::WA_PendingMoveEvent) ? pos() : m_home;
 }
 
 void orvella::mouseDoubleClickEvent(QMouseEvent *e)
@@ -436,7 +443,7 @@ void orvella::mouseReleaseEvent(QMouseEvent *e)
 void orvella::write_position()
 {
     // Stored in device pixels, whatever the scale factor.
-    const QPoint at = clock_placement::to_device(m_home, clock_placement::current_screens());
+    const QPoint at = clock_placement::to_device(home(), clock_placement::current_screens());
     clock_settings &s = m_setup->clock();
     s.set(clock_keys::posx, at.x());
     s.set(clock_keys::posy, at.y());

@@ -121,6 +121,7 @@ private:
     void move_home(QPoint at);
     QRect digital_repaint_area();
     QPoint frame_offset() const;
+    QPoint home() const;
     void apply_window_flags();
     void start_repaint_timer(int ms);
     void repaint_interval_after_fade();
