@@ -2,15 +2,32 @@
 
 namespace ini_value {
 
-bool load(const QVariant &v, bool)
+// The toolkit's text-to-boolean rule for what the program itself writes
+// ("true"/"false", 0/2) and what other tools write (numbers); empty, "0" and
+// "false" are false. Any other text is not a boolean at all and gives the
+// key's default rather than "on".
+static bool load_bool(const QVariant &v, bool fallback)
 {
-    // The toolkit's text-to-boolean rule: empty, "0" and "false" are false.
-    return v.toBool();
+    if (v.typeId() != QMetaType::QString)
+        return v.canConvert<bool>() ? v.toBool() : fallback;
+    const QString s = v.toString().trimmed();
+    if (s.isEmpty() || s.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return false;
+    if (s.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return true;
+    bool ok = false;
+    const double d = s.toDouble(&ok);
+    return ok ? d != 0.0 : fallback;
 }
 
-check_state load(const QVariant &v, check_state)
+bool load(const QVariant &v, bool fallback)
 {
-    return check_state{v.toBool()};
+    return load_bool(v, fallback);
+}
+
+check_state load(const QVariant &v, check_state fallback)
+{
+    return check_state{load_bool(v, fallback.on)};
 }
 
 int load(const QVariant &v, int fallback)

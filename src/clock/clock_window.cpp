@@ -45,6 +45,7 @@ orvella::orvella(const time_source &clock, QWidget *parent)
     m_setup = new alarm_setup(nullptr);
     m_setup->set_clock_window(this);
     m_setup->set_clock_host(this);
+    m_setup->set_face_host(this);
     setWindowTitle(QStringLiteral("Orvella"));
 
     m_player = audio_player::create();
@@ -61,6 +62,7 @@ orvella::orvella(const time_source &clock, QWidget *parent)
 
     m_scheduler = std::make_unique<event_scheduler>(m_setup->alarm_ini(), m_time, m_player.get(), this);
     rebase_tasks();
+    m_setup->attach_event_store(m_scheduler->store(), m_time);
 
     m_alarm_timer = new QTimer(this);
     connect(m_alarm_timer, &QTimer::timeout, this, &orvella::do_alarma);
@@ -133,6 +135,8 @@ void orvella::read_settings()
     m_look.repaint_interval = s.get(sec_speed) * 1000.0;
     m_look.flip_size = s.get(settransform);
     m_look.pictures = skin_loader::scaled(skin.pictures, s.get(clock_keys::resize));
+    const skin_pictures &p = skin.pictures;
+    m_setup->set_pristine_pictures({p.face, p.hour, p.mins, p.secunds, p.shapocka});
     if (!m_look.pictures.face.isNull())
         QWidget::resize(m_look.pictures.face.size());
     setAttribute(Qt::WA_TranslucentBackground);

@@ -6,6 +6,7 @@
 #include "clock/clock_look.h"
 #include "clock/digital_face.h"
 #include "clock/face_size.h"
+#include "settings/clock_face_host.h"
 #include "settings/clock_host.h"
 
 #include <QDateTime>
@@ -25,7 +26,7 @@ class clock_tray;
 class event_scheduler;
 class time_source;
 
-class orvella : public QWidget, public clock_host
+class orvella : public QWidget, public clock_host, public clock_face_host
 {
     Q_OBJECT
 public:
@@ -98,6 +99,24 @@ public:
     QWidget *host_window(window_id w) override;
     void reapply_window_flags(window_id w) override;
     void set_face_opacity(double opacity) override;
+
+    // clock_face_host: what the settings dialog's look controls change.
+    QString face() const override { return m_look.clock; }
+    void set_face(const QString &face) override;
+    void set_flag(face_flag f, bool on) override;
+    QColor colour_of(face_colour c) const override;
+    void set_colour(face_colour c, const QColor &value) override;
+    QFont font_of(face_font f) const override;
+    void set_font(face_font f, const QFont &value) override;
+    void set_text(face_text t, const QString &value) override;
+    QGradientStops gradient_of(face_gradient g) const override;
+    void set_gradient(face_gradient g, const QGradientStops &stops) override;
+    void set_time_offset(int hours, int minutes) override;
+    void set_tray_action(int index) override { m_autorun = index; }
+    void set_flip_size(int size) override;
+    void set_repaint_interval(double ms) override;
+    bool fading_in() const override { return m_fading; }
+    void set_skin_pictures(const skin_picture_set &pictures) override;
 
     // Start-up: re-anchors the interval events (run once, before the alarm timer).
     void rebase_tasks();

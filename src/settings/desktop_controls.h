@@ -1,19 +1,13 @@
 #pragma once
 // The dialog's desktop options: pinning, fixing, click-through, on-top,
-// windowed mode and the clock's opacity. Object names are the ones the
-// dialog's form uses, so finders and tests address them the same way.
-
-#include <QWidget>
+// windowed mode and the clock's opacity. The widgets are the form's; this
+// names them by what they do.
 
 class QCheckBox;
 class QDoubleSpinBox;
 
-class desktop_controls : public QWidget
+struct desktop_controls
 {
-    Q_OBJECT
-public:
-    explicit desktop_controls(QWidget *parent = nullptr);
-
     QCheckBox *pinned = nullptr;          // checkBox_21
     QCheckBox *fixed = nullptr;           // checkBox_3
     QCheckBox *click_through = nullptr;   // checkBox_4

@@ -1,0 +1,106 @@
+#pragma once
+// scheduler_page: the event list and editor on the settings dialog. It
+// lists the events of the store, loads one into the form, saves the form
+// into an event, adds and deletes events, chooses a sound or a program and
+// previews the sound. Everything goes through the program's one event_store,
+// and the page never stays inside an event's group while a box or dialog
+// is open, so the evaluation pass is never kept out of the file.
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QStackedWidget;
+class QTableWidget;
+class QTableWidgetItem;
+class QTextEdit;
+class QTimeEdit;
+class QWidget;
+class audio_player;
+class event_store;
+class time_source;
+class user_prompts;
+
+// The widgets of the page, as the dialog's form holds them.
+struct scheduler_page_form
+{
+    QTableWidget *table = nullptr;
+    QLineEdit *name = nullptr;
+    QTimeEdit *time = nullptr;
+    QDateEdit *date = nullptr;
+    QTextEdit *message = nullptr;
+    QLineEdit *sound = nullptr;
+    QLineEdit *program = nullptr;
+    QLineEdit *arguments = nullptr;
+    QLineEdit *folder = nullptr;
+    QComboBox *repeat = nullptr;
+    QStackedWidget *pages = nullptr;
+    QSpinBox *repeat_min = nullptr;
+    QCheckBox *beep = nullptr;
+    QCheckBox *disable = nullptr;
+    QCheckBox *single_instance = nullptr;
+    std::array<QCheckBox *, 7> days{};    // Monday ... Sunday
+    std::array<QCheckBox *, 12> months{}; // January ... December
+    QPushButton *add = nullptr;
+    QPushButton *save = nullptr;
+    QPushButton *remove = nullptr;
+    QPushButton *choose_sound = nullptr;
+    QPushButton *choose_program = nullptr;
+    QPushButton *play = nullptr;
+    QPushButton *pause = nullptr;
+};
+
+// The sound chooser's title and filter, shared with the note sound chooser.
+namespace sound_prompt {
+QString title();
+QString filter();
+} // namespace sound_prompt
+
+class scheduler_page : public QObject
+{
+    Q_OBJECT
+public:
+    // `dialog` parents the page's boxes and file dialogs.
+    scheduler_page(const scheduler_page_form &form, event_store &store, const time_source &clock, audio_player *preview,
+                   user_prompts &prompts, QWidget *dialog);
+
+    // Refills the list from the file when the dialog is shown, keeping the
+    // event that was selected.
+    void prepare();
+
+    void reload_task_list();
+    void load_task(const QString &key);
+    // Writes the form into the event's group; false when nothing was written.
+    bool save_task(const QString &key);
+
+    // The key of the table's current row; empty when none.
+    QString current_key() const;
+
+public slots:
+    void add();
+    void save_changes();
+    void remove();
+    void choose_sound();
+    void choose_program();
+    void play();
+    void pause();
+    void switch_mode(int index);
+
+private:
+    void current_item_changed(QTableWidgetItem *current);
+    void select_row(int row);
+
+    scheduler_page_form m_form;
+    event_store &m_store;
+    const time_source &m_clock;
+    audio_player *m_preview;
+    user_prompts &m_prompts;
+    QWidget *m_dialog;
+};

@@ -1,0 +1,349 @@
+// The scheduler page: modes and their form, save_task's stored forms, add,
+// save and delete with their boxes, and saving beside the evaluation pass.
+#include "app/ini_format.h"
+#include "clock_fixture.h"
+#include "common/time_source.h"
+#include "scheduler/event_evaluator.h"
+#include "scheduler/event_runner.h"
+#include "scheduler/event_store.h"
+#include "scheduler/scheduler_page.h"
+#include "settings/alarm_setup.h"
+#include "settings_rig.h"
+#include "test_support.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimeEdit>
+
+namespace {
+
+class counting_runner : public event_runner
+{
+public:
+    void run(event_store &store, bool) override { fired << store.current(); }
+    QStringList fired;
+};
+
+const char *const day_boxes[] = {"ponedelnik", "vtornik", "sreda", "chetverg", "patnicha", "subbota", "voskresenie"};
+
+// The dialog with its page on a real alarm.ini and a fake clock.
+struct page_rig
+{
+    explicit page_rig(const QByteArray &alarm_ini = "",
+                      const QDateTime &start = QDateTime(QDate(2026, 3, 10), QTime(10, 7, 40)))
+        : clock(start)
+    {
+        make_clock_data(home, "[TYPE]\nclock=analog\n");
+        write_file(home.data_folder() + "/alarm.ini", ini_format::encode(QString::fromUtf8(alarm_ini)));
+        setup = std::make_unique<alarm_setup>();
+        setup->set_prompts(&prompts);
+        store = std::make_unique<event_store>(setup->alarm_ini());
+        setup->attach_event_store(*store, clock);
+        evaluator = std::make_unique<event_evaluator>(*store, clock, runner);
+    }
+    template <class T>
+    T *w(const char *name)
+    {
+        T *found = setup->findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no %s on the form", name);
+        return found;
+    }
+    QTableWidget *table() { return w<QTableWidget>("tableWidget"); }
+    QString file() const { return home.data_folder() + "/alarm.ini"; }
+    QVariant value(const QString &key)
+    {
+        setup->alarm_ini().sync();
+        return stored(file(), key);
+    }
+    void mode(int index) { w<QComboBox>("comboBox")->setCurrentIndex(index); }
+    void click(const char *button) { w<QPushButton>(button)->click(); }
+
+    temp_data_home home;
+    manual_time_source clock;
+    scripted_prompts prompts;
+    std::unique_ptr<alarm_setup> setup;
+    std::unique_ptr<event_store> store;
+    counting_runner runner;
+    std::unique_ptr<event_evaluator> evaluator;
+};
+
+QByteArray two_events()
+{
+    return "[1700000000]\nname=Первое\nrepeat=1\ntime=09:30\ndate=01.02.2026\nday_2=true\n"
+           "[1700000100]\nname=Выключенное\ndisable=true\nrepeat=0\ntime=11:00\ndate=10.03.2026\n"
+           "alarmmessage=Текст\nsoundfile=\"/tmp/a b/звук \\\"1\\\".wav\"\nrepeat_min=7\n";
+}
+
+} // namespace
+
+class tst_scheduler_page : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lists_events_and_loads_the_first()
+    {
+        page_rig r(two_events());
+        QTableWidget *t = r.table();
+        QCOMPARE(t->rowCount(), 2);
+        QVERIFY(t->isColumnHidden(0));
+        QCOMPARE(t->item(0, 0)->text(), QString("1700000000"));
+        QCOMPARE(t->item(1, 1)->text(), QString("Выключенное"));
+        QCOMPARE(t->item(1, 1)->foreground().color(), QColor(Qt::lightGray));
+        QCOMPARE(t->currentRow(), 0);
+        QCOMPARE(r.w<QLineEdit>("lineEdit")->text(), QString("Первое"));
+        QCOMPARE(r.w<QComboBox>("comboBox")->currentIndex(), 1);
+        QVERIFY(r.w<QCheckBox>("vtornik")->isChecked());
+        QVERIFY(!r.w<QCheckBox>("ponedelnik")->isChecked());
+
+        // A disabled event still loads.
+        t->setCurrentCell(1, 1);
+        QCOMPARE(r.w<QLineEdit>("lineEdit")->text(), QString("Выключенное"));
+        QVERIFY(r.w<QCheckBox>("checkBox_24")->isChecked());
+        QCOMPARE(r.w<QTextEdit>("textEdit")->toPlainText(), QString("Текст"));
+        QCOMPARE(r.w<QLineEdit>("lineEdit_2")->text(), QString("/tmp/a b/звук \"1\".wav"));
+        QCOMPARE(r.w<QSpinBox>("repeat_min")->value(), 7);
+        QCOMPARE(r.w<QTimeEdit>("timeEdit")->time(), QTime(11, 0));
+    }
+
+    void mode_switch_sets_up_the_form_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("page_enabled");
+        QTest::addColumn<bool>("days_on");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<bool>("date_enabled");
+        QTest::addColumn<bool>("time_enabled");
+        QTest::newRow("once") << 0 << 0 << false << false << "dd.MM.yyyy" << true << true;
+        QTest::newRow("daily") << 1 << 0 << true << true << "dd.MM.yyyy" << false << true;
+        QTest::newRow("monthly") << 2 << 1 << true << false << "dd.MMM" << true << true;
+        QTest::newRow("yearly") << 3 << 0 << false << false << "dd.MM.yyyy" << true << true;
+        QTest::newRow("after minutes") << 4 << 2 << true << false << "dd.MM.yyyy" << false << false;
+        QTest::newRow("every n minutes") << 5 << 2 << true << false << "dd.MM.yyyy" << false << false;
+    }
+    void mode_switch_sets_up_the_form()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, page);
+        QFETCH(bool, page_enabled);
+        QFETCH(bool, days_on);
+        QFETCH(QString, format);
+        QFETCH(bool, date_enabled);
+        QFETCH(bool, time_enabled);
+        page_rig r;
+        // From another mode, with the boxes in the opposite state.
+        r.mode(mode == 1 ? 0 : 1);
+        for (const char *d : day_boxes)
+            r.w<QCheckBox>(d)->setChecked(!days_on);
+        r.mode(mode);
+        auto *pages = r.w<QStackedWidget>("stackedWidget");
+        QCOMPARE(pages->currentIndex(), page);
+        QCOMPARE(pages->currentWidget()->isEnabled(), page_enabled);
+        if (mode == 2) {
+            for (int m = 1; m <= 12; ++m)
+                QVERIFY(r.w<QCheckBox>(qPrintable(QString("month_%1").arg(m)))->isChecked());
+        } else {
+            for (const char *d : day_boxes)
+                QVERIFY2(r.w<QCheckBox>(d)->isChecked() == days_on, d);
+        }
+        QCOMPARE(r.w<QDateEdit>("dateEdit")->displayFormat(), format);
+        QCOMPARE(r.w<QDateEdit>("dateEdit")->isEnabled(), date_enabled);
+        QCOMPARE(r.w<QTimeEdit>("timeEdit")->isEnabled(), time_enabled);
+    }
+
+    void every_n_minutes_above_60_warns_and_stores_60()
+    {
+        page_rig r;
+        box_answerer boxes;
+        r.mode(5);
+        r.w<QSpinBox>("repeat_min")->setValue(75);
+        r.click("pushButton");
+        QCOMPARE(boxes.seen().size(), 1);
+        QCOMPARE(boxes.seen()[0].title, QString("Внимание!"));
+        QCOMPARE(boxes.seen()[0].text, QString("В данном режиме ко-во минут = от 1 до 60"));
+        const QString key = r.store->events().value(0);
+        QCOMPARE(r.value(key + "/repeat_min").toInt(), 60);
+        QCOMPARE(r.value(key + "/time").toString(), QString("00:60"));
+        QVERIFY(!r.value(key + "/date").isValid());
+        QCOMPARE(r.w<QSpinBox>("repeat_min")->value(), 60);
+    }
+
+    void after_minutes_counts_from_the_whole_minute()
+    {
+        page_rig r; // 10:07:40
+        r.mode(4);
+        r.w<QSpinBox>("repeat_min")->setValue(30);
+        r.click("pushButton");
+        const QString key = r.store->events().value(0);
+        QCOMPARE(r.value(key + "/time").toString(), QString("10:37"));
+        QCOMPARE(r.value(key + "/date").toString(), QString("10.03.2026"));
+        QCOMPARE(r.value(key + "/repeat").toInt(), 4);
+    }
+
+    void add_stores_the_form()
+    {
+        page_rig r;
+        r.w<QLineEdit>("lineEdit")->setText("Позвонить");
+        r.w<QTimeEdit>("timeEdit")->setTime(QTime(18, 5));
+        r.w<QDateEdit>("dateEdit")->setDate(QDate(2026, 12, 31));
+        r.w<QTextEdit>("textEdit")->setPlainText("Строка 1\n\"Строка\" 2");
+        const QString program = "/opt/my tools/запуск \"это\" 'now'.sh";
+        r.w<QLineEdit>("lineEdit_3")->setText(program);
+        r.w<QLineEdit>("lineEdit_4")->setText("--name \"a b\" 'c'");
+        r.w<QCheckBox>("checkBox_10")->setChecked(true);
+        r.w<QCheckBox>("checkBox_25")->setChecked(true);
+        r.click("pushButton");
+        const QString key = QString::number(r.clock.now().toSecsSinceEpoch());
+        QCOMPARE(r.store->events(), QStringList{key});
+        QCOMPARE(r.value(key + "/name").toString(), QString("Позвонить"));
+        QCOMPARE(r.value(key + "/time").toString(), QString("18:05"));
+        QCOMPARE(r.value(key + "/date").toString(), QString("31.12.2026"));
+        QCOMPARE(r.value(key + "/alarmmessage").toString(), QString("Строка 1\n\"Строка\" 2"));
+        QCOMPARE(r.value(key + "/run_file").toString(), program);
+        QCOMPARE(r.value(key + "/run_arg").toString(), QString("--name \"a b\" 'c'"));
+        QCOMPARE(r.value(key + "/beep_pc").toString(), QString("true"));
+        QCOMPARE(r.value(key + "/do_find").toString(), QString("true"));
+        QCOMPARE(r.value(key + "/disable").toString(), QString("false"));
+        QCOMPARE(r.value(key + "/day_1").toString(), QString("false"));
+
+        // A second add in the same second is a second event.
+        r.click("pushButton");
+        QCOMPARE(r.store->events().size(), 2);
+        QCOMPARE(r.table()->rowCount(), 2);
+    }
+
+    void saving_on_an_empty_list_warns_and_writes_nothing()
+    {
+        page_rig r;
+        box_answerer boxes;
+        r.w<QLineEdit>("lineEdit")->setText("x");
+        r.click("pushButton_3");
+        QCOMPARE(boxes.seen().size(), 1);
+        QCOMPARE(boxes.seen()[0].title, QString("Внимание !"));
+        QCOMPARE(boxes.seen()[0].text, QString(" Выберите наименование напоминания для редактирования !"));
+        r.setup->alarm_ini().sync();
+        QCOMPARE(read_file(r.file()), QByteArray());
+    }
+
+    void save_changes_rewrites_the_selected_event()
+    {
+        page_rig r(two_events());
+        r.table()->setCurrentCell(1, 1);
+        r.w<QLineEdit>("lineEdit")->setText("Новое имя");
+        r.w<QCheckBox>("checkBox_24")->setChecked(false);
+        r.click("pushButton_3");
+        QCOMPARE(r.value("1700000100/name").toString(), QString("Новое имя"));
+        QCOMPARE(r.value("1700000100/disable").toString(), QString("false"));
+        QCOMPARE(r.table()->currentRow(), 1);
+        QCOMPARE(r.table()->item(1, 1)->text(), QString("Новое имя"));
+        QVERIFY(r.table()->item(1, 1)->foreground().color() != QColor(Qt::lightGray));
+        QCOMPARE(r.value("1700000000/name").toString(), QString("Первое"));
+    }
+
+    void delete_asks_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("confirmed") << true;
+        QTest::newRow("cancelled") << false;
+    }
+    void delete_asks()
+    {
+        QFETCH(bool, confirm);
+        page_rig r(two_events());
+        box_answerer boxes;
+        boxes.prefer_button(confirm ? "OK" : "Cancel");
+        r.table()->setCurrentCell(1, 1);
+        r.click("pushButton_2");
+        QCOMPARE(boxes.seen().size(), 1);
+        QCOMPARE(boxes.seen()[0].title, QString("Удаление"));
+        QCOMPARE(boxes.seen()[0].text, QString("Вы действительно хотите удалить выбранное ?"));
+        QCOMPARE(r.store->events().contains("1700000100"), !confirm);
+        QCOMPARE(r.table()->rowCount(), confirm ? 1 : 2);
+        // Either way the list is read again and the first event shown.
+        QCOMPARE(r.table()->currentRow(), 0);
+        QCOMPARE(r.w<QLineEdit>("lineEdit")->text(), QString("Первое"));
+    }
+
+    void choosers_fill_the_paths()
+    {
+        page_rig r;
+        r.prompts.next_file = "/home/u/Музыка/a \"b\".ogg";
+        r.click("pushButton_10");
+        QCOMPARE(r.w<QLineEdit>("lineEdit_2")->text(), r.prompts.next_file);
+        QCOMPARE(r.prompts.questions.last().title, QString("Выберете звуковой файл"));
+        QCOMPARE(r.prompts.questions.last().label_or_folder, r.home.data_folder() + "//Sound");
+        r.prompts.next_file = "/usr/bin/my prog";
+        r.click("pushButton_24");
+        QCOMPARE(r.w<QLineEdit>("lineEdit_3")->text(), QString("/usr/bin/my prog"));
+        QCOMPARE(r.prompts.questions.last().title, QString("Выберете файл для запуска"));
+        QCOMPARE(r.prompts.questions.last().filter_or_initial, QString("Все файлы (*.*)"));
+        r.prompts.next_file.clear();
+        r.click("pushButton_24");
+        QCOMPARE(r.w<QLineEdit>("lineEdit_3")->text(), QString("/usr/bin/my prog"));
+    }
+
+    void an_event_saved_while_the_pass_is_due_fires_once()
+    {
+        // 10:07:40; an event for 10:07 today.
+        page_rig r;
+        r.w<QLineEdit>("lineEdit")->setText("now");
+        r.w<QTimeEdit>("timeEdit")->setTime(QTime(10, 7));
+        r.w<QDateEdit>("dateEdit")->setDate(QDate(2026, 3, 10));
+        r.click("pushButton");
+        const QString key = r.store->events().value(0);
+        r.evaluator->pass();
+        QCOMPARE(r.runner.fired, QStringList{key});
+        // Edited and saved again within the minute: not again.
+        r.w<QTextEdit>("textEdit")->setPlainText("changed");
+        r.click("pushButton_3");
+        r.clock.advance_secs(5);
+        r.evaluator->pass();
+        r.clock.advance_secs(5);
+        r.evaluator->pass();
+        QCOMPARE(r.runner.fired, QStringList{key});
+        QCOMPARE(r.value(key + "/alarmmessage").toString(), QString("changed"));
+    }
+
+    void a_box_of_the_page_never_holds_the_pass_back()
+    {
+        page_rig r("[1700000000]\nname=due\nrepeat=0\ntime=10:07\ndate=10.03.2026\n");
+        // While the mode 5 warning is up, an alarm tick comes.
+        bool inside_while_boxed = true;
+        int skipped = -1;
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, this, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+                    inside_while_boxed = r.store->inside();
+                    r.evaluator->pass();
+                    skipped = r.evaluator->skipped();
+                    box->accept();
+                    tick.stop();
+                }
+            }
+        });
+        tick.start(5);
+        r.table()->setCurrentCell(0, 1);
+        r.mode(5);
+        r.w<QSpinBox>("repeat_min")->setValue(90);
+        r.click("pushButton_3");
+        QVERIFY(!inside_while_boxed);
+        QCOMPARE(skipped, 0);
+        QCOMPARE(r.runner.fired, QStringList{"1700000000"});
+        QCOMPARE(r.value("1700000000/time").toString(), QString("00:60"));
+    }
+};
+
+QTEST_MAIN(tst_scheduler_page)
+#include "tst_scheduler_page.moc"
