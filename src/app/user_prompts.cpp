@@ -30,6 +30,11 @@ QString user_prompts::open_file(QWidget *parent, const QString &title, const QSt
     return QFileDialog::getOpenFileName(parent, title, folder, filter);
 }
 
+QString user_prompts::folder(QWidget *parent, const QString &title, const QString &start)
+{
+    return QFileDialog::getExistingDirectory(parent, title, start);
+}
+
 user_prompts &user_prompts::standard()
 {
     static user_prompts prompts;

@@ -22,6 +22,7 @@ public:
                                         const QString &initial);
     // An empty string when cancelled.
     virtual QString open_file(QWidget *parent, const QString &title, const QString &folder, const QString &filter);
+    virtual QString folder(QWidget *parent, const QString &title, const QString &start);
 
     // The process's default answerer (the toolkit's dialogs).
     static user_prompts &standard();

@@ -46,6 +46,7 @@ orvella::orvella(const time_source &clock, QWidget *parent)
     m_setup->set_clock_window(this);
     m_setup->set_clock_host(this);
     m_setup->set_face_host(this);
+    m_setup->set_skin_host(this);
     setWindowTitle(QStringLiteral("Orvella"));
 
     m_player = audio_player::create();

@@ -8,6 +8,7 @@
 #include "clock/face_size.h"
 #include "settings/clock_face_host.h"
 #include "settings/clock_host.h"
+#include "settings/constructor/skin_host.h"
 
 #include <QDateTime>
 #include <QPointer>
@@ -26,7 +27,7 @@ class clock_tray;
 class event_scheduler;
 class time_source;
 
-class orvella : public QWidget, public clock_host, public clock_face_host
+class orvella : public QWidget, public clock_host, public clock_face_host, public skin_host
 {
     Q_OBJECT
 public:
@@ -99,6 +100,8 @@ public:
     QWidget *host_window(window_id w) override;
     void reapply_window_flags(window_id w) override;
     void set_face_opacity(double opacity) override;
+    // skin_host: a skin folder chosen or made in the settings dialog.
+    bool apply_skin_folder(const QString &folder) override;
 
     // clock_face_host: what the settings dialog's look controls change.
     QString face() const override { return m_look.clock; }

@@ -1,7 +1,9 @@
 // orvella's side of clock_host: the desktop flags and window flags that the
 // settings dialog's setters change while the program runs.
 #include "clock/clock_window.h"
+#include "clock/skin_loader.h"
 #include "clock/window_flags.h"
+#include "settings/alarm_setup.h"
 
 bool orvella::desktop_flag(flag_id f) const
 {
@@ -238,4 +240,22 @@ void orvella::set_skin_pictures(const skin_picture_set &pictures)
     look_changed();
     setUpdatesEnabled(true);
     update();
+}
+
+bool orvella::apply_skin_folder(const QString &folder)
+{
+    const loaded_skin skin = skin_loader::load(folder, this);
+    // The loader has warned; a clock left without pictures would vanish
+    // from the desktop, so it keeps the skin it shows.
+    if (!skin.complete)
+        return false;
+    m_look.skin_folder = folder;
+    m_look.offsets = skin.offsets;
+    const skin_pictures &p = skin.pictures;
+    // The scale slider starts from the unscaled pictures of the skin shown.
+    m_setup->set_pristine_pictures({p.face, p.hour, p.mins, p.secunds, p.shapocka});
+    m_look.pictures = skin_loader::scaled(p, m_setup->clock().get(clock_keys::resize));
+    look_changed();
+    update();
+    return true;
 }

@@ -77,6 +77,7 @@ alarm_setup::alarm_setup(QWidget *parent)
 
     m_gradient_writer = new gradient_writer(m_clock_settings, this);
     connect_controls();
+    add_skin_choosers();
 
     adjustSize();
     if (const QScreen *s = QGuiApplication::primaryScreen()) {

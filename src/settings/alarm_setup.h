@@ -22,11 +22,14 @@
 class QCheckBox;
 class QSettings;
 class audio_player;
+class calendar_skin_picker;
 class calendar_host;
 class clock_host;
 class event_store;
 class gradient_writer;
 class scheduler_page;
+class skin_constructor;
+class skin_host;
 class time_source;
 class user_prompts;
 struct desktop_option;
@@ -50,7 +53,11 @@ public:
     void set_clock_host(clock_host *h) { m_host = h; }
     void set_face_host(clock_face_host *h) { m_face = h; }
     void set_calendar_host(calendar_host *h) { m_calendar = h; }
-    void set_prompts(user_prompts *p) { m_prompts = p; }
+    void set_prompts(user_prompts *p);
+    // Where skins chosen with "Выбрать скин" or made in the constructor go.
+    void set_skin_host(skin_host *h);
+    skin_constructor *constructor() const { return m_constructor; }
+    calendar_skin_picker *calendar_skins() const { return m_calendar_skins; }
     // The clock's skin pictures before any scaling; the scale slider always
     // starts from these.
     void set_pristine_pictures(const skin_picture_set &p) { m_pristine = p; }
@@ -130,6 +137,11 @@ public slots:
     void on_pushButton_22_clicked();
     void on_pushButton_28_clicked();
     void on_pushButton_29_clicked();
+    // The analog skin and the calendar skin (alarm_setup_skins.cpp).
+    void on_pushButton_4_clicked();
+    void on_pushButton_11_clicked();
+    void on_calendar_face_up_clicked();
+    void on_calendar_face_down_clicked();
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -137,6 +149,7 @@ protected:
 
 private:
     void connect_controls();
+    void add_skin_choosers();
     void load_controls();
     void load_desktop_controls();
     void check_face(const QString &face);
@@ -173,4 +186,6 @@ private:
     gradient_writer *m_gradient_writer = nullptr;
     std::unique_ptr<audio_player> m_preview;
     std::unique_ptr<scheduler_page> m_page;
+    skin_constructor *m_constructor = nullptr;
+    calendar_skin_picker *m_calendar_skins = nullptr;
 };

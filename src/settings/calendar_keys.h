@@ -21,5 +21,6 @@ inline const ini_key<QColor> weekday{"Color", "weekday", {}};
 inline const ini_key<QColor> shadow{"Color", "shadow", {}};
 inline const ini_key<QFont> font{"Font", "font", {}};
 inline const ini_key<QString> sound{"Sound", "sound", {}};
+inline const ini_key<QString> my_skin{"Skin", "my_skin", {}};
 
 } // namespace calendar_keys

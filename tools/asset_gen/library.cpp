@@ -17,16 +17,17 @@ namespace asset {
 
 namespace {
 
-// The skin constructor's picture libraries: every shipped part, by skin name.
+// The skin constructor's picture libraries: every shipped part, by skin name,
+// the hands re-laid for the constructor's starting pivots.
 bool write_libraries(const QList<skin_set> &skins, const QString &base)
 {
     bool ok = true;
     for (const skin_set &s : skins) {
         const QString file = s.name.toLower() + ".png";
         ok &= save_png(s.face, base + "/Clockface/" + file);
-        ok &= save_png(s.hour.image, base + "/Hourface/" + file);
-        ok &= save_png(s.mins.image, base + "/Minface/" + file);
-        ok &= save_png(s.secs.image, base + "/Secundsface/" + file);
+        ok &= save_png(library_hand(s.hour, hour_pivot_percent), base + "/Hourface/" + file);
+        ok &= save_png(library_hand(s.mins, mins_pivot_percent), base + "/Minface/" + file);
+        ok &= save_png(library_hand(s.secs, secunds_pivot_percent), base + "/Secundsface/" + file);
         ok &= save_png(s.cap, base + "/Dots/" + file);
     }
     for (const library_part &part : library_extras())
