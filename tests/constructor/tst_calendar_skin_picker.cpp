@@ -85,6 +85,15 @@ private slots:
             QCOMPARE(rig.picker->index(), rig.picker->names().indexOf(after));
     }
 
+    void steps_from_a_skin_stored_meanwhile()
+    {
+        picker_rig rig("calendar_1.png", false);
+        QCOMPARE(rig.picker->index(), 0);
+        rig.calendar_ini->setValue("Skin/my_skin", rig.skins() + "/calendar_2.png");
+        rig.picker->step_up();
+        QCOMPARE(rig.stored(), rig.skins() + "/calendar_3.png");
+    }
+
     void transparent_calendar_does_not_step()
     {
         picker_rig rig(QString(), true);

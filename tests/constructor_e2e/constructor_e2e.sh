@@ -58,6 +58,7 @@ open_dialog() {
   [ -n "$dialog" ] || return 1
   xdotool windowmove "$dialog" 0 0
   sleep 0.5
+  constructor_layout "$dialog"
   click "$dialog" $TAB_CONSTRUCTOR
 }
 close_dialog() {
@@ -124,6 +125,10 @@ shoot_clock() {
 build_skin "E2E minimal" 3 7 7 8 6
 [ -n "$SHOTS" ] && import -window "$dialog" "$SHOTS/constructor.png"
 check_applied "E2E minimal"
+ini="$DATA/Skins/E2E minimal/settings.ini"
+check "the stepped-to pictures are in the skin" test "$(ini_value "$ini" fon) $(ini_value "$ini" hour) \
+$(ini_value "$ini" mins) $(ini_value "$ini" secunds) $(ini_value "$ini" shapocka)" = \
+  "minimal_white.png stick_black.png min_stick_black.png stick_red.png red.png"
 close_dialog
 shoot_clock "$E2E_TMP/clock.png"
 # The minimal dial is white: most points on a circle half way out show it,

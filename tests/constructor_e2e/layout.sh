@@ -1,14 +1,17 @@
-# Where the constructor's controls are, in the settings dialog moved to the
-# top left corner of a 1280 x 800 screen (window coordinates "x y").
-TAB_CONSTRUCTOR="484 24"
-FACE_DOWN="528 91"
-FACE_UP="946 91"
-HOUR_DOWN="528 119"
-HOUR_UP="946 119"
-MINS_DOWN="528 147"
-MINS_UP="946 147"
-SECS_DOWN="528 175"
-SECS_UP="946 175"
-DOTS_DOWN="528 203"
-DOTS_UP="946 203"
-CREATE="258 659"
+# Where the constructor's controls are in the settings dialog ("x y" in
+# window coordinates). The picker column has a fixed width at the right edge
+# and "Создать скин" sits at the bottom, so both follow the dialog's size,
+# which the other tabs decide.
+constructor_layout() { # constructor_layout WINDOW
+  local W H
+  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=')"
+  W=$WIDTH H=$HEIGHT
+  TAB_CONSTRUCTOR="484 24"
+  local row=91 part
+  for part in FACE HOUR MINS SECS DOTS; do
+    printf -v "${part}_DOWN" '%s' "$((W - 468)) $row"
+    printf -v "${part}_UP" '%s' "$((W - 50)) $row"
+    row=$((row + 28))
+  done
+  CREATE="60 $((H - 34))"
+}

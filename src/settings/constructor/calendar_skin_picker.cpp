@@ -28,6 +28,11 @@ calendar_skin_picker::calendar_skin_picker(QWidget *parent, QSettings &calendar_
 void calendar_skin_picker::rescan()
 {
     m_names = QDir(skins_folder()).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    locate_stored();
+}
+
+void calendar_skin_picker::locate_stored()
+{
     const QString stored = typed_settings(m_ini).get(calendar_keys::my_skin);
     m_index = -1;
     if (!stored.isEmpty() && QFileInfo(stored).isFile()) {
@@ -42,6 +47,9 @@ void calendar_skin_picker::step(int direction)
 {
     if (typed_settings(m_ini).get(calendar_keys::do_transp_calendar).on)
         return; // a transparent calendar shows no skin to step through
+    // Step from the skin the calendar shows now: its own fallback to the
+    // default skin writes calendar.ini without telling the picker.
+    locate_stored();
     if (m_names.isEmpty())
         return;
     if (direction < 0 && m_index > 0)

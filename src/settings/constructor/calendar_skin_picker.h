@@ -38,6 +38,8 @@ public slots:
 
 private:
     void step(int direction);
+    // The stored skin's place in the list as it stands (-1 when not there).
+    void locate_stored();
     void store(const QString &path, bool full);
 
     QWidget *m_parent;
