@@ -16,9 +16,11 @@
 #include "settings/skin_scale.h"
 #include "ui_alarm_setup.h"
 
+#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QToolBox>
 
 // Each desktop option: its key in clock.ini and its flag on the clock.
 struct desktop_option
@@ -65,7 +67,6 @@ alarm_setup::alarm_setup(QWidget *parent)
     g_instance = this;
     m_ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_desktop.pinned = m_ui->checkBox_21;
     m_desktop.fixed = m_ui->checkBox_3;
@@ -78,12 +79,6 @@ alarm_setup::alarm_setup(QWidget *parent)
     m_gradient_writer = new gradient_writer(m_clock_settings, this);
     connect_controls();
     add_skin_choosers();
-
-    adjustSize();
-    if (const QScreen *s = QGuiApplication::primaryScreen()) {
-        const QRect a = s->availableGeometry();
-        move(a.width() / 2 - width() / 2, a.height() / 2 - height() / 2);
-    }
 }
 
 alarm_setup::~alarm_setup()
@@ -145,6 +140,31 @@ void alarm_setup::attach_event_store(event_store &store, const time_source &cloc
     m_page = std::make_unique<scheduler_page>(f, store, clock, m_preview.get(), prompts(), this);
 }
 
+// One size for every page of the tool box and every tab, so the dialog
+// neither jumps nor grows off the screen when the face type changes.
+void alarm_setup::fix_size()
+{
+    // Sizes are only right once the style and fonts have been applied.
+    ensurePolished();
+    // The tool box shows its current page in a scroll area whose size hint
+    // is capped; give it room for the largest page and its headers.
+    QToolBox *box = m_ui->toolBox;
+    QSize page;
+    for (int i = 0; i < box->count(); ++i)
+        page = page.expandedTo(box->widget(i)->sizeHint());
+    int headers = 0;
+    for (const QAbstractButton *b : box->findChildren<QAbstractButton *>(QStringLiteral("qt_toolbox_toolboxbutton")))
+        headers += b->sizeHint().height();
+    box->setMinimumSize(page.width() + 2 * box->frameWidth() + 4, page.height() + headers + 8);
+    // Not adjustSize(): it caps a window at two thirds of the screen.
+    layout()->activate();
+    setFixedSize(sizeHint().expandedTo(minimumSizeHint()));
+    if (const QScreen *s = QGuiApplication::primaryScreen()) {
+        const QRect a = s->availableGeometry();
+        move(a.width() / 2 - width() / 2, a.height() / 2 - height() / 2);
+    }
+}
+
 void alarm_setup::connect_controls()
 {
     Ui::Dialog &u = *m_ui;
@@ -191,6 +211,10 @@ void alarm_setup::connect_controls()
 
 void alarm_setup::showEvent(QShowEvent *e)
 {
+    if (!m_sized) {
+        m_sized = true;
+        fix_size();
+    }
     load_controls();
     QDialog::showEvent(e);
 }

@@ -149,6 +149,7 @@ protected:
 
 private:
     void connect_controls();
+    void fix_size();
     void add_skin_choosers();
     void load_controls();
     void load_desktop_controls();
@@ -183,6 +184,7 @@ private:
     user_prompts *m_prompts = nullptr;
     skin_picture_set m_pristine;
     double m_scale = 1.0;
+    bool m_sized = false;
     gradient_writer *m_gradient_writer = nullptr;
     std::unique_ptr<audio_player> m_preview;
     std::unique_ptr<scheduler_page> m_page;
