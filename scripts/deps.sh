@@ -3,10 +3,15 @@
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
   qt6-l10n-tools qt6-translations-l10n qt6-base-private-dev
-  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libxcb1-dev libgl-dev)
+  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libxcb1-dev libgl-dev libpulse-dev)
 RUN_PACKAGES=(xvfb openbox xcompmgr pulseaudio pulseaudio-utils)
 TEST_PACKAGES=(xvfb openbox trayer pulseaudio pulseaudio-utils xdotool x11-utils x11-apps x11-xserver-utils
-  imagemagick faketime sox libsox-fmt-all xcompmgr valgrind procps)
+  imagemagick faketime sox libsox-fmt-all xcompmgr valgrind procps desktop-file-utils appstream)
+# Building the .deb (scripts/build_deb.sh) and trying it (scripts/try_deb.sh).
+DEB_PACKAGES=(dpkg-dev file)
+TRY_DEB_PACKAGES=(debootstrap xvfb x11-utils xdotool)
+# Sanitizer and fuzzing builds (scripts/test_sanitizers.sh, scripts/fuzz.sh).
+CLANG_PACKAGES=(clang libclang-rt-14-dev)
 
 ensure_packages() {
   local missing=()
@@ -15,9 +20,18 @@ ensure_packages() {
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
   local sudo=()
-  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+      # No way to install them from here: say exactly what is needed.
+      echo "These Debian packages are missing: ${missing[*]}" >&2
+      echo "Install them as root, then run this script again:" >&2
+      echo "  su -c 'apt-get install -y ${missing[*]}'" >&2
+      return 1
+    fi
+    sudo=(sudo)
+  fi
+  echo "Installing: ${missing[*]}"
   "${sudo[@]}" apt-get update -q
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }

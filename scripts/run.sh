@@ -12,7 +12,9 @@ cmake --install build/release --prefix "$PWD/build/install" >/dev/null
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   export DISPLAY=:77
-  echo "No display found: starting Xvfb on $DISPLAY (with openbox and xcompmgr). Look at it with e.g. 'DISPLAY=$DISPLAY import -window root shot.png'."
+  look="Look at it with e.g. 'DISPLAY=$DISPLAY import -window root shot.png'."
+  command -v import >/dev/null 2>&1 || look="To look at it, take a screenshot with e.g. ImageMagick (apt-get install imagemagick; then 'DISPLAY=$DISPLAY import -window root shot.png') or connect a VNC server to it."
+  echo "No display found: starting Xvfb on $DISPLAY (with openbox and xcompmgr). $look"
   Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
   sleep 1
   openbox >/dev/null 2>&1 &

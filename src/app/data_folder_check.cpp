@@ -4,6 +4,7 @@
 #include "app/folder_copy.h"
 #include "common/log.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -18,8 +19,26 @@ bool is_complete()
     return clock && calendar && plugin;
 }
 
+bool create_if_absent(QWidget *parent)
+{
+    const QString folder = data_folder::path();
+    if (QFileInfo::exists(folder) || QFileInfo(folder).isSymLink())
+        return false;
+    const QString source = data_folder::installation_folder();
+    // Without an installation, or where the folder cannot be made, the full
+    // check below explains what went wrong.
+    if (source.isEmpty() || !QDir().mkpath(folder))
+        return false;
+    const folder_copy::result copied = folder_copy::copy(parent, source, folder);
+    qCInfo(lc_app).noquote() << "new data folder" << folder << "made from" << source
+                             << QStringLiteral("(%1 files)").arg(copied.copied);
+    return true;
+}
+
 outcome run(QWidget *parent)
 {
+    if (create_if_absent(parent))
+        return outcome::created;
     if (is_complete())
         return outcome::complete;
 

@@ -40,8 +40,12 @@ result copy(QWidget *parent, const QString &source, const QString &destination)
     }
     for (const QString &name : files) {
         const QString target = destination + "/" + name;
-        if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
-            QFile::remove(target);
+        const QFileInfo have(target);
+        if (have.isFile() || have.isSymLink()) {
+            ++r.kept;
+            continue;
+        }
+        // Anything else in the way (a folder of that name) makes the copy fail and is reported.
         if (!QFile::copy(src.absolutePath() + "/" + name, target)) {
             ++r.failed;
             warn_cannot_create(parent, name, target);

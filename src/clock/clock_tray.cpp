@@ -2,10 +2,12 @@
 
 #include "clock/clock_window.h"
 #include "common/log.h"
+#include "platform/audio_notice.h"
 
 #include <QAction>
 #include <QIcon>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSystemTrayIcon>
 
 clock_tray::clock_tray(orvella *clock) : m_clock(clock)
@@ -45,6 +47,23 @@ clock_tray::clock_tray(orvella *clock) : m_clock(clock)
     m_icon->setVisible(true);
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         qCWarning(lc_clock) << "no system tray here: a right click on the clock opens the menu";
+    set_output_unavailable_handler([this] { tell_no_sound_output(); });
+}
+
+void clock_tray::tell_no_sound_output()
+{
+    const QString text = QStringLiteral("Звук не воспроизводится: нет устройства вывода");
+    qCWarning(lc_clock).noquote() << text;
+    if (QSystemTrayIcon::isSystemTrayAvailable() && m_icon->isVisible()) {
+        m_icon->showMessage(QStringLiteral("Orvella"), text, QSystemTrayIcon::Warning);
+        return;
+    }
+    // An event's sound fails inside the evaluation pass: the box must not
+    // hold it up.
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Orvella"), text, QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 bool clock_tray::open_menu_without_tray(const QPoint &global)
@@ -58,6 +77,7 @@ bool clock_tray::open_menu_without_tray(const QPoint &global)
 
 clock_tray::~clock_tray()
 {
+    set_output_unavailable_handler({});
     // Fixed order: menu, icon, actions.
     delete m_menu;
     m_menu = nullptr;

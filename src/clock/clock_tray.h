@@ -27,6 +27,11 @@ public:
     // at the given global point and says true. With a tray, does nothing.
     bool open_menu_without_tray(const QPoint &global);
 
+    // Sounds cannot be heard: says so in a tray message, or where no tray
+    // exists in a box that does not wait. Called once per run by the audio
+    // output (see platform/audio_notice.h).
+    void tell_no_sound_output();
+
 private:
     orvella *m_clock;
     QList<QAction *> m_actions;

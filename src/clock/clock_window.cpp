@@ -51,7 +51,8 @@ orvella::orvella(const time_source &clock, QWidget *parent)
 
     m_player = audio_player::create();
 
-    if (data_folder_check::run(this) == data_folder_check::outcome::restored) {
+    const data_folder_check::outcome folder = data_folder_check::run(this);
+    if (folder == data_folder_check::outcome::restored || folder == data_folder_check::outcome::created) {
         // Pick up the restored files now rather than only after a restart.
         m_setup->clock_ini().sync();
         m_setup->alarm_ini().sync();

@@ -1,9 +1,11 @@
 #pragma once
-// Sound output for events, note reminders and previews: open a file
-// (synchronously, decoding it fully), play it once, halt it. Opening a new
-// file stops the current sound, whether or not the new one opens; play()
-// with nothing opened does nothing. Without a sound server nothing is
-// heard and the reason is logged; nothing blocks or crashes.
+// Sound output for events, note reminders and previews: open a file, play
+// it once, halt it. Opening checks the file and answers at once; playing
+// streams it, so a sound of any length neither blocks nor fills memory.
+// Opening a new file stops the current sound, whether or not the new one
+// opens; play() with nothing opened does nothing. Without a sound server
+// nothing is heard, the reason is logged and the user told once
+// (audio_notice.h); nothing blocks or crashes.
 
 #include <QObject>
 #include <QString>
@@ -18,7 +20,8 @@ public:
 
     // Non-zero on success, 0 on failure (see last_error()). Accepts wav, mp3,
     // ogg, flac, aac, ac3 (recognised by content) and ".pcm": raw signed
-    // 16-bit little-endian, 44.1 kHz, stereo.
+    // 16-bit little-endian, 44.1 kHz, stereo. A file that breaks later while
+    // playing stops there; that is logged.
     virtual int open_file(const QString &path) = 0;
     virtual void play() = 0;
     virtual void halt() = 0;

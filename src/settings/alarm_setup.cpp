@@ -8,6 +8,7 @@
 #include "common/log.h"
 #include "platform/audio_player.h"
 #include "scheduler/scheduler_page.h"
+#include "settings/autostart_control.h"
 #include "settings/calendar_host.h"
 #include "settings/calendar_keys.h"
 #include "settings/clock_host.h"
@@ -77,6 +78,7 @@ alarm_setup::alarm_setup(QWidget *parent)
     m_desktop.opacity = m_ui->doubleSpinBox;
 
     m_gradient_writer = new gradient_writer(m_clock_settings, this);
+    new autostart_control(m_ui->checkBox_autostart, this);
     connect_controls();
     add_skin_choosers();
 }

@@ -29,11 +29,46 @@ private slots:
     }
     void cleanup() { QDir::setCurrent(m_old_cwd); }
 
-    void empty_folder_is_restored_at_every_depth()
+    void absent_folder_is_made_silently_at_every_depth()
     {
         temp_data_home home;
         box_answerer boxes;
+        QVERIFY(!QFileInfo::exists(home.data_folder()));
         QVERIFY(!data_folder_check::is_complete());
+        QCOMPARE(data_folder_check::run(nullptr), data_folder_check::outcome::created);
+        const QString d = home.data_folder();
+        for (const char *f : {"/clock.ini", "/calendar.ini", "/plugins/imageformats/libqgif.so",
+                              "/Skins/Standart/settings.ini", "/Base/Clockface/deep/er/dial.png"})
+            QVERIFY2(QFileInfo::exists(d + f), f);
+        QCOMPARE(read_file(d + "/clock.ini"), QByteArray("[TYPE]\nclock=analog\n"));
+        QVERIFY(data_folder_check::is_complete());
+        // Nothing went wrong, so nothing to tell and nothing to restart.
+        QTest::qWait(100);
+        QVERIFY(boxes.seen().isEmpty());
+        // Made once: the next start finds it complete.
+        QCOMPARE(data_folder_check::run(nullptr), data_folder_check::outcome::complete);
+    }
+
+    void create_if_absent_leaves_an_existing_folder_to_the_check()
+    {
+        temp_data_home home;
+        box_answerer boxes;
+        QDir().mkpath(home.data_folder());
+        QVERIFY(!data_folder_check::create_if_absent(nullptr));
+        QVERIFY(!QFileInfo::exists(home.data_folder() + "/clock.ini"));
+        // A file where the folder should be is not a new user either.
+        QDir(home.data_folder()).removeRecursively();
+        write_file(home.data_folder(), "x");
+        QVERIFY(!data_folder_check::create_if_absent(nullptr));
+        QCOMPARE(read_file(home.data_folder()), QByteArray("x"));
+        QVERIFY(boxes.seen().isEmpty());
+    }
+
+    void existing_empty_folder_is_restored_with_the_warning()
+    {
+        temp_data_home home;
+        box_answerer boxes;
+        QDir().mkpath(home.data_folder());
         QCOMPARE(data_folder_check::run(nullptr), data_folder_check::outcome::restored);
         const QString d = home.data_folder();
         for (const char *f : {"/clock.ini", "/calendar.ini", "/plugins/imageformats/libqgif.so",
@@ -48,16 +83,64 @@ private slots:
                                     "ПЕРАЗАПУСТИТЕ ПРОГРАММУ В СЕАНСЕ ПОЛЬЗОВАТЕЛЯ !"));
     }
 
-    void missing_plugin_restores_everything_over_user_files()
+    void restoration_never_replaces_user_files_data()
+    {
+        QTest::addColumn<QString>("missing");
+        QTest::newRow("plug-in") << "/plugins/imageformats/libqgif.so";
+        QTest::newRow("calendar.ini") << "/calendar.ini";
+        QTest::newRow("clock.ini") << "/clock.ini";
+    }
+
+    void restoration_never_replaces_user_files()
+    {
+        QFETCH(QString, missing);
+        temp_data_home home;
+        box_answerer boxes;
+        const QString d = home.data_folder();
+        // The installation ships a seed notebook and a skin the user has changed.
+        write_file(install() + "/notebook.db", "seed notebook");
+        const QByteArray mine_clock = "[TYPE]\nclock=flip\n[POSITION]\nposx=123\n";
+        const QByteArray mine_notebook = QByteArray("SQLite format 3\0", 16) + QByteArray(8192, 'p');
+        write_file(d + "/clock.ini", mine_clock);
+        write_file(d + "/calendar.ini", "[POSITION]\nposcalendarx=77\n");
+        write_file(d + "/plugins/imageformats/libqgif.so", "my plugin");
+        write_file(d + "/notebook.db", mine_notebook);
+        write_file(d + "/alarm.ini", "[1]\nname=mine\n");
+        write_file(d + "/Skins/Standart/settings.ini", "[SkinSettings]\nmine=1\n");
+        QFile::setPermissions(d + "/alarm.ini", QFileDevice::ReadOwner); // read-only: still not touched
+        QFile::remove(d + missing);
+
+        QCOMPARE(data_folder_check::run(nullptr), data_folder_check::outcome::restored);
+
+        QCOMPARE(read_file(d + missing), read_file(install() + missing));
+        if (missing != "/clock.ini")
+            QCOMPARE(read_file(d + "/clock.ini"), mine_clock);
+        if (missing != "/calendar.ini")
+            QCOMPARE(read_file(d + "/calendar.ini"), QByteArray("[POSITION]\nposcalendarx=77\n"));
+        QCOMPARE(read_file(d + "/notebook.db"), mine_notebook);
+        QCOMPARE(read_file(d + "/alarm.ini"), QByteArray("[1]\nname=mine\n"));
+        QCOMPARE(QFile::permissions(d + "/alarm.ini") & QFileDevice::WriteOwner, QFileDevice::Permissions());
+        QCOMPARE(read_file(d + "/Skins/Standart/settings.ini"), QByteArray("[SkinSettings]\nmine=1\n"));
+        // What the user lacked besides is filled in.
+        QVERIFY(QFileInfo::exists(d + "/Base/Clockface/deep/er/dial.png"));
+        // The warning and its wording stay.
+        QCOMPARE(boxes.seen().size(), 1);
+        QVERIFY(boxes.seen()[0].text.contains(QStringLiteral("Произведено восстановление")));
+        QFile::setPermissions(d + "/alarm.ini", QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QFile::remove(install() + "/notebook.db");
+    }
+
+    void a_dangling_link_of_the_user_is_kept()
     {
         temp_data_home home;
         box_answerer boxes;
-        write_file(home.data_folder() + "/clock.ini", "[TYPE]\nclock=flip\n");
-        write_file(home.data_folder() + "/calendar.ini", "[POSITION]\n");
-        write_file(home.data_folder() + "/alarm.ini", "[1]\nname=mine\n");
+        const QString d = home.data_folder();
+        QDir().mkpath(d);
+        QVERIFY(QFile::link(d + "/elsewhere.ini", d + "/clock.ini"));
         QCOMPARE(data_folder_check::run(nullptr), data_folder_check::outcome::restored);
-        QCOMPARE(read_file(home.data_folder() + "/clock.ini"), QByteArray("[TYPE]\nclock=analog\n"));
-        QCOMPARE(read_file(home.data_folder() + "/alarm.ini"), QByteArray("[1]\nname=mine\n"));
+        QVERIFY(QFileInfo(d + "/clock.ini").isSymLink());
+        QVERIFY(!QFileInfo::exists(d + "/elsewhere.ini"));
+        QVERIFY(QFileInfo::exists(d + "/calendar.ini"));
     }
 
     void complete_folder_is_left_alone()
@@ -126,7 +209,7 @@ private slots:
         qputenv("XDG_DATA_HOME", home.toUtf8());
         box_answerer boxes;
         QCOMPARE(data_folder::path(), home + "/Orvella");
-        QCOMPARE(data_folder_check::run(nullptr), data_folder_check::outcome::restored);
+        QCOMPARE(data_folder_check::run(nullptr), data_folder_check::outcome::created);
         QVERIFY(QFileInfo::exists(home + "/Orvella/Base/Clockface/deep/er/dial.png"));
         qunsetenv("XDG_DATA_HOME");
     }

@@ -4,10 +4,12 @@
 // test runner down with them if done in-process.
 //
 //   audio_no_server_probe <sound>          play with no server, exit 0
+//                                          ("notice" when the user would be told)
 //   audio_no_server_probe <sound> --steps  play, then act on stdin lines:
 //                                          "check" prints the state,
 //                                          "again" plays once more, "quit"
 
+#include "platform/audio_notice.h"
 #include "platform/audio_player.h"
 
 #include <QCoreApplication>
@@ -26,6 +28,10 @@ int main(int argc, char **argv)
         out << "usage: audio_no_server_probe <sound file> [--steps]\n";
         return 2;
     }
+    set_output_unavailable_handler([&] {
+        out << "notice\n";
+        out.flush();
+    });
     auto player = audio_player::create();
     const int opened = player->open_file(QString::fromLocal8Bit(argv[1]));
     out << "opened " << opened << "\n";

@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <numbers>
@@ -134,6 +135,36 @@ QString make_sine_sox(const QString &path, double seconds, int hz, const QString
     sox.start("sox", args);
     if (!sox.waitForFinished(60000) || sox.exitStatus() != QProcess::NormalExit || sox.exitCode() != 0)
         return "sox " + args.join(' ') + " failed: " + QString::fromLocal8Bit(sox.readAllStandardError());
+    return {};
+}
+
+QString make_long_wav(const QString &path, double seconds, int hz, int rate)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return "cannot write " + path + ": " + file.errorString();
+    const auto frames = quint32(std::llround(seconds * rate));
+    auto le32 = [](quint32 v) {
+        const char b[4] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+        return QByteArray(b, 4);
+    };
+    auto le16 = [](quint16 v) {
+        const char b[2] = {char(v), char(v >> 8)};
+        return QByteArray(b, 2);
+    };
+    QByteArray header = "RIFF" + le32(36 + frames) + "WAVEfmt " + le32(16) + le16(1) + le16(1) + le32(quint32(rate)) +
+                        le32(quint32(rate)) + le16(1) + le16(8) + "data" + le32(frames);
+    file.write(header);
+    // One second of a sine whose period divides the rate repeats exactly.
+    QByteArray second(rate, Qt::Uninitialized);
+    for (int i = 0; i < rate; ++i)
+        second[i] = char(std::lround(128 + 63 * std::sin(2 * std::numbers::pi * hz * i / rate)));
+    for (quint32 done = 0; done < frames;) {
+        const quint32 n = std::min<quint32>(frames - done, quint32(rate));
+        if (file.write(second.constData(), n) != n)
+            return "cannot write " + path + ": " + file.errorString();
+        done += n;
+    }
     return {};
 }
 

@@ -17,6 +17,10 @@ QString make_sine_sox(const QString &path, double seconds, int hz, const QString
 
 bool have_sox();
 
+// A long sine quickly: 8-bit mono WAV at `rate`, written directly (sox
+// takes minutes for hours of sound).
+QString make_long_wav(const QString &path, double seconds, int hz, int rate = 8000);
+
 // path's sine made once and reused; a failure is logged, the path returned anyway.
 QString cached_sine(const QString &path, double seconds, int hz);
 

@@ -2,6 +2,8 @@
 // nothing, says why, and neither crashes nor hangs; when the server dies
 // during a sound and comes back, the next sound plays.
 
+#include "monitor_recorder.h"
+#include "pcm_probe.h"
 #include "private_pulse_server.h"
 #include "sound_fixture.h"
 
@@ -70,6 +72,8 @@ void test_audio_no_server::fails_cleanly()
     QVERIFY2(out.contains("playing 0"), qPrintable(out));
     QVERIFY2(out.contains("error Нет устройства вывода звука"), qPrintable(out));
     QVERIFY2(out.contains("done"), qPrintable(out));
+    // The sound and the tone both failed; the user is told once.
+    QCOMPARE(out.count("notice"), 1);
     // The reason is logged, for headless runs.
     QVERIFY2(err.contains("no audio output device"), qPrintable(err));
 }
@@ -134,6 +138,23 @@ void test_audio_no_server::survives_the_server_going_away()
         again = wait_for_line(probe, "again");
     }
     QVERIFY2(again.startsWith("again playing 1"), qPrintable(again));
+    // And it is heard, from its start.
+    {
+        const QByteArray old = qgetenv("PULSE_SERVER");
+        qputenv("PULSE_SERVER", server.address().toLocal8Bit());
+        monitor_recorder recorder;
+        const bool recording = recorder.start(&why);
+        qputenv("PULSE_SERVER", old);
+        QVERIFY2(recording, qPrintable(why));
+        probe.write("again\n");
+        QVERIFY(wait_for_line(probe, "again").startsWith("again playing 1"));
+        QTest::qSleep(1500);
+        const QByteArray pcm = recorder.stop();
+        const pcm_probe::span s = pcm_probe::sound_span(pcm);
+        QVERIFY2(s.length_s() > 0.8, qPrintable(QString::number(s.length_s())));
+        const double hz = pcm_probe::pitch_hz(pcm, s.start_s + 0.1, s.end_s - 0.1);
+        QVERIFY2(qAbs(hz - 440) < 5, qPrintable(QString::number(hz)));
+    }
 
     probe.write("quit\n");
     QVERIFY(probe.waitForFinished(15000));

@@ -14,9 +14,11 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -60,6 +62,8 @@ private slots:
     void release_silences_the_player();
     void tone_is_1000_hz_for_2_seconds();
     void tone_plays_over_an_alarm_sound();
+    void two_hour_file_plays_in_little_memory();
+    void follows_a_changed_default_output();
 
 private:
     QString fixture(const QString &name, double seconds, int hz);
@@ -271,6 +275,85 @@ void test_audio_playback::tone_plays_over_an_alarm_sound()
     const double alone = pcm_probe::rms(pcm, s.start_s + 0.1, s.start_s + 0.4);
     const double mixed = pcm_probe::rms(pcm, s.start_s + 0.8, s.start_s + 1.2);
     QVERIFY2(mixed > alone * 1.2, qPrintable(QString("alone %1 mixed %2").arg(alone).arg(mixed)));
+}
+
+static double rss_mb()
+{
+    for (const QByteArray &line : read_file("/proc/self/status").split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+    return -1;
+}
+
+void test_audio_playback::two_hour_file_plays_in_little_memory()
+{
+    // 8-bit mono keeps the file at 58 MB; decoded for the output it would be 1.3 GB.
+    const QString path = m_dir.filePath("two_hours.wav");
+    const QString error = sound_fixture::make_long_wav(path, 2 * 3600, 440);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    auto player = audio_player::create();
+    const double idle = rss_mb();
+    double peak = idle;
+    QVERIFY2(player->open_file(path), qPrintable(player->last_error()));
+    const QByteArray pcm = record(4.0, [&] {
+        player->play();
+        for (int i = 0; i < 20; ++i) {
+            QTest::qWait(150);
+            peak = std::max(peak, rss_mb());
+        }
+    });
+    QVERIFY(player->is_playing());
+    player->halt();
+    qInfo("resident memory: idle %.1f MB, playing a 2-hour file %.1f MB", idle, peak);
+    QVERIFY2(peak - idle < 20, qPrintable(QString("idle %1 MB, playing %2 MB").arg(idle).arg(peak)));
+    const pcm_probe::span s = pcm_probe::sound_span(pcm);
+    QVERIFY2(s.length_s() > 3.0, SHOW(s.length_s()));
+    // Half-second windows: a dropout of a loaded machine spoils one at most.
+    std::vector<double> pitches;
+    for (double t = s.start_s + 0.2; t + 0.5 < s.end_s; t += 0.5)
+        pitches.push_back(pcm_probe::pitch_hz(pcm, t, t + 0.5));
+    std::sort(pitches.begin(), pitches.end());
+    const double hz = pitches[pitches.size() / 2];
+    QVERIFY2(qAbs(hz - 440) < 5, SHOW(hz));
+}
+
+static QString pactl(const QStringList &args)
+{
+    QProcess p;
+    p.start("pactl", args);
+    p.waitForFinished(10000);
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+void test_audio_playback::follows_a_changed_default_output()
+{
+    if (!m_server)
+        QSKIP("changes the default output, which only a private server allows");
+    const QString old_default = pactl({"get-default-sink"});
+    // Headphones plugged in: a new device, of another layout, becomes the default.
+    const QString module = pactl({"load-module", "module-null-sink", "sink_name=orv_headphones", "rate=48000",
+                                  "channels=1", "format=float32le"});
+    QVERIFY(!module.isEmpty());
+    auto restore = qScopeGuard([&] {
+        pactl({"set-default-sink", old_default});
+        pactl({"unload-module", module});
+    });
+    pactl({"set-default-sink", "orv_headphones"});
+
+    auto player = audio_player::create();
+    QVERIFY(player->open_file(fixture("a440_2s.wav", 2, 440)));
+    QString inputs;
+    const QByteArray pcm = record(2.8, [&] {
+        player->play();
+        QTest::qWait(500);
+        inputs = pactl({"list", "sink-inputs"});
+    });
+    // Heard on the new device, sent in its own layout so the server need not convert.
+    QVERIFY2(inputs.contains("float32le 1ch 48000Hz"), qPrintable(inputs));
+    const pcm_probe::span s = pcm_probe::sound_span(pcm);
+    QVERIFY2(qAbs(s.length_s() - 2.0) < 0.06, SHOW(s.length_s()));
+    const double hz = pcm_probe::pitch_hz(pcm, s.start_s + 0.2, s.end_s - 0.2);
+    QVERIFY2(qAbs(hz - 440) < 5, SHOW(hz));
 }
 
 QTEST_GUILESS_MAIN(test_audio_playback)

@@ -1,6 +1,7 @@
 // Entry point: application object, translation, single instance, the
 // clock window, the event loop.
 #include "app/data_folder.h"
+#include "app/data_folder_check.h"
 #include "app/ini_format.h"
 #include "app/single_instance.h"
 #include "clock/clock_window.h"
@@ -59,6 +60,8 @@ int main(int argc, char *argv[])
         return 0;
     }
     instance.listen();
+
+    data_folder_check::create_if_absent(nullptr);
 
     auto *translator = new QTranslator;
     if (translator->load(folder + "//" + "qt_ru.qm"))

@@ -1,13 +1,13 @@
 #include "platform/linux/audio_decoder.h"
 
 #include "common/log.h"
-#include "platform/linux/audio_format.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <memory>
+#include <algorithm>
+#include <cstring>
 #include <mutex>
 
 extern "C" {
@@ -20,6 +20,15 @@ extern "C" {
 }
 
 namespace {
+
+// How much open() decodes to tell a sound from something that merely looks
+// like one, and how many packets it reads at most for that.
+constexpr qint64 check_ms = 250;
+constexpr int check_packets = 400;
+// Broken packets in a row after which a sound is given up mid-way.
+constexpr int max_broken_run = 64;
+// Read size for raw files.
+constexpr qint64 raw_chunk_bytes = 16 * 1024;
 
 struct format_closer
 {
@@ -71,55 +80,72 @@ QByteArray ffmpeg_error(int code)
     return QByteArray(text);
 }
 
-// Converts decoded frames of any layout, rate and sample format into pcm_out.
+AVSampleFormat av_format(sample_kind kind)
+{
+    switch (kind) {
+    case sample_kind::u8:
+        return AV_SAMPLE_FMT_U8;
+    case sample_kind::s16:
+        return AV_SAMPLE_FMT_S16;
+    case sample_kind::s32:
+        return AV_SAMPLE_FMT_S32;
+    case sample_kind::f32:
+        return AV_SAMPLE_FMT_FLT;
+    }
+    return AV_SAMPLE_FMT_S16;
+}
+
+// Converts samples of any layout, rate and format into one pcm_spec,
+// rebuilding itself when the input changes mid-stream.
 class resampler
 {
 public:
-    resampler() = default;
+    explicit resampler(const pcm_spec &out) : m_out(out) {}
     resampler(const resampler &) = delete;
     resampler &operator=(const resampler &) = delete;
     ~resampler() { av_channel_layout_uninit(&m_layout); }
 
-    bool convert(const AVFrame *frame, QByteArray &out)
+    bool convert(const uint8_t **in, int samples, int format, int rate, const AVChannelLayout &layout, QByteArray &out)
     {
-        if (!matches(frame) && !rebuild(frame, out))
+        if (!matches(format, rate, layout) && !rebuild(format, rate, layout, out))
             return false;
-        return run(const_cast<const uint8_t **>(frame->extended_data), frame->nb_samples, out);
+        return run(in, samples, out);
     }
 
     bool flush(QByteArray &out) { return !m_swr || run(nullptr, 0, out); }
 
 private:
-    bool matches(const AVFrame *f) const
+    bool matches(int format, int rate, const AVChannelLayout &layout) const
     {
-        return m_swr && f->format == m_format && f->sample_rate == m_rate &&
-               av_channel_layout_compare(&f->ch_layout, &m_layout) == 0;
+        return m_swr && format == m_format && rate == m_rate && av_channel_layout_compare(&layout, &m_layout) == 0;
     }
 
-    bool rebuild(const AVFrame *f, QByteArray &out)
+    bool rebuild(int format, int rate, const AVChannelLayout &layout, QByteArray &out)
     {
         if (m_swr && !flush(out))
             return false;
         m_swr.reset();
         av_channel_layout_uninit(&m_layout);
         AVChannelLayout in{};
-        if (f->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&f->ch_layout) == 0)
-            av_channel_layout_default(&in, f->ch_layout.nb_channels > 0 ? f->ch_layout.nb_channels : 1);
+        if (layout.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&layout) == 0)
+            av_channel_layout_default(&in, layout.nb_channels > 0 ? layout.nb_channels : 1);
         else
-            av_channel_layout_copy(&in, &f->ch_layout);
-        AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
+            av_channel_layout_copy(&in, &layout);
+        AVChannelLayout target{};
+        av_channel_layout_default(&target, m_out.channels);
         SwrContext *swr = nullptr;
-        int rc = swr_alloc_set_opts2(&swr, &stereo, AV_SAMPLE_FMT_S16, pcm_out::sample_rate, &in,
-                                     AVSampleFormat(f->format), f->sample_rate, 0, nullptr);
+        int rc = swr_alloc_set_opts2(&swr, &target, av_format(m_out.kind), m_out.rate, &in, AVSampleFormat(format),
+                                     rate, 0, nullptr);
         av_channel_layout_uninit(&in);
+        av_channel_layout_uninit(&target);
         if (rc < 0 || !swr || swr_init(swr) < 0) {
             swr_free(&swr);
             return false;
         }
         m_swr.reset(swr);
-        av_channel_layout_copy(&m_layout, &f->ch_layout);
-        m_format = f->format;
-        m_rate = f->sample_rate;
+        av_channel_layout_copy(&m_layout, &layout);
+        m_format = format;
+        m_rate = rate;
         return true;
     }
 
@@ -131,13 +157,14 @@ private:
         if (room == 0)
             return true;
         const qsizetype old = out.size();
-        out.resize(old + qsizetype(room) * pcm_out::bytes_per_frame);
+        out.resize(old + qsizetype(room) * m_out.bytes_per_frame());
         auto *dst = reinterpret_cast<uint8_t *>(out.data() + old);
         const int got = swr_convert(m_swr.get(), &dst, room, in, in_samples);
-        out.resize(old + qsizetype(std::max(got, 0)) * pcm_out::bytes_per_frame);
+        out.resize(old + qsizetype(std::max(got, 0)) * m_out.bytes_per_frame());
         return got >= 0;
     }
 
+    pcm_spec m_out;
     std::unique_ptr<SwrContext, swr_closer> m_swr;
     AVChannelLayout m_layout{};
     int m_format = -1;
@@ -146,35 +173,77 @@ private:
 
 } // namespace
 
+struct audio_decoder::ffmpeg
+{
+    explicit ffmpeg(const pcm_spec &out) : convert(out) {}
+
+    std::unique_ptr<AVFormatContext, format_closer> fmt;
+    std::unique_ptr<AVCodecContext, codec_closer> dec;
+    std::unique_ptr<AVPacket, packet_closer> packet{av_packet_alloc()};
+    std::unique_ptr<AVFrame, frame_closer> frame{av_frame_alloc()};
+    resampler convert;
+    QFile raw;
+    int index = -1;
+    bool flushing = false;
+    int good_frames = 0;
+    int bad_packets = 0;
+    int broken_run = 0;
+};
+
+audio_decoder::audio_decoder() = default;
+audio_decoder::~audio_decoder() = default;
+
+void write_sample(char *out, sample_kind kind, double v)
+{
+    v = std::clamp(v, -1.0, 1.0);
+    switch (kind) {
+    case sample_kind::u8: {
+        const auto s = quint8(std::lround(v * 127.0 + 128.0));
+        std::memcpy(out, &s, 1);
+        break;
+    }
+    case sample_kind::s16: {
+        const auto s = qint16(std::lround(v * 32767.0));
+        std::memcpy(out, &s, 2);
+        break;
+    }
+    case sample_kind::s32: {
+        const auto s = qint32(std::llround(v * 2147483647.0));
+        std::memcpy(out, &s, 4);
+        break;
+    }
+    case sample_kind::f32: {
+        const auto s = float(v);
+        std::memcpy(out, &s, 4);
+        break;
+    }
+    }
+}
+
 bool audio_decoder::fail(const QString &text)
 {
-    m_pcm.clear();
-    m_pcm.squeeze();
+    m_av.reset();
+    m_pending.clear();
     m_error = text;
     return false;
 }
 
-QString audio_decoder::too_long(const QString &path) const
+bool audio_decoder::open(const QString &path, const pcm_spec &out)
 {
-    const QString limit = m_max_seconds % 60 == 0 ? QStringLiteral("%1 мин").arg(m_max_seconds / 60)
-                                                  : QStringLiteral("%1 с").arg(m_max_seconds);
-    return QStringLiteral("Звук длиннее %1, такой файл не воспроизводится: %2").arg(limit, shown(path));
-}
-
-qint64 audio_decoder::max_bytes() const
-{
-    return qint64(m_max_seconds) * pcm_out::bytes_per_second;
-}
-
-bool audio_decoder::decode(const QString &path)
-{
-    m_pcm.clear();
+    m_av.reset();
+    m_pending.clear();
     m_error.clear();
+    m_ended = false;
+    m_spec = out;
+    m_path = path;
     if (!check_file(path))
         return false;
+    m_av = std::make_unique<ffmpeg>(out);
+    if (!m_av->packet || !m_av->frame)
+        return fail(QStringLiteral("Недостаточно памяти для звука: %1").arg(shown(path)));
     if (QFileInfo(path).suffix().compare(QLatin1String("pcm"), Qt::CaseInsensitive) == 0)
-        return read_raw(path);
-    return decode_with_ffmpeg(path);
+        return open_raw(path);
+    return open_ffmpeg(path);
 }
 
 bool audio_decoder::check_file(const QString &path)
@@ -193,23 +262,18 @@ bool audio_decoder::check_file(const QString &path)
     return true;
 }
 
-bool audio_decoder::read_raw(const QString &path)
+bool audio_decoder::open_raw(const QString &path)
 {
-    QFile file(path);
-    const qint64 frames = file.size() / pcm_out::bytes_per_frame;
-    if (frames == 0)
+    const pcm_spec raw = pcm_spec::cd();
+    if (QFileInfo(path).size() < raw.bytes_per_frame())
         return fail(QStringLiteral("В файле нет ни одного звукового отсчёта: %1").arg(shown(path)));
-    if (frames * pcm_out::bytes_per_frame > max_bytes())
-        return fail(too_long(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("Не удалось открыть файл: %1 (%2)").arg(shown(path), file.errorString()));
-    m_pcm = file.read(frames * pcm_out::bytes_per_frame);
-    if (m_pcm.size() != frames * pcm_out::bytes_per_frame)
-        return fail(QStringLiteral("Не удалось прочитать файл: %1 (%2)").arg(shown(path), file.errorString()));
+    m_av->raw.setFileName(path);
+    if (!m_av->raw.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("Не удалось открыть файл: %1 (%2)").arg(shown(path), m_av->raw.errorString()));
     return true;
 }
 
-bool audio_decoder::decode_with_ffmpeg(const QString &path)
+bool audio_decoder::open_ffmpeg(const QString &path)
 {
     install_ffmpeg_log();
     const QString not_sound =
@@ -221,80 +285,128 @@ bool audio_decoder::decode_with_ffmpeg(const QString &path)
         qCDebug(lc_audio) << "avformat_open_input failed for" << path << ffmpeg_error(rc);
         return fail(not_sound);
     }
-    std::unique_ptr<AVFormatContext, format_closer> fmt(raw_fmt);
-    if (avformat_find_stream_info(fmt.get(), nullptr) < 0)
+    m_av->fmt.reset(raw_fmt);
+    if (avformat_find_stream_info(m_av->fmt.get(), nullptr) < 0)
         return fail(not_sound);
 
     const AVCodec *codec = nullptr;
-    const int index = av_find_best_stream(fmt.get(), AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
-    if (index < 0)
+    m_av->index = av_find_best_stream(m_av->fmt.get(), AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
+    if (m_av->index < 0)
         return fail(not_sound);
     if (!codec)
         return fail(QStringLiteral("Нет декодера для этого звукового формата: %1").arg(shown(path)));
-    AVStream *stream = fmt->streams[index];
+    // Only the sound is read; pictures and other streams are skipped at the demuxer.
+    for (unsigned i = 0; i < m_av->fmt->nb_streams; ++i)
+        if (int(i) != m_av->index)
+            m_av->fmt->streams[i]->discard = AVDISCARD_ALL;
 
-    // Refuse early when the container already tells us the sound is too long.
-    if (fmt->duration != AV_NOPTS_VALUE && fmt->duration > 0 && fmt->duration / AV_TIME_BASE > m_max_seconds)
-        return fail(too_long(path));
-
-    std::unique_ptr<AVCodecContext, codec_closer> dec(avcodec_alloc_context3(codec));
-    if (!dec || avcodec_parameters_to_context(dec.get(), stream->codecpar) < 0 ||
-        avcodec_open2(dec.get(), codec, nullptr) < 0)
+    m_av->dec.reset(avcodec_alloc_context3(codec));
+    if (!m_av->dec || avcodec_parameters_to_context(m_av->dec.get(), m_av->fmt->streams[m_av->index]->codecpar) < 0 ||
+        avcodec_open2(m_av->dec.get(), codec, nullptr) < 0)
         return fail(QStringLiteral("Не удалось открыть декодер звука: %1").arg(shown(path)));
 
-    if (fmt->duration != AV_NOPTS_VALUE && fmt->duration > 0)
-        m_pcm.reserve(qsizetype(std::min<qint64>(max_bytes(), fmt->duration * pcm_out::bytes_per_second / AV_TIME_BASE +
-                                                                  pcm_out::bytes_per_second)));
-
-    std::unique_ptr<AVPacket, packet_closer> packet(av_packet_alloc());
-    std::unique_ptr<AVFrame, frame_closer> frame(av_frame_alloc());
-    resampler convert;
-    int good_frames = 0;
-    int bad_packets = 0;
-
-    // Drains every frame the decoder has ready; false on a fatal problem.
-    auto receive = [&]() -> bool {
-        for (;;) {
-            const int rc = avcodec_receive_frame(dec.get(), frame.get());
-            if (rc == AVERROR(EAGAIN) || rc == AVERROR_EOF)
-                return true;
-            if (rc < 0) {
-                ++bad_packets;
-                return true;
-            }
-            const bool ok = convert.convert(frame.get(), m_pcm);
-            av_frame_unref(frame.get());
-            if (!ok)
-                return false;
-            ++good_frames;
-            if (m_pcm.size() > max_bytes())
-                return false;
-        }
-    };
-
-    bool ok = true;
-    while (ok && av_read_frame(fmt.get(), packet.get()) >= 0) {
-        if (packet->stream_index == index) {
-            if (avcodec_send_packet(dec.get(), packet.get()) < 0)
-                ++bad_packets;
-            ok = receive();
-        }
-        av_packet_unref(packet.get());
-    }
-    if (ok) {
-        avcodec_send_packet(dec.get(), nullptr);
-        ok = receive() && convert.flush(m_pcm);
-    }
-    if (m_pcm.size() > max_bytes())
-        return fail(too_long(path));
-    if (!ok)
-        return fail(QStringLiteral("Не удалось декодировать звук: %1").arg(shown(path)));
     // Random bytes can look like a few frames of some stream format; a real
-    // sound decodes mostly cleanly.
-    if (good_frames == 0 || m_pcm.isEmpty() || bad_packets > good_frames) {
-        qCDebug(lc_audio) << path << "decoded frames:" << good_frames << "broken packets:" << bad_packets;
+    // sound decodes mostly cleanly from its start.
+    int packets = 0;
+    result r = result::more;
+    while (r == result::more && m_pending.size() < m_spec.bytes_for_ms(check_ms) && packets++ < check_packets)
+        r = decode_packet(m_pending);
+    if (r == result::failed)
+        return fail(m_error.isEmpty() ? not_sound : m_error);
+    if (m_av->good_frames == 0 || m_pending.isEmpty() || m_av->bad_packets > m_av->good_frames) {
+        qCDebug(lc_audio) << path << "decoded frames:" << m_av->good_frames << "broken packets:" << m_av->bad_packets;
         return fail(not_sound);
     }
-    m_pcm.squeeze();
+    m_ended = r == result::end;
     return true;
+}
+
+audio_decoder::result audio_decoder::decode_some(QByteArray &out)
+{
+    if (!m_pending.isEmpty()) {
+        out += m_pending;
+        m_pending.clear();
+        return m_ended ? result::end : result::more;
+    }
+    if (m_ended || !m_av)
+        return m_error.isEmpty() ? result::end : result::failed;
+    const qsizetype before = out.size();
+    result r = result::more;
+    while (r == result::more && out.size() == before)
+        r = m_av->raw.isOpen() ? decode_raw(out) : decode_packet(out);
+    if (r != result::more) {
+        m_ended = true;
+        m_av.reset();
+    }
+    return r;
+}
+
+audio_decoder::result audio_decoder::decode_raw(QByteArray &out)
+{
+    const pcm_spec raw = pcm_spec::cd();
+    QByteArray chunk = m_av->raw.read(raw_chunk_bytes);
+    if (chunk.isNull() && m_av->raw.error() != QFileDevice::NoError) {
+        m_error = QStringLiteral("Не удалось прочитать файл: %1 (%2)").arg(shown(m_path), m_av->raw.errorString());
+        return result::failed;
+    }
+    chunk.truncate(chunk.size() / raw.bytes_per_frame() * raw.bytes_per_frame());
+    AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
+    const auto *data = reinterpret_cast<const uint8_t *>(chunk.constData());
+    const int samples = int(chunk.size() / raw.bytes_per_frame());
+    if (samples > 0 && !m_av->convert.convert(&data, samples, AV_SAMPLE_FMT_S16, raw.rate, stereo, out)) {
+        m_error = QStringLiteral("Не удалось преобразовать звук: %1").arg(shown(m_path));
+        return result::failed;
+    }
+    if (samples > 0 && !m_av->raw.atEnd())
+        return result::more;
+    return m_av->convert.flush(out) ? result::end : result::failed;
+}
+
+// Reads one packet of the sound and drains whatever frames it gives.
+audio_decoder::result audio_decoder::decode_packet(QByteArray &out)
+{
+    ffmpeg &av = *m_av;
+    if (!av.flushing) {
+        const int rc = av_read_frame(av.fmt.get(), av.packet.get());
+        if (rc < 0) {
+            // A truncated or damaged file plays up to where it breaks.
+            if (rc != AVERROR_EOF)
+                qCWarning(lc_audio) << "reading" << m_path << "stopped:" << ffmpeg_error(rc);
+            av.flushing = true;
+            avcodec_send_packet(av.dec.get(), nullptr);
+        } else {
+            if (av.packet->stream_index == av.index && avcodec_send_packet(av.dec.get(), av.packet.get()) < 0) {
+                ++av.bad_packets;
+                ++av.broken_run;
+            }
+            av_packet_unref(av.packet.get());
+        }
+    }
+    for (;;) {
+        const int rc = avcodec_receive_frame(av.dec.get(), av.frame.get());
+        if (rc == AVERROR(EAGAIN))
+            break;
+        if (rc == AVERROR_EOF)
+            return av.convert.flush(out) ? result::end : result::failed;
+        if (rc < 0) {
+            ++av.bad_packets;
+            ++av.broken_run;
+            break;
+        }
+        const AVFrame *f = av.frame.get();
+        const bool ok = av.convert.convert(const_cast<const uint8_t **>(f->extended_data), f->nb_samples, f->format,
+                                           f->sample_rate, f->ch_layout, out);
+        av_frame_unref(av.frame.get());
+        if (!ok) {
+            m_error = QStringLiteral("Не удалось преобразовать звук: %1").arg(shown(m_path));
+            return result::failed;
+        }
+        ++av.good_frames;
+        av.broken_run = 0;
+    }
+    if (av.broken_run > max_broken_run) {
+        m_error = QStringLiteral("Не удалось декодировать звук: %1").arg(shown(m_path));
+        return result::failed;
+    }
+    return result::more;
 }

@@ -1,37 +1,54 @@
 #pragma once
-// Decodes a whole sound file into memory in the one format the output plays
-// (see audio_output::pcm_format): FFmpeg for real containers, raw bytes for
-// ".pcm" files, which are already in that format.
+// Decodes a sound file a stretch at a time into a given sample layout:
+// FFmpeg for real containers, raw reads for ".pcm" files (s16, 44.1 kHz,
+// stereo). open() already decodes the first moments, so a file that is not
+// a sound fails there rather than once it is playing.
+
+#include "platform/linux/audio_format.h"
 
 #include <QByteArray>
 #include <QString>
 
-#include <utility>
+#include <memory>
 
 class audio_decoder
 {
 public:
-    // Longest sound accepted; a bigger one would hold hundreds of MB in memory.
-    static constexpr int default_max_seconds = 30 * 60;
+    audio_decoder();
+    ~audio_decoder();
+    audio_decoder(const audio_decoder &) = delete;
+    audio_decoder &operator=(const audio_decoder &) = delete;
 
-    void set_max_seconds(int seconds) { m_max_seconds = seconds; }
+    // False when `path` is not a sound this decoder can play; error() says
+    // why, in words for the user.
+    bool open(const QString &path, const pcm_spec &out);
 
-    // True when `path` decoded into pcm(); otherwise error() says why.
-    bool decode(const QString &path);
+    enum class result
+    {
+        more,
+        end,
+        failed
+    };
+    // Appends the next stretch of samples (whole frames of spec()) to `out`.
+    // `failed`: error() says why; what was appended before still counts.
+    result decode_some(QByteArray &out);
 
-    const QByteArray &pcm() const { return m_pcm; }
-    QByteArray take_pcm() { return std::exchange(m_pcm, {}); }
+    const pcm_spec &spec() const { return m_spec; }
     const QString &error() const { return m_error; }
 
 private:
-    bool check_file(const QString &path);
-    bool read_raw(const QString &path);
-    bool decode_with_ffmpeg(const QString &path);
-    qint64 max_bytes() const;
-    QString too_long(const QString &path) const;
+    struct ffmpeg;
     bool fail(const QString &text);
+    bool check_file(const QString &path);
+    bool open_raw(const QString &path);
+    bool open_ffmpeg(const QString &path);
+    result decode_raw(QByteArray &out);
+    result decode_packet(QByteArray &out);
 
-    int m_max_seconds = default_max_seconds;
-    QByteArray m_pcm;
+    std::unique_ptr<ffmpeg> m_av;
+    pcm_spec m_spec;
+    QString m_path;
     QString m_error;
+    QByteArray m_pending; // decoded by open(), handed out first
+    bool m_ended = false;
 };

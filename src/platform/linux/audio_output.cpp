@@ -1,29 +1,71 @@
 #include "platform/linux/audio_output.h"
 
 #include "common/log.h"
-#include "platform/linux/audio_format.h"
-#include "platform/linux/audio_pcm_source.h"
+#include "platform/audio_notice.h"
+#include "platform/linux/audio_device.h"
+#include "platform/linux/audio_source.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QMediaDevices>
 
 namespace {
 
-// A short server buffer keeps halt() prompt; the trailing silence must be
-// longer than it so that stopping at "idle" never clips the sound.
-constexpr qint64 buffer_bytes = pcm_out::bytes_per_second / 5;
-constexpr qint64 tail_silence_bytes = pcm_out::bytes_per_second / 2;
+// A short server buffer keeps halt() prompt; the silence after each sound
+// (see audio_source) must be longer than it.
+constexpr qint64 buffer_ms = 200;
 
-QAudioFormat pcm_format()
+QAudioFormat qt_format(const pcm_spec &spec)
 {
     QAudioFormat format;
-    format.setSampleRate(pcm_out::sample_rate);
-    format.setChannelCount(pcm_out::channels);
-    format.setChannelConfig(QAudioFormat::ChannelConfigStereo);
-    format.setSampleFormat(QAudioFormat::Int16);
+    format.setSampleRate(spec.rate);
+    format.setChannelCount(spec.channels);
+    if (spec.channels == 1)
+        format.setChannelConfig(QAudioFormat::ChannelConfigMono);
+    else if (spec.channels == 2)
+        format.setChannelConfig(QAudioFormat::ChannelConfigStereo);
+    switch (spec.kind) {
+    case sample_kind::u8:
+        format.setSampleFormat(QAudioFormat::UInt8);
+        break;
+    case sample_kind::s16:
+        format.setSampleFormat(QAudioFormat::Int16);
+        break;
+    case sample_kind::s32:
+        format.setSampleFormat(QAudioFormat::Int32);
+        break;
+    case sample_kind::f32:
+        format.setSampleFormat(QAudioFormat::Float);
+        break;
+    }
     return format;
+}
+
+std::optional<pcm_spec> from_qt(const QAudioFormat &f)
+{
+    if (!f.isValid() || f.channelCount() < 1 || f.channelCount() > 8 || f.sampleRate() < 8000 ||
+        f.sampleRate() > 192000)
+        return std::nullopt;
+    pcm_spec spec;
+    spec.rate = f.sampleRate();
+    spec.channels = f.channelCount();
+    switch (f.sampleFormat()) {
+    case QAudioFormat::UInt8:
+        spec.kind = sample_kind::u8;
+        break;
+    case QAudioFormat::Int16:
+        spec.kind = sample_kind::s16;
+        break;
+    case QAudioFormat::Int32:
+        spec.kind = sample_kind::s32;
+        break;
+    case QAudioFormat::Float:
+        spec.kind = sample_kind::f32;
+        break;
+    default:
+        return std::nullopt;
+    }
+    return spec;
 }
 
 } // namespace
@@ -32,97 +74,105 @@ audio_output::audio_output(QObject *parent) : QObject(parent) {}
 
 audio_output::~audio_output()
 {
-    drop_sink();
+    drop();
 }
 
-bool audio_output::ensure_sink()
+std::optional<pcm_spec> audio_output::device_spec()
 {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) {
-        drop_sink();
-        m_error = QStringLiteral("Нет устройства вывода звука (звуковой сервер не запущен?)");
-        qCWarning(lc_audio) << "no audio output device; sound not played";
-        return false;
-    }
-    if (m_sink && device.id() == m_device_id)
-        return true;
-    drop_sink();
-    const QAudioFormat format = pcm_format();
-    if (!device.isFormatSupported(format)) {
-        m_error = QStringLiteral("Устройство вывода звука «%1» не принимает 44,1 кГц, стерео, 16 бит")
-                      .arg(device.description());
-        qCWarning(lc_audio) << "output device" << device.description() << "rejects 44.1 kHz stereo s16";
-        return false;
-    }
-    m_sink = new QAudioSink(device, format, this);
-    m_sink->setBufferSize(buffer_bytes);
-    m_device_id = device.id();
-    // Queued: the sink must not be stopped from inside its own signal.
-    connect(m_sink, &QAudioSink::stateChanged, this, &audio_output::state_changed, Qt::QueuedConnection);
-    return true;
+    m_device = current_output_device();
+    if (m_device.isNull())
+        return std::nullopt;
+    const std::optional<pcm_spec> preferred = from_qt(m_device.preferredFormat());
+    if (preferred && m_device.isFormatSupported(qt_format(*preferred)))
+        return preferred;
+    return pcm_spec::cd();
 }
 
-void audio_output::drop_sink()
+bool audio_output::fail(const QString &text)
 {
-    if (!m_sink)
-        return;
-    m_sink->disconnect(this);
-    m_sink->stop();
-    delete m_sink;
-    m_sink = nullptr;
-    m_device_id.clear();
-    m_source.reset();
-    m_playing = false;
+    m_error = text;
+    qCWarning(lc_audio).noquote() << text;
+    report_output_unavailable();
+    return false;
 }
 
-bool audio_output::start(const QByteArray &pcm)
+void audio_output::no_device()
+{
+    stop();
+    fail(QStringLiteral("Нет устройства вывода звука (звуковой сервер не запущен?)"));
+    qCWarning(lc_audio) << "no audio output device; sound not played";
+}
+
+bool audio_output::start(std::unique_ptr<audio_source> source)
 {
     stop();
     m_error.clear();
-    if (pcm.isEmpty() || !ensure_sink())
+    if (!source)
         return false;
-    auto source = std::make_unique<pcm_source>(pcm, tail_silence_bytes);
-    source->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    const QAudioDevice device = m_device;
+    if (device.isNull()) {
+        no_device();
+        return false;
+    }
+    const pcm_spec spec = source->spec();
+    m_sink = new QAudioSink(device, qt_format(spec), this);
+    m_sink->setBufferSize(spec.bytes_for_ms(buffer_ms));
+    const quint64 generation = ++m_generation;
+    // Queued: the sink must not be stopped from inside its own signal.
+    connect(
+        m_sink, &QAudioSink::stateChanged, this, [this, generation] { state_changed(generation); },
+        Qt::QueuedConnection);
+    source->start();
     m_sink->start(source.get());
     m_source = std::move(source);
     if (m_sink->error() != QAudio::NoError || m_sink->state() == QAudio::StoppedState) {
-        m_error = QStringLiteral("Не удалось начать вывод звука (ошибка устройства %1)").arg(int(m_sink->error()));
-        qCWarning(lc_audio) << "audio sink did not start, error" << m_sink->error();
-        m_sink->stop();
-        m_source.reset();
-        return false;
+        const int code = int(m_sink->error());
+        drop();
+        return fail(QStringLiteral("Не удалось начать вывод звука на «%1» (ошибка устройства %2)")
+                        .arg(device.description())
+                        .arg(code));
     }
     m_playing = true;
     return true;
 }
 
-void audio_output::stop()
+void audio_output::drop()
 {
-    if (m_sink && m_sink->state() != QAudio::StoppedState)
+    if (m_sink) {
+        m_sink->disconnect(this);
         m_sink->stop();
+        delete m_sink;
+        m_sink = nullptr;
+    }
+    // After the sink: it reads from the source until stopped.
     m_source.reset();
     m_playing = false;
 }
 
+void audio_output::stop()
+{
+    drop();
+}
+
 void audio_output::release()
 {
-    drop_sink();
+    drop();
     m_error.clear();
 }
 
-void audio_output::state_changed()
+void audio_output::state_changed(quint64 generation)
 {
-    if (!m_sink || !m_playing)
+    if (generation != m_generation || !m_sink || !m_playing)
         return;
     const QAudio::State state = m_sink->state();
     if (state == QAudio::IdleState && m_source && m_source->atEnd()) {
-        stop();
+        drop();
         emit finished();
     } else if (state == QAudio::StoppedState) {
-        if (m_sink->error() != QAudio::NoError)
-            qCWarning(lc_audio) << "audio output stopped with error" << m_sink->error();
-        m_source.reset();
-        m_playing = false;
+        const QAudio::Error error = m_sink->error();
+        drop();
+        if (error != QAudio::NoError)
+            fail(QStringLiteral("Вывод звука прервался (ошибка устройства %1)").arg(int(error)));
         emit finished();
     }
 }

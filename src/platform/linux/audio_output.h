@@ -1,15 +1,19 @@
 #pragma once
-// Plays one block of pcm_out samples once on the default output device,
-// asynchronously. A block can be restarted or replaced at any time.
+// Plays one audio_source at a time on the default output device, pulling
+// from it on the GUI thread. Each start looks for the default device anew,
+// so a device plugged in or a server restarted since the last sound is used.
 
-#include <QByteArray>
+#include "platform/linux/audio_format.h"
+
+#include <QAudioDevice>
 #include <QObject>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QAudioSink;
-class pcm_source;
+class audio_source;
 
 class audio_output : public QObject
 {
@@ -18,10 +22,18 @@ public:
     explicit audio_output(QObject *parent = nullptr);
     ~audio_output() override;
 
-    // Starts `pcm` from its beginning, replacing whatever plays. False (and
-    // error() set, logged) when there is no usable output device.
-    bool start(const QByteArray &pcm);
-    // Stops at once; nothing more is heard.
+    // The layout the default device plays without converting; empty when
+    // there is no device (no sound server). The device is kept for start().
+    std::optional<pcm_spec> device_spec();
+
+    // Plays `source` from its start on the device device_spec() found,
+    // replacing whatever plays. False when
+    // nothing can be heard: error() says why, it is logged, and the user is
+    // told once per run.
+    bool start(std::unique_ptr<audio_source> source);
+    // For a caller that found no device itself: sets error() and tells as start() would.
+    void no_device();
+    // Stops at once: nothing more is heard, the source is destroyed.
     void stop();
     // Stops and gives the device back.
     void release();
@@ -33,13 +45,14 @@ signals:
     void finished();
 
 private:
-    bool ensure_sink();
-    void drop_sink();
-    void state_changed();
+    bool fail(const QString &text);
+    void drop();
+    void state_changed(quint64 generation);
 
-    std::unique_ptr<pcm_source> m_source;
+    std::unique_ptr<audio_source> m_source;
     QAudioSink *m_sink = nullptr;
-    QByteArray m_device_id;
+    QAudioDevice m_device;
+    quint64 m_generation = 0;
     QString m_error;
     bool m_playing = false;
 };

@@ -1,11 +1,12 @@
-// The audio_player of this platform: FFmpeg decodes into memory,
-// audio_output plays from there.
+// The audio_player of this platform: open_file checks the file and decodes
+// its first moments at once; play() streams the rest from a worker thread
+// (audio_stream) into audio_output, in the layout of the current device.
 
 #include "platform/audio_player.h"
 
 #include "common/log.h"
-#include "platform/linux/audio_decoder.h"
 #include "platform/linux/audio_output.h"
+#include "platform/linux/audio_stream.h"
 
 namespace {
 
@@ -18,27 +19,42 @@ public:
     {
         // The old sound goes whether or not the new one opens.
         m_output.stop();
-        m_pcm.clear();
+        m_stream.reset();
+        m_path.clear();
         if (m_released) {
             m_error = QStringLiteral("Проигрыватель уже закрыт.");
             return 0;
         }
-        audio_decoder decoder;
-        if (!decoder.decode(path)) {
-            m_error = decoder.error();
+        m_stream = open_stream(path, m_output.device_spec().value_or(pcm_spec::cd()));
+        if (!m_stream) {
             qCWarning(lc_audio).noquote() << m_error;
             return 0;
         }
-        m_pcm = decoder.take_pcm();
+        m_path = path;
         m_error.clear();
         return 1;
     }
 
     void play() override
     {
-        if (m_released || m_pcm.isEmpty())
+        if (m_released || m_path.isEmpty())
             return;
-        if (!m_output.start(m_pcm))
+        m_output.stop();
+        const std::optional<pcm_spec> spec = m_output.device_spec();
+        if (!spec) {
+            m_output.no_device();
+            m_error = m_output.error();
+            return;
+        }
+        // Each play starts from the beginning; a stream opened for another
+        // device, or already (partly) played, is opened again.
+        if (!m_stream || !m_stream->fresh() || m_stream->spec() != *spec)
+            m_stream = open_stream(m_path, *spec);
+        if (!m_stream) {
+            qCWarning(lc_audio).noquote() << m_error;
+            return;
+        }
+        if (!m_output.start(std::move(m_stream)))
             m_error = m_output.error();
     }
 
@@ -49,15 +65,27 @@ public:
     void release() override
     {
         m_output.release();
-        m_pcm = QByteArray();
+        m_stream.reset();
+        m_path.clear();
         m_released = true;
     }
 
     bool is_playing() const override { return m_output.is_playing(); }
 
 private:
+    std::unique_ptr<audio_stream> open_stream(const QString &path, const pcm_spec &spec)
+    {
+        auto decoder = std::make_unique<audio_decoder>();
+        if (!decoder->open(path, spec)) {
+            m_error = decoder->error();
+            return nullptr;
+        }
+        return std::make_unique<audio_stream>(std::move(decoder));
+    }
+
     audio_output m_output;
-    QByteArray m_pcm;
+    std::unique_ptr<audio_stream> m_stream;
+    QString m_path;
     QString m_error;
     bool m_released = false;
 };

@@ -1,15 +1,14 @@
-// play_tone: a synthesised sine on an output of its own, so an alarm sound
-// that is playing keeps playing underneath.
+// play_tone: a sine synthesised as the sink asks for it, on an output of
+// its own, so an alarm sound that is playing keeps playing underneath.
 
 #include "platform/audio_player.h"
 
 #include "common/log.h"
-#include "platform/linux/audio_format.h"
 #include "platform/linux/audio_output.h"
+#include "platform/linux/audio_source.h"
 
 #include <QCoreApplication>
 #include <QPointer>
-#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
@@ -19,27 +18,45 @@ namespace {
 
 constexpr int max_tone_ms = 60 * 1000;
 constexpr int fade_ms = 5;
-constexpr double amplitude = 0.5 * 32767;
+constexpr double amplitude = 0.5;
 
-QByteArray sine(int hz, int ms)
+class tone_source final : public audio_source
 {
-    const qint64 frames = qint64(pcm_out::sample_rate) * ms / 1000;
-    const qint64 fade = std::min<qint64>(qint64(pcm_out::sample_rate) * fade_ms / 1000, frames / 2);
-    QByteArray pcm(qsizetype(frames * pcm_out::bytes_per_frame), Qt::Uninitialized);
-    auto *out = reinterpret_cast<qint16 *>(pcm.data());
-    const double step = 2 * std::numbers::pi * hz / pcm_out::sample_rate;
-    for (qint64 i = 0; i < frames; ++i) {
-        double gain = 1.0;
-        if (i < fade)
-            gain = double(i) / double(fade);
-        else if (frames - 1 - i < fade)
-            gain = double(frames - 1 - i) / double(fade);
-        const auto v = qToLittleEndian(qint16(std::lround(amplitude * gain * std::sin(step * double(i)))));
-        for (int c = 0; c < pcm_out::channels; ++c)
-            out[i * pcm_out::channels + c] = v;
+public:
+    tone_source(const pcm_spec &spec, int hz, int ms)
+        : audio_source(spec, 500), m_frames(qint64(spec.rate) * ms / 1000),
+          m_fade(std::min<qint64>(qint64(spec.rate) * fade_ms / 1000, m_frames / 2)),
+          m_step(2 * std::numbers::pi * hz / spec.rate)
+    {}
+
+protected:
+    qint64 ready() const override { return (m_frames - m_done) * spec().bytes_per_frame(); }
+
+    qint64 pull(char *data, qint64 max, bool &ended) override
+    {
+        const int frame = spec().bytes_per_frame();
+        const int sample = spec().bytes_per_sample();
+        const qint64 n = std::min(max / frame, m_frames - m_done);
+        for (qint64 k = 0; k < n; ++k, ++m_done) {
+            double gain = 1.0;
+            if (m_done < m_fade)
+                gain = double(m_done) / double(m_fade);
+            else if (m_frames - 1 - m_done < m_fade)
+                gain = double(m_frames - 1 - m_done) / double(m_fade);
+            const double v = amplitude * gain * std::sin(m_step * double(m_done));
+            for (int c = 0; c < spec().channels; ++c)
+                write_sample(data + k * frame + c * sample, spec().kind, v);
+        }
+        ended = m_done == m_frames;
+        return n * frame;
     }
-    return pcm;
-}
+
+private:
+    qint64 m_frames;
+    qint64 m_fade;
+    double m_step;
+    qint64 m_done = 0;
+};
 
 } // namespace
 
@@ -58,5 +75,10 @@ void play_tone(int frequency_hz, int duration_ms)
     static QPointer<audio_output> output;
     if (!output)
         output = new audio_output(app);
-    output->start(sine(frequency_hz, std::min(duration_ms, max_tone_ms)));
+    const std::optional<pcm_spec> spec = output->device_spec();
+    if (!spec) {
+        output->no_device();
+        return;
+    }
+    output->start(std::make_unique<tone_source>(*spec, frequency_hz, std::min(duration_ms, max_tone_ms)));
 }

@@ -3,6 +3,7 @@
 #include "platform/audio_player.h"
 
 #include "common/log.h"
+#include "platform/audio_notice.h"
 
 namespace {
 
@@ -37,4 +38,5 @@ std::unique_ptr<audio_player> audio_player::create(QObject *parent)
 void play_tone(int frequency_hz, int duration_ms)
 {
     qCInfo(lc_audio) << "tone of" << frequency_hz << "Hz for" << duration_ms << "ms (no sound output in this build)";
+    report_output_unavailable();
 }

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Builds the unit tests with AddressSanitizer and UndefinedBehaviorSanitizer
+# (clang) in build/asan and runs them once; any report fails the run.
+# Leaks inside system libraries are suppressed by scripts/sanitizer_leaks.supp.
+# End-to-end and packaging tests are left to scripts/test.sh.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${CLANG_PACKAGES[@]}"
+
+flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" \
+  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" -DORVELLA_BUILD_BENCH=OFF >/dev/null
+
+supp=$PWD/scripts/sanitizer_leaks.supp
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:halt_on_error=1:detect_stack_use_after_return=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$supp:print_suppressions=0"
+# The asset generators run during the build, sanitized too.
+cmake --build build/asan -j"${ASAN_JOBS:-$(nproc)}"
+
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/orvella-runtime-$(id -u)}"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+started_pulse=0
+if ! pactl info >/dev/null 2>&1; then
+  pulseaudio -D -n --exit-idle-time=-1 --disallow-exit --load=module-native-protocol-unix \
+    --load="module-null-sink sink_name=test_null" >/dev/null 2>&1 || true
+  for _ in $(seq 1 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+  started_pulse=1
+fi
+trap '[ "$started_pulse" = 1 ] && pulseaudio --kill >/dev/null 2>&1 || true' EXIT
+
+status=0
+ctest --test-dir build/asan -LE 'e2e|packaging' --output-on-failure -j2 --timeout 600 \
+  --output-log build/asan/sanitizer_run.log || status=$?
+# A report that a test swallowed still counts.
+if grep -E 'ERROR: (AddressSanitizer|LeakSanitizer)|runtime error:' build/asan/sanitizer_run.log; then
+  echo "Sanitizer reports above (full log: build/asan/sanitizer_run.log)"
+  status=1
+fi
+[ $status -eq 0 ] && echo "Sanitizer run clean: no AddressSanitizer, LeakSanitizer or UBSan reports."
+exit $status
