@@ -1,5 +1,6 @@
 #!/bin/bash
-# Idle CPU of each clock face, side by side with xclock, under Xvfb.
+# Idle CPU of each clock face, side by side with xclock (its analog face and
+# xclock -digital, both updating every second), under Xvfb.
 # Each face runs as the real program with its own data folder (a copy of the
 # shipped app_data with clock= set); all run at once for the same window of
 # time, so the figures share the machine's conditions.
@@ -63,21 +64,26 @@ done
 xclock -render -update 1 >/dev/null 2>&1 &
 pid_of[xclock]=$!
 pids+=($!)
+xclock -digital -update 1 >/dev/null 2>&1 &
+pid_of[xclock_d]=$!
+pids+=($!)
 
 sleep "$settle"
 declare -A before after
-for k in "${faces[@]}" xclock; do
+for k in "${faces[@]}" xclock xclock_d; do
     [ -e /proc/${pid_of[$k]}/stat ] || { echo "$k did not keep running" >&2; cat "$work/$k/log" >&2 2>/dev/null; exit 1; }
     before[$k]=$(cpu_ms "${pid_of[$k]}")
 done
 sleep "$measure"
-for k in "${faces[@]}" xclock; do after[$k]=$(cpu_ms "${pid_of[$k]}"); done
+for k in "${faces[@]}" xclock xclock_d; do after[$k]=$(cpu_ms "${pid_of[$k]}"); done
 
-x=$(awk -v a="${after[xclock]}" -v b="${before[xclock]}" -v s="$measure" 'BEGIN { print (a - b) * 60 / s }')
-echo "Idle CPU over ${measure} s (after ${settle} s to settle), ms of CPU per minute:"
-printf '  %-8s %8.0f\n' xclock "$x"
+per_minute() { awk -v a="${after[$1]}" -v b="${before[$1]}" -v s="$measure" 'BEGIN { print (a - b) * 60 / s }'; }
+x=$(per_minute xclock)
+xd=$(per_minute xclock_d)
+echo "Idle CPU over ${measure} s (after ${settle} s to settle), ms of CPU per minute${QT_SCALE_FACTOR:+, QT_SCALE_FACTOR=$QT_SCALE_FACTOR}:"
+printf '  %-16s %8.0f\n' "xclock" "$x" "xclock -digital" "$xd"
 for face in "${faces[@]}"; do
-    v=$(awk -v a="${after[$face]}" -v b="${before[$face]}" -v s="$measure" 'BEGIN { print (a - b) * 60 / s }')
-    r=$(awk -v v="$v" -v x="$x" 'BEGIN { if (x > 0) printf "%.2f", v / x; else print "n/a" }')
-    printf '  %-8s %8.0f   %s x xclock\n' "$face" "$v" "$r"
+    v=$(per_minute "$face")
+    r=$(awk -v v="$v" -v x="$xd" 'BEGIN { if (x > 0) printf "%.2f", v / x; else print "n/a" }')
+    printf '  %-16s %8.0f   %s x xclock -digital\n' "$face" "$v" "$r"
 done

@@ -2,13 +2,39 @@
 
 #include <QPainter>
 
+namespace {
+
+// The dial, stretched once for the screen's device pixel ratio rather than
+// at every paint.
+QPixmap at_device_ratio(const QPixmap &face, const QPainter &p)
+{
+    const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    if (dpr == 1.0 || face.isNull() || face.devicePixelRatio() != 1.0)
+        return face;
+    static qint64 key = 0;
+    static qreal key_dpr = 0;
+    static QPixmap scaled;
+    if (key != face.cacheKey() || key_dpr != dpr) {
+        scaled = face.scaled(face.size() * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(dpr);
+        key = face.cacheKey();
+        key_dpr = dpr;
+    }
+    return scaled;
+}
+
+} // namespace
+
 void analog_face::paint(QPainter &p, const clock_look &look, const QDateTime &t, QSize window)
 {
     const skin_pictures &pic = look.pictures;
     const skin_offsets &o = look.offsets;
     const QSize face = pic.face.size();
 
-    p.drawPixmap(0, 0, pic.face);
+    // Under a scale factor the skin's pictures are stretched: smoothly, or
+    // the dial comes out jagged.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(0, 0, at_device_ratio(pic.face, p));
 
     const QTime now = t.time();
     const int h = now.hour(), m = now.minute(), s = now.second(), ms = now.msec();

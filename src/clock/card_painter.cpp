@@ -1,5 +1,7 @@
 #include "clock/card_painter.h"
 
+#include "clock/cached_render.h"
+
 #include <QCache>
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -59,9 +61,9 @@ QString stops_key(const QGradientStops &stops)
 // Rendered cards by value. A turning card is painted twice per 40 ms frame
 // plus the still ones; shaping and filling gradient text that often is most
 // of the flip face's cost, while the values change once a second at most.
-QCache<QString, QPixmap> &rendered_cards()
+render_cache &rendered_cards()
 {
-    static QCache<QString, QPixmap> cache(64);
+    static render_cache cache(64);
     return cache;
 }
 
@@ -71,25 +73,10 @@ void card_painter::paint_card(QPainter &p, const QRect &r, const QString &text, 
 {
     if (r.isEmpty())
         return;
-    const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    const QString key = text + '|' + QString::number(r.x()) + ',' + QString::number(r.y()) + ',' +
-                        QString::number(r.width()) + ',' + QString::number(r.height()) + '|' + font.key() + '|' +
-                        QString::number(dpr) + '|' + stops_key(m_background) + '|' + stops_key(m_digits);
-    QPixmap *pm = rendered_cards().object(key);
-    if (!pm) {
-        pm = new QPixmap(r.size() * dpr);
-        pm->setDevicePixelRatio(dpr);
-        pm->fill(Qt::transparent);
-        QPainter q(pm);
-        q.setRenderHints(p.renderHints());
-        q.translate(-r.topLeft());
-        draw_card(q, r, text, font);
-        q.end();
-        rendered_cards().insert(key, pm);
-    }
+    const QString key = text + '|' + font.key() + '|' + stops_key(m_background) + '|' + stops_key(m_digits);
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(r.topLeft(), *pm);
+    draw_cached(p, rendered_cards(), key, r, [&](QPainter &q) { draw_card(q, r, text, font); });
     p.restore();
 }
 

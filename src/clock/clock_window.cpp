@@ -10,6 +10,7 @@
 #include "calendar/notes_store.h"
 #include "clock/analog_face.h"
 #include "clock/card_painter.h"
+#include "clock/clock_placement.h"
 #include "clock/clock_tray.h"
 #include "clock/digital_face.h"
 #include "clock/flip_face.h"
@@ -213,27 +214,51 @@ void orvella::read_settings()
     m_look.gradient_bk = s.gradient(gradient_bk);
     m_look.gradient_font = s.gradient(gradient_font);
 
-    move(s.get(posx), s.get(posy));
-    check_position();
+    // Sized before it is first shown: a window that grows after it is mapped
+    // is placed by the window manager's rules, not by ours.
+    fit_to_face();
+    place_at_stored_position(QPoint(s.get(posx), s.get(posy)));
 }
 
-void orvella::check_position()
+void orvella::place_at_stored_position(QPoint stored)
 {
-    // Only a single-screen desktop is checked, and only the analog face,
-    // whose size is known before the first paint.
-    if (QGuiApplication::screens().size() != 1 || m_look.clock != QLatin1String("analog"))
-        return;
-    QScreen *scr = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!scr)
-        return;
-    const QRect g = scr->geometry();
-    int x = pos().x(), y = pos().y();
-    const QSize face = m_look.pictures.face.size();
-    if (x + face.width() > g.width() || x <= 0)
-        x = y = 1;
-    if (y + face.height() > g.height() || y <= 0)
-        x = y = 1;
-    move(x, y);
+    // Every face, on any number of screens: a clock left on a monitor that
+    // has since gone comes back to the primary one.
+    const QPoint at = clock_placement::opening_position(stored, size(), clock_placement::current_screens());
+    if (at != clock_placement::to_logical(stored, clock_placement::current_screens()))
+        qCInfo(lc_clock) << "stored position" << stored << "is off every screen; the clock opens at" << at;
+    move_home(at);
+}
+
+void orvella::move_home(QPoint at)
+{
+    m_home = at;
+    move(at);
+}
+
+QPoint orvella::frame_offset() const
+{
+    // Both corners come from the same (possibly stale) origin, so their
+    // difference, the frame's left and top margins, is sound.
+    return geometry().topLeft() - frameGeometry().topLeft();
+}
+
+void orvella::fit_to_face()
+{
+    const QSize s =
+        m_fit.size_for(m_look, shifted_now(), no_trans, remembered_width, this, face_size::largest_screen());
+    if (s.isValid() && s != size())
+        resize_keeping_position(s);
+}
+
+void orvella::resize_keeping_position(QSize s)
+{
+    // Once mapped, a plain resize sends the toolkit's idea of the position
+    // along, which may be the frame's origin: send ours with the new size.
+    if (isVisible())
+        setGeometry(QRect(home() + frame_offset(), s));
+    else
+        QWidget::resize(s);
 }
 
 void orvella::apply_window_flags()
@@ -278,10 +303,19 @@ void orvella::arm_repaint_timer()
 
 void orvella::look_changed()
 {
-    if (m_look.clock == QLatin1String("analog") && !m_look.pictures.face.isNull())
-        QWidget::resize(analog_face::wanted_size(m_look));
+    fit_to_face();
     arm_repaint_timer();
     update();
+}
+
+QRect orvella::digital_repaint_area()
+{
+    // The date line changes once a day: most ticks repaint the time only.
+    int width = remembered_width;
+    const digital_text now = digital_face::layout(m_look, shifted_now(), no_trans, width, this);
+    const QRect area = digital_face::changed_area(m_digital_shown, now, size());
+    m_digital_shown = now;
+    return area;
 }
 
 bool orvella::card_turning() const
@@ -313,8 +347,12 @@ void orvella::timerEvent(QTimerEvent *e)
     // One shot at a time, re-armed from the time source, so it cannot drift.
     killTimer(m_repaint_timer);
     m_repaint_timer = 0;
+    // The size first: a text that grows is fitted before it is painted.
+    fit_to_face();
     // While a card turns, its time line paints the frames.
-    if (!card_turning())
+    if (m_look.clock == QLatin1String("digital") && !m_fading)
+        update(digital_repaint_area());
+    else if (!card_turning())
         update();
     arm_repaint_timer();
 }
@@ -332,23 +370,14 @@ void orvella::paintEvent(QPaintEvent *)
         p.setOpacity(paint_opacity(0.1));
         analog_face::paint(p, m_look, now, size());
     } else if (m_look.clock == QLatin1String("digital")) {
-        const digital_text text = digital_face::layout(m_look, now, no_trans, remembered_width, this);
-        {
-            QPainter p(this);
-            p.setOpacity(paint_opacity(0.05));
-            digital_face::paint(p, m_look, text, size());
-        }
-        // Resized after painting; the resize brings the next paint.
-        if (text.size != size())
-            QWidget::resize(text.size);
+        int width = remembered_width;
+        const digital_text text = digital_face::layout(m_look, now, no_trans, width, this);
+        QPainter p(this);
+        p.setOpacity(paint_opacity(0.05));
+        digital_face::paint(p, m_look, text, size());
     } else if (m_look.clock == QLatin1String("flip")) {
-        const QSize want = flip_face::wanted_size(m_look, now, this);
-        {
-            QPainter p(this);
-            paint_flip(p, now, want);
-        }
-        if (want != size())
-            QWidget::resize(want);
+        QPainter p(this);
+        paint_flip(p, now, size());
     }
 }
 
@@ -398,7 +427,9 @@ void orvella::mousePressEvent(QMouseEvent *e)
     if (fix_on_mouse)
         set_click_through_mask(e->position().toPoint());
     if (e->button() == Qt::LeftButton && !fix_on_desktop)
-        m_drag_offset = e->globalPosition().toPoint() - frameGeometry().topLeft();
+        // From the press inside the window, not from the window's position,
+        // which the toolkit may not know yet.
+        m_drag_offset = e->position().toPoint() + frame_offset();
     e->accept();
 }
 
@@ -407,8 +438,24 @@ void orvella::mouseMoveEvent(QMouseEvent *e)
     if (fix_on_mouse)
         set_click_through_mask(e->position().toPoint());
     if ((e->buttons() & Qt::LeftButton) && !fix_on_desktop)
-        move(e->globalPosition().toPoint() - m_drag_offset);
+        move_home(e->globalPosition().toPoint() - m_drag_offset);
     e->accept();
+}
+
+void orvella::moveEvent(QMoveEvent *e)
+{
+    // Moves made by the program are sound. Reports from the window system
+    // are trusted for a framed clock, which its title bar also moves, but
+    // not for a frameless one, which only our own drag moves.
+    if (!e->spontaneous() || no_trans)
+        m_home = pos();
+    QWidget::moveEvent(e);
+}
+
+QPoint orvella::home() const
+{
+    // A hidden window moved by the program hears of it only when shown.
+    return testAttribute(Qt::WA_PendingMoveEvent) ? pos() : m_home;
 }
 
 void orvella::mouseDoubleClickEvent(QMouseEvent *e)
@@ -439,9 +486,11 @@ void orvella::mouseReleaseEvent(QMouseEvent *e)
 
 void orvella::write_position()
 {
+    // Stored in device pixels, whatever the scale factor.
+    const QPoint at = clock_placement::to_device(home(), clock_placement::current_screens());
     clock_settings &s = m_setup->clock();
-    s.set(clock_keys::posx, pos().x());
-    s.set(clock_keys::posy, pos().y());
+    s.set(clock_keys::posx, at.x());
+    s.set(clock_keys::posy, at.y());
 }
 
 void orvella::do_state()
@@ -532,7 +581,7 @@ void orvella::close_application()
 
 void orvella::set_default()
 {
-    move(1, 1);
+    move_home(clock_placement::to_logical(QPoint(1, 1), clock_placement::current_screens()));
     write_position();
     m_setup->clock_ini().sync();
     if (m_calendar) {

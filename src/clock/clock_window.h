@@ -4,6 +4,8 @@
 // painting is delegated to the faces, settings to alarm_setup.
 
 #include "clock/clock_look.h"
+#include "clock/digital_face.h"
+#include "clock/face_size.h"
 #include "settings/clock_face_host.h"
 #include "settings/clock_host.h"
 #include "settings/constructor/skin_host.h"
@@ -37,9 +39,12 @@ public:
     // The local time moved by hourOffset and minsOffset.
     QDateTime shifted_now() const;
 
-    // Call after changing look(): fits the window to an analog skin and
-    // re-arms the repaint timer for the face's pace.
+    // Call after changing look(): fits the window to the face and re-arms
+    // the repaint timer for the face's pace.
     void look_changed();
+
+    // Sizes the window for its face at this moment, keeping its position.
+    void fit_to_face();
 
     clock_look &look() { return m_look; }
     const clock_look &look() const { return m_look; }
@@ -145,11 +150,17 @@ protected:
     void mouseMoveEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
+    void moveEvent(QMoveEvent *e) override;
 
 private:
     void read_settings();
     void load_skin();
-    void check_position();
+    void place_at_stored_position(QPoint stored);
+    void resize_keeping_position(QSize s);
+    void move_home(QPoint at);
+    QRect digital_repaint_area();
+    QPoint frame_offset() const;
+    QPoint home() const;
     void apply_window_flags();
     void start_repaint_timer(int ms);
     void repaint_interval_after_fade();
@@ -179,4 +190,10 @@ private:
     double m_fade_opacity = 0.0;
     QTimeLine m_hour_line, m_min_line, m_sec_line;
     QPoint m_drag_offset;
+    // Where the clock is (its frame's top-left, as move() takes it). The
+    // toolkit's own idea can be stale: a window manager that reparents the
+    // window reports it at its frame's origin for a while after mapping.
+    QPoint m_home;
+    digital_text m_digital_shown; // the text the last tick asked to paint
+    face_fit m_fit;
 };

@@ -171,6 +171,7 @@ void orvella::set_font(face_font f, const QFont &value)
 {
     (f == face_font::digital ? m_look.font : m_look.font_flip_clock) = value;
     remembered_width = 0; // the digital text is measured afresh
+    fit_to_face();
     update();
 }
 
@@ -188,6 +189,7 @@ void orvella::set_text(face_text t, const QString &value)
         break;
     }
     remembered_width = 0;
+    fit_to_face();
     update();
 }
 
@@ -213,6 +215,7 @@ void orvella::set_time_offset(int hours, int minutes)
 void orvella::set_flip_size(int size)
 {
     m_look.flip_size = size;
+    fit_to_face();
     update();
 }
 

@@ -31,6 +31,10 @@ public:
 
     static void paint(QPainter &p, const clock_look &look, const digital_text &text, QSize window);
 
+    // What must be repainted to go from one text to the next: the first
+    // line's band while only it changed (the seconds), else everything.
+    static QRect changed_area(const digital_text &before, const digital_text &now, QSize window);
+
     // True when the formats show something finer than a second.
     static bool needs_sub_second(const clock_look &look);
 };

@@ -1,8 +1,8 @@
 #include "clock/flip_face.h"
 
+#include "clock/cached_render.h"
 #include "clock/card_painter.h"
 
-#include <QCache>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPainter>
@@ -38,34 +38,21 @@ QRect caption_box(const clock_look &look, const QString &caption, const QPaintDe
 
 // The caption with its shadow, drawn once per text into a strip the width
 // of the window covering the caption's line.
-void paint_caption(QPainter &p, const clock_look &look, const QString &caption, int top, int window_width)
+void paint_caption(QPainter &p, const clock_look &look, const QString &caption, int top, QSize window)
 {
     const QFontMetrics fm(look.font_flip_clock, p.device());
     const int base = top + fm.height();
-    const QRect strip(0, base - fm.ascent() - 2, window_width, fm.ascent() + fm.descent() + 5);
-    const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    static QCache<QString, QPixmap> cache(4);
+    const QRect strip = line_strip(fm, base, window);
+    static render_cache cache(4);
     const QString key = caption + '|' + look.font_flip_clock.key() + '|' + look.color_flip_clock.name(QColor::HexArgb) +
-                        look.shade_flip_clock.name(QColor::HexArgb) + '|' + QString::number(strip.y()) + ',' +
-                        QString::number(strip.width()) + ',' + QString::number(strip.height()) + '|' +
-                        QString::number(dpr);
-    QPixmap *pm = cache.object(key);
-    if (!pm) {
-        pm = new QPixmap(strip.size() * dpr);
-        pm->setDevicePixelRatio(dpr);
-        pm->fill(Qt::transparent);
-        QPainter q(pm);
-        q.setRenderHints(p.renderHints());
-        q.translate(-strip.topLeft());
+                        look.shade_flip_clock.name(QColor::HexArgb) + '|' + QString::number(base);
+    draw_cached(p, cache, key, strip, [&](QPainter &q) {
         q.setFont(look.font_flip_clock);
         q.setPen(look.shade_flip_clock);
         q.drawText(1, base + 1, caption);
         q.setPen(look.color_flip_clock);
         q.drawText(0, base, caption);
-        q.end();
-        cache.insert(key, pm);
-    }
-    p.drawPixmap(strip.topLeft(), *pm);
+    });
 }
 
 QString caption_text(const clock_look &look, const QDateTime &t)
@@ -127,7 +114,7 @@ void flip_face::paint(QPainter &p, const clock_look &look, const QDateTime &t, Q
         cp.paint_card(p, g.sec, ss, small);
 
     if (!caption.isEmpty())
-        paint_caption(p, look, caption, g.hour.height(), window.width());
+        paint_caption(p, look, caption, g.hour.height(), window);
 
     // The new value is already on the card; the turning flaps go over it.
     if (cards.hour.turning)

@@ -56,20 +56,26 @@ private slots:
         QCOMPARE(int(w.windowFlags() & ours), flags);
     }
 
-    void off_screen_position_is_reset_for_the_analog_face_only_data()
+    void position_off_every_screen_is_rescued_for_every_face_data()
     {
+        // The offscreen test platform has one screen at the origin; the
+        // analog test face is 120 x 100. A window counts as on screen while
+        // a 40 x 40 part of it is on one.
         QTest::addColumn<QString>("face");
         QTest::addColumn<int>("x");
         QTest::addColumn<int>("y");
         QTest::addColumn<QPoint>("expected");
-        QTest::newRow("analog x 0") << "analog" << 0 << 50 << QPoint(1, 1);
-        QTest::newRow("analog y 0") << "analog" << 50 << 0 << QPoint(1, 1);
-        QTest::newRow("analog past right edge") << "analog" << 5000 << 50 << QPoint(1, 1);
+        QTest::newRow("analog at the origin") << "analog" << 0 << 0 << QPoint(0, 0);
         QTest::newRow("analog inside") << "analog" << 30 << 40 << QPoint(30, 40);
+        QTest::newRow("analog 60 px past the left edge") << "analog" << -60 << 50 << QPoint(-60, 50);
+        QTest::newRow("analog 90 px past the left edge") << "analog" << -90 << 50 << QPoint(1, 1);
+        QTest::newRow("analog past the right edge") << "analog" << 5000 << 50 << QPoint(1, 1);
         QTest::newRow("digital x 0") << "digital" << 0 << 50 << QPoint(0, 50);
-        QTest::newRow("flip off screen") << "flip" << 5000 << 5000 << QPoint(5000, 5000);
+        QTest::newRow("digital off screen") << "digital" << 5000 << 50 << QPoint(1, 1);
+        QTest::newRow("flip off screen") << "flip" << 5000 << 5000 << QPoint(1, 1);
+        QTest::newRow("flip above the screen") << "flip" << 100 << -3000 << QPoint(1, 1);
     }
-    void off_screen_position_is_reset_for_the_analog_face_only()
+    void position_off_every_screen_is_rescued_for_every_face()
     {
         QFETCH(QString, face);
         QFETCH(int, x);

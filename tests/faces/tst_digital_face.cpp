@@ -128,6 +128,39 @@ private slots:
         QCOMPARE(d.line1, QStringLiteral("3:07 PM"));
     }
 
+    void a_changed_format_shows_within_the_same_second()
+    {
+        clock_look l = test_look();
+        int remembered = 0;
+        QCOMPARE(digital_face::layout(l, noon, false, remembered, nullptr).line1, QStringLiteral("12:34:56"));
+        l.format_1 = QStringLiteral("hh:mm");
+        l.format_2 = QStringLiteral("dd.MM");
+        const digital_text d = digital_face::layout(l, noon, false, remembered, nullptr);
+        QCOMPARE(d.line1, QStringLiteral("12:34"));
+        QCOMPARE(d.line2, QStringLiteral("14.03"));
+        QCOMPARE(digital_face::layout(l, noon.addSecs(86400), false, remembered, nullptr).line2,
+                 QStringLiteral("15.03"));
+    }
+
+    void only_the_time_repaints_while_the_date_stays()
+    {
+        clock_look l = test_look();
+        l.format_2 = QStringLiteral("dd.MM");
+        int remembered = 0;
+        const digital_text a = digital_face::layout(l, noon, false, remembered, nullptr);
+        const digital_text b = digital_face::layout(l, noon.addSecs(1), false, remembered, nullptr);
+        const QRect band = digital_face::changed_area(a, b, b.size);
+        QCOMPARE(band.topLeft(), QPoint(0, 0));
+        QCOMPARE(band.width(), b.size.width());
+        QVERIFY(band.height() < b.size.height()); // the date line is left alone
+        QVERIFY(band.height() >= b.box1.height());
+
+        // A new date, or a first paint, repaints everything.
+        const digital_text next_day = digital_face::layout(l, noon.addSecs(86400), false, remembered, nullptr);
+        QCOMPARE(digital_face::changed_area(b, next_day, next_day.size), QRect(QPoint(), next_day.size));
+        QCOMPARE(digital_face::changed_area(digital_text(), b, b.size), QRect(QPoint(), b.size));
+    }
+
     void text_uses_the_chosen_colour()
     {
         clock_look l = test_look();

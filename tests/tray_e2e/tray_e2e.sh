@@ -188,8 +188,8 @@ new_program_window() { [ -n "$(comm -13 <(echo "$1") <(program_window_ids))" ]; 
 
 # --- 1. The tray icon, its double click and its menu -----------------------
 start_trayer
-# posx 0 is off-screen for an analog clock: it starts at (1, 1) and Exit writes that back.
-prepare_data clock=analog autorun=2 set_start=0 posx=0 posy=0 top=false ignore_win_key=false
+# A position off the screen: the clock starts at (1, 1) and Exit writes that back.
+prepare_data clock=analog autorun=2 set_start=0 posx=5000 posy=0 top=false ignore_win_key=false
 start_orvella
 PANEL=$(xwininfo -name panel | awk '/Window id:/ {print $4}')
 icon_in_tray() { xwininfo -tree -id "$PANEL" | grep -q '("orvella" "orvella")'; }
