@@ -427,6 +427,12 @@ void orvella::do_cal_state()
     QCoreApplication::processEvents();
 }
 
+void orvella::set_notebook_window(QWidget *notebook)
+{
+    m_notebook = notebook;
+    reapply_window_flags(window_id::notebook);
+}
+
 void orvella::view_notebook()
 {
     if (m_notebook)
@@ -469,6 +475,8 @@ void orvella::about_prg()
 
 void orvella::close_application()
 {
+    if (m_quit_guard && !m_quit_guard())
+        return;
     write_position();
     m_setup->clock_ini().sync();
     QCoreApplication::processEvents();
@@ -483,9 +491,13 @@ void orvella::set_default()
 
     for (const char *name : {"//setup.dat", "//notebook_size.dat"}) {
         const QString f = data_folder::file(QString::fromLatin1(name));
-        if (QFile::exists(f) && !QFile::remove(f)) {
+        if (!QFile::exists(f))
+            continue;
+        if (!QFile::remove(f)) {
             qCWarning(lc_clock) << "cannot delete" << f;
             QMessageBox::warning(this, QStringLiteral("Внимание!"), QStringLiteral("Невозможно удалить ") + f);
+        } else if (QByteArray(name) == "//notebook_size.dat") {
+            emit notebook_size_reset();
         }
     }
 }

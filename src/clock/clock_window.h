@@ -14,6 +14,7 @@
 #include <QSystemTrayIcon>
 #include <QTimeLine>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -46,6 +47,10 @@ public:
     const time_source &clock_source() const { return m_time; }
     QWidget *calendar_window() const { return m_calendar; }
     QWidget *notebook_window() const { return m_notebook; }
+    // Takes ownership; the window gets the notebook's flags at once.
+    void set_notebook_window(QWidget *notebook);
+    // Asked before Exit quits; false keeps the program running.
+    void set_quit_guard(std::function<bool()> guard) { m_quit_guard = std::move(guard); }
     clock_tray *tray() const { return m_tray.get(); }
 
     int start_mode() const override { return m_set_start; }
@@ -72,6 +77,10 @@ public:
     QTimeLine *min_line() { return &m_min_line; }
     QTimeLine *sec_line() { return &m_sec_line; }
     int remembered_width = 0; // digital face, framed mode
+
+signals:
+    // set_default() removed notebook_size.dat: the notebook must not write it back.
+    void notebook_size_reset();
 
 public slots:
     void do_state();
@@ -149,6 +158,7 @@ private:
     clock_look m_look;
     QWidget *m_calendar = nullptr;
     QWidget *m_notebook = nullptr;
+    std::function<bool()> m_quit_guard;
     alarm_setup *m_setup = nullptr;
     std::unique_ptr<audio_player> m_player;
     std::unique_ptr<clock_tray> m_tray;

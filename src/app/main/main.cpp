@@ -3,6 +3,7 @@
 #include "app/data_folder.h"
 #include "app/data_folder_check.h"
 #include "app/ini_format.h"
+#include "app/main/app_composition.h"
 #include "app/single_instance.h"
 #include "clock/clock_window.h"
 #include "common/log.h"
@@ -12,6 +13,7 @@
 #include <QDateTime>
 #include <QTimer>
 #include <QTranslator>
+#include <memory>
 
 namespace {
 
@@ -69,7 +71,8 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     system_time_source clock;
-    auto *w = new orvella(clock);
+    auto windows = std::make_unique<app_composition>(clock);
+    orvella *w = windows->clock_window();
     QObject::connect(&instance, &single_instance::show_requested, w, [w] {
         w->set_start_mode(0);
         w->show();
@@ -80,7 +83,7 @@ int main(int argc, char *argv[])
         w->installEventFilter(&probe);
     w->show();
     const int rc = app.exec();
-    delete w;
+    windows.reset();
     delete translator;
     return rc;
 }

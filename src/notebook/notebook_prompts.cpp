@@ -1,0 +1,74 @@
+#include "notebook/notebook_prompts.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+void dialog_prompts::message(QWidget *parent, box kind, const QString &title, const QString &text)
+{
+    if (kind == box::warning)
+        QMessageBox::warning(parent, title, text);
+    else
+        QMessageBox::information(parent, title, text);
+}
+
+bool dialog_prompts::confirm(QWidget *parent, const QString &title, const QString &text)
+{
+    return QMessageBox::information(parent, title, text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+notebook_prompts::unsaved_answer dialog_prompts::ask_unsaved(QWidget *parent, const QString &page_title)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Заметки"),
+                    QStringLiteral("Заметка «%1» изменена. Сохранить изменения?").arg(page_title.trimmed()),
+                    QMessageBox::NoButton, parent);
+    // Plain text: a title may contain markup, which must show as typed.
+    box.setTextFormat(Qt::PlainText);
+    QPushButton *save = box.addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(QStringLiteral("Не сохранять"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return unsaved_answer::save;
+    if (box.clickedButton() == discard)
+        return unsaved_answer::discard;
+    return unsaved_answer::cancel;
+}
+
+std::optional<QString> dialog_prompts::text(QWidget *parent, const QString &title, const QString &preset)
+{
+    bool ok = false;
+    const QString t = QInputDialog::getText(parent, title, QString(), QLineEdit::Normal, preset, &ok);
+    if (!ok)
+        return std::nullopt;
+    return t;
+}
+
+std::optional<QFont> dialog_prompts::font(QWidget *parent, const QFont &preset)
+{
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, preset, parent);
+    if (!ok)
+        return std::nullopt;
+    return f;
+}
+
+QColor dialog_prompts::color(QWidget *parent, const QColor &preset)
+{
+    return QColorDialog::getColor(preset, parent);
+}
+
+QString dialog_prompts::open_file(QWidget *parent, const QString &title, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+}
+
+QString dialog_prompts::save_file(QWidget *parent, const QString &title, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, QString(), filter);
+}

@@ -1,0 +1,51 @@
+#include "notebook/notebook_size_file.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace notebook_size_file {
+
+layout parse(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return {};
+    const int n = static_cast<unsigned char>(bytes.at(0));
+    return {bytes.mid(1, n), bytes.mid(1 + n)};
+}
+
+std::optional<QByteArray> compose(const layout &l)
+{
+    if (l.geometry.size() > 255)
+        return std::nullopt;
+    QByteArray out;
+    out.append(char(static_cast<unsigned char>(l.geometry.size())));
+    out.append(l.geometry);
+    out.append(l.state);
+    return out;
+}
+
+save_result save(const QString &path, const layout &l, QString *error)
+{
+    const std::optional<QByteArray> bytes = compose(l);
+    if (!bytes)
+        return save_result::too_long;
+    // Written whole or not at all: a crash mid-write keeps the old file.
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(*bytes) != bytes->size() || !f.commit()) {
+        if (error)
+            *error = f.errorString();
+        return save_result::failed;
+    }
+    return save_result::written;
+}
+
+std::optional<layout> load(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // Far more than any real geometry and state; a huge file is not ours.
+    return parse(f.read(1 << 20));
+}
+
+} // namespace notebook_size_file

@@ -1,0 +1,6 @@
+#pragma once
+// The picture of the seed notebook's image page: a lake at sunrise.
+
+#include <QImage>
+
+QImage welcome_picture();
