@@ -154,8 +154,17 @@ bool read(QIODevice &device, QSettings::SettingsMap &map)
         return false;
     }
     const QStringList keys = parsed.allKeys();
-    for (const QString &k : keys)
+    for (const QString &k : keys) {
+        // A line with no key name ("=value") cannot be written back as it
+        // was: the toolkit would write it as a key named after its group,
+        // at the top level, where it could meet a real key of that name.
+        if (k.isEmpty() || k.endsWith(u'/')) {
+            qCWarning(lc_settings).noquote()
+                << "settings line without a key name ignored, value:" << parsed.value(k).toString();
+            continue;
+        }
         map.insert(k, parsed.value(k));
+    }
     return true;
 }
 

