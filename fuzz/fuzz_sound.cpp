@@ -19,10 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString name = QStringLiteral("sound") + QLatin1String(suffixes[data[0] % 8]);
     const QString path = fuzz::write_scratch(name, data + 1, size - 1);
     audio_decoder d;
-    if (!d.open(path, pcm_spec{}))
+    if (!d.open(path, pcm_shape{}))
         return 0;
     // Twenty minutes of sound is far more than any input here can hold.
-    const qint64 limit = pcm_spec{}.bytes_for_ms(20 * 60 * 1000);
+    const qint64 limit = pcm_shape{}.bytes_for_ms(20 * 60 * 1000);
     qint64 total = 0;
     for (;;) {
         QByteArray chunk;

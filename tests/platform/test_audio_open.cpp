@@ -20,10 +20,10 @@
 namespace {
 
 // The whole sound, the way the worker thread takes it a stretch at a time.
-QByteArray decode_whole(const QString &path, const pcm_spec &spec, QString *error)
+QByteArray decode_whole(const QString &path, const pcm_shape &shape, QString *error)
 {
     audio_decoder decoder;
-    if (!decoder.open(path, spec)) {
+    if (!decoder.open(path, shape)) {
         *error = decoder.error();
         return {};
     }
@@ -37,13 +37,13 @@ QByteArray decode_whole(const QString &path, const pcm_spec &spec, QString *erro
 }
 
 // Channel 0 of any layout, as -1..1.
-std::vector<double> first_channel(const QByteArray &pcm, const pcm_spec &spec)
+std::vector<double> first_channel(const QByteArray &pcm, const pcm_shape &shape)
 {
     std::vector<double> out;
-    const int frame = spec.bytes_per_frame();
+    const int frame = shape.bytes_per_frame();
     for (qsizetype at = 0; at + frame <= pcm.size(); at += frame) {
         const char *p = pcm.constData() + at;
-        switch (spec.kind) {
+        switch (shape.kind) {
         case sample_kind::u8:
             out.push_back((quint8(*p) - 128) / 128.0);
             break;
@@ -136,7 +136,7 @@ void test_audio_open::decodes_each_format()
     QVERIFY2(QFile::exists(path), "fixture was not made");
 
     QString error;
-    const QByteArray pcm = decode_whole(path, pcm_spec::cd(), &error);
+    const QByteArray pcm = decode_whole(path, pcm_shape::cd(), &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     // Encoders add priming and padding of up to a few thousand samples.
     QVERIFY2(qAbs(pcm_probe::seconds(pcm) - 1.5) < 0.1, qPrintable(QString::number(pcm_probe::seconds(pcm))));
@@ -176,7 +176,7 @@ void test_audio_open::resamples_other_layouts()
     QVERIFY2(error.isEmpty(), qPrintable(error));
 
     QString why;
-    const QByteArray pcm = decode_whole(path, pcm_spec::cd(), &why);
+    const QByteArray pcm = decode_whole(path, pcm_shape::cd(), &why);
     QVERIFY2(why.isEmpty(), qPrintable(why));
     QVERIFY(qAbs(pcm_probe::seconds(pcm) - 1.0) < 0.02);
     const double hz = pcm_probe::pitch_hz(pcm, 0.1, 0.9);
@@ -262,12 +262,12 @@ void test_audio_open::decodes_into_the_device_layout()
     QFETCH(int, rate);
     QFETCH(int, channels);
     QFETCH(int, kind);
-    const pcm_spec spec{rate, channels, sample_kind(kind)};
+    const pcm_shape shape{rate, channels, sample_kind(kind)};
     QString error;
-    const QByteArray pcm = decode_whole(fixture("tone440." + ext, 1.5, 440), spec, &error);
+    const QByteArray pcm = decode_whole(fixture("tone440." + ext, 1.5, 440), shape, &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
-    QCOMPARE(pcm.size() % spec.bytes_per_frame(), 0);
-    const std::vector<double> left = first_channel(pcm, spec);
+    QCOMPARE(pcm.size() % shape.bytes_per_frame(), 0);
+    const std::vector<double> left = first_channel(pcm, shape);
     const double seconds = double(left.size()) / rate;
     QVERIFY2(qAbs(seconds - 1.5) < 0.1, qPrintable(QString::number(seconds)));
     const std::vector<double> middle(left.begin() + rate / 5, left.end() - rate / 5);
@@ -293,7 +293,7 @@ void test_audio_open::opens_a_long_sound_without_decoding_it_all()
     // open() decodes up front is only the start.
     const QString path = fixture("long20s." + ext, 20, 440);
     audio_decoder decoder;
-    QVERIFY2(decoder.open(path, pcm_spec::cd()), qPrintable(decoder.error()));
+    QVERIFY2(decoder.open(path, pcm_shape::cd()), qPrintable(decoder.error()));
     QByteArray first;
     QCOMPARE(decoder.decode_some(first), audio_decoder::result::more);
     QVERIFY2(pcm_probe::seconds(first) < 1.0, qPrintable(QString::number(pcm_probe::seconds(first))));
@@ -305,7 +305,7 @@ void test_audio_open::opens_a_long_sound_without_decoding_it_all()
         total += more.size();
     }
     QCOMPARE(r, audio_decoder::result::end);
-    QVERIFY(qAbs(double(total) / pcm_spec::cd().bytes_for_ms(1000) - 20) < 0.5);
+    QVERIFY(qAbs(double(total) / pcm_shape::cd().bytes_for_ms(1000) - 20) < 0.5);
 }
 
 void test_audio_open::truncated_file_plays_what_is_left()
@@ -315,7 +315,7 @@ void test_audio_open::truncated_file_plays_what_is_left()
         const QString cut = m_dir.filePath("cut." + ext);
         write_file(cut, whole.left(whole.size() / 2));
         QString error;
-        const double s = pcm_probe::seconds(decode_whole(cut, pcm_spec::cd(), &error));
+        const double s = pcm_probe::seconds(decode_whole(cut, pcm_shape::cd(), &error));
         QVERIFY2(error.isEmpty() || error.contains("декодировать"), qPrintable(ext + ": " + error));
         QVERIFY2(s > 1.0 && s < 2.0, qPrintable(ext + ": " + QString::number(s)));
     }

@@ -95,12 +95,12 @@ AVSampleFormat av_format(sample_kind kind)
     return AV_SAMPLE_FMT_S16;
 }
 
-// Converts samples of any layout, rate and format into one pcm_spec,
+// Converts samples of any layout, rate and format into one pcm_shape,
 // rebuilding itself when the input changes mid-stream.
 class resampler
 {
 public:
-    explicit resampler(const pcm_spec &out) : m_out(out) {}
+    explicit resampler(const pcm_shape &out) : m_out(out) {}
     resampler(const resampler &) = delete;
     resampler &operator=(const resampler &) = delete;
     ~resampler() { av_channel_layout_uninit(&m_layout); }
@@ -164,7 +164,7 @@ private:
         return got >= 0;
     }
 
-    pcm_spec m_out;
+    pcm_shape m_out;
     std::unique_ptr<SwrContext, swr_closer> m_swr;
     AVChannelLayout m_layout{};
     int m_format = -1;
@@ -175,7 +175,7 @@ private:
 
 struct audio_decoder::ffmpeg
 {
-    explicit ffmpeg(const pcm_spec &out) : convert(out) {}
+    explicit ffmpeg(const pcm_shape &out) : convert(out) {}
 
     std::unique_ptr<AVFormatContext, format_closer> fmt;
     std::unique_ptr<AVCodecContext, codec_closer> dec;
@@ -228,13 +228,13 @@ bool audio_decoder::fail(const QString &text)
     return false;
 }
 
-bool audio_decoder::open(const QString &path, const pcm_spec &out)
+bool audio_decoder::open(const QString &path, const pcm_shape &out)
 {
     m_av.reset();
     m_pending.clear();
     m_error.clear();
     m_ended = false;
-    m_spec = out;
+    m_shape = out;
     m_path = path;
     if (!check_file(path))
         return false;
@@ -264,7 +264,7 @@ bool audio_decoder::check_file(const QString &path)
 
 bool audio_decoder::open_raw(const QString &path)
 {
-    const pcm_spec raw = pcm_spec::cd();
+    const pcm_shape raw = pcm_shape::cd();
     if (QFileInfo(path).size() < raw.bytes_per_frame())
         return fail(QStringLiteral("В файле нет ни одного звукового отсчёта: %1").arg(shown(path)));
     m_av->raw.setFileName(path);
@@ -309,7 +309,7 @@ bool audio_decoder::open_ffmpeg(const QString &path)
     // sound decodes mostly cleanly from its start.
     int packets = 0;
     result r = result::more;
-    while (r == result::more && m_pending.size() < m_spec.bytes_for_ms(check_ms) && packets++ < check_packets)
+    while (r == result::more && m_pending.size() < m_shape.bytes_for_ms(check_ms) && packets++ < check_packets)
         r = decode_packet(m_pending);
     if (r == result::failed)
         return fail(m_error.isEmpty() ? not_sound : m_error);
@@ -343,7 +343,7 @@ audio_decoder::result audio_decoder::decode_some(QByteArray &out)
 
 audio_decoder::result audio_decoder::decode_raw(QByteArray &out)
 {
-    const pcm_spec raw = pcm_spec::cd();
+    const pcm_shape raw = pcm_shape::cd();
     QByteArray chunk = m_av->raw.read(raw_chunk_bytes);
     if (chunk.isNull() && m_av->raw.error() != QFileDevice::NoError) {
         m_error = QStringLiteral("Не удалось прочитать файл: %1 (%2)").arg(shown(m_path), m_av->raw.errorString());

@@ -21,7 +21,7 @@ public:
 
     // False when `path` is not a sound this decoder can play; error() says
     // why, in words for the user.
-    bool open(const QString &path, const pcm_spec &out);
+    bool open(const QString &path, const pcm_shape &out);
 
     enum class result
     {
@@ -29,11 +29,11 @@ public:
         end,
         failed
     };
-    // Appends the next stretch of samples (whole frames of spec()) to `out`.
+    // Appends the next stretch of samples (whole frames of shape()) to `out`.
     // `failed`: error() says why; what was appended before still counts.
     result decode_some(QByteArray &out);
 
-    const pcm_spec &spec() const { return m_spec; }
+    const pcm_shape &shape() const { return m_shape; }
     const QString &error() const { return m_error; }
 
 private:
@@ -46,7 +46,7 @@ private:
     result decode_packet(QByteArray &out);
 
     std::unique_ptr<ffmpeg> m_av;
-    pcm_spec m_spec;
+    pcm_shape m_shape;
     QString m_path;
     QString m_error;
     QByteArray m_pending; // decoded by open(), handed out first

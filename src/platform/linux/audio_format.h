@@ -14,7 +14,7 @@ enum class sample_kind
     f32
 };
 
-struct pcm_spec
+struct pcm_shape
 {
     int rate = 44100;
     int channels = 2;
@@ -23,9 +23,9 @@ struct pcm_spec
     int bytes_per_sample() const { return kind == sample_kind::u8 ? 1 : kind == sample_kind::s16 ? 2 : 4; }
     int bytes_per_frame() const { return channels * bytes_per_sample(); }
     qint64 bytes_for_ms(qint64 ms) const { return qint64(rate) * ms / 1000 * bytes_per_frame(); }
-    bool operator==(const pcm_spec &) const = default;
+    bool operator==(const pcm_shape &) const = default;
 
-    static pcm_spec cd() { return {}; }
+    static pcm_shape cd() { return {}; }
 };
 
 // Writes one sample of value v (-1..1) in `kind` at `out`, native byte order

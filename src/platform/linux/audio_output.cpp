@@ -15,16 +15,16 @@ namespace {
 // (see audio_source) must be longer than it.
 constexpr qint64 buffer_ms = 200;
 
-QAudioFormat qt_format(const pcm_spec &spec)
+QAudioFormat qt_format(const pcm_shape &shape)
 {
     QAudioFormat format;
-    format.setSampleRate(spec.rate);
-    format.setChannelCount(spec.channels);
-    if (spec.channels == 1)
+    format.setSampleRate(shape.rate);
+    format.setChannelCount(shape.channels);
+    if (shape.channels == 1)
         format.setChannelConfig(QAudioFormat::ChannelConfigMono);
-    else if (spec.channels == 2)
+    else if (shape.channels == 2)
         format.setChannelConfig(QAudioFormat::ChannelConfigStereo);
-    switch (spec.kind) {
+    switch (shape.kind) {
     case sample_kind::u8:
         format.setSampleFormat(QAudioFormat::UInt8);
         break;
@@ -41,31 +41,31 @@ QAudioFormat qt_format(const pcm_spec &spec)
     return format;
 }
 
-std::optional<pcm_spec> from_qt(const QAudioFormat &f)
+std::optional<pcm_shape> from_qt(const QAudioFormat &f)
 {
     if (!f.isValid() || f.channelCount() < 1 || f.channelCount() > 8 || f.sampleRate() < 8000 ||
         f.sampleRate() > 192000)
         return std::nullopt;
-    pcm_spec spec;
-    spec.rate = f.sampleRate();
-    spec.channels = f.channelCount();
+    pcm_shape shape;
+    shape.rate = f.sampleRate();
+    shape.channels = f.channelCount();
     switch (f.sampleFormat()) {
     case QAudioFormat::UInt8:
-        spec.kind = sample_kind::u8;
+        shape.kind = sample_kind::u8;
         break;
     case QAudioFormat::Int16:
-        spec.kind = sample_kind::s16;
+        shape.kind = sample_kind::s16;
         break;
     case QAudioFormat::Int32:
-        spec.kind = sample_kind::s32;
+        shape.kind = sample_kind::s32;
         break;
     case QAudioFormat::Float:
-        spec.kind = sample_kind::f32;
+        shape.kind = sample_kind::f32;
         break;
     default:
         return std::nullopt;
     }
-    return spec;
+    return shape;
 }
 
 } // namespace
@@ -77,15 +77,15 @@ audio_output::~audio_output()
     drop();
 }
 
-std::optional<pcm_spec> audio_output::device_spec()
+std::optional<pcm_shape> audio_output::device_spec()
 {
     m_device = current_output_device();
     if (m_device.isNull())
         return std::nullopt;
-    const std::optional<pcm_spec> preferred = from_qt(m_device.preferredFormat());
+    const std::optional<pcm_shape> preferred = from_qt(m_device.preferredFormat());
     if (preferred && m_device.isFormatSupported(qt_format(*preferred)))
         return preferred;
-    return pcm_spec::cd();
+    return pcm_shape::cd();
 }
 
 bool audio_output::fail(const QString &text)
@@ -114,9 +114,9 @@ bool audio_output::start(std::unique_ptr<audio_source> source)
         no_device();
         return false;
     }
-    const pcm_spec spec = source->spec();
-    m_sink = new QAudioSink(device, qt_format(spec), this);
-    m_sink->setBufferSize(spec.bytes_for_ms(buffer_ms));
+    const pcm_shape shape = source->shape();
+    m_sink = new QAudioSink(device, qt_format(shape), this);
+    m_sink->setBufferSize(shape.bytes_for_ms(buffer_ms));
     const quint64 generation = ++m_generation;
     // Queued: the sink must not be stopped from inside its own signal.
     connect(

@@ -24,7 +24,7 @@ public:
 
     // The layout the default device plays without converting; empty when
     // there is no device (no sound server). The device is kept for start().
-    std::optional<pcm_spec> device_spec();
+    std::optional<pcm_shape> device_spec();
 
     // Plays `source` from its start on the device device_spec() found,
     // replacing whatever plays. False when

@@ -25,7 +25,7 @@ public:
             m_error = QStringLiteral("Проигрыватель уже закрыт.");
             return 0;
         }
-        m_stream = open_stream(path, m_output.device_spec().value_or(pcm_spec::cd()));
+        m_stream = open_stream(path, m_output.device_spec().value_or(pcm_shape::cd()));
         if (!m_stream) {
             qCWarning(lc_audio).noquote() << m_error;
             return 0;
@@ -40,16 +40,16 @@ public:
         if (m_released || m_path.isEmpty())
             return;
         m_output.stop();
-        const std::optional<pcm_spec> spec = m_output.device_spec();
-        if (!spec) {
+        const std::optional<pcm_shape> shape = m_output.device_spec();
+        if (!shape) {
             m_output.no_device();
             m_error = m_output.error();
             return;
         }
         // Each play starts from the beginning; a stream opened for another
         // device, or already (partly) played, is opened again.
-        if (!m_stream || !m_stream->fresh() || m_stream->spec() != *spec)
-            m_stream = open_stream(m_path, *spec);
+        if (!m_stream || !m_stream->fresh() || m_stream->shape() != *shape)
+            m_stream = open_stream(m_path, *shape);
         if (!m_stream) {
             qCWarning(lc_audio).noquote() << m_error;
             return;
@@ -73,10 +73,10 @@ public:
     bool is_playing() const override { return m_output.is_playing(); }
 
 private:
-    std::unique_ptr<audio_stream> open_stream(const QString &path, const pcm_spec &spec)
+    std::unique_ptr<audio_stream> open_stream(const QString &path, const pcm_shape &shape)
     {
         auto decoder = std::make_unique<audio_decoder>();
-        if (!decoder->open(path, spec)) {
+        if (!decoder->open(path, shape)) {
             m_error = decoder->error();
             return nullptr;
         }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-audio_source::audio_source(const pcm_spec &spec, qint64 tail_ms) : m_spec(spec), m_tail(spec.bytes_for_ms(tail_ms)) {}
+audio_source::audio_source(const pcm_shape &shape, qint64 tail_ms) : m_shape(shape), m_tail(shape.bytes_for_ms(tail_ms)) {}
 
 void audio_source::start()
 {
@@ -17,7 +17,7 @@ qint64 audio_source::bytesAvailable() const
 
 qint64 audio_source::readData(char *data, qint64 max)
 {
-    const int frame = m_spec.bytes_per_frame();
+    const int frame = m_shape.bytes_per_frame();
     max = max / frame * frame;
     qint64 n = 0;
     if (!m_ended)
@@ -25,7 +25,7 @@ qint64 audio_source::readData(char *data, qint64 max)
     if (m_ended && n < max) {
         const qint64 silence = std::min(max - n, m_tail);
         // Unsigned 8-bit silence is the middle value, not zero.
-        std::memset(data + n, m_spec.kind == sample_kind::u8 ? 0x80 : 0, size_t(silence));
+        std::memset(data + n, m_shape.kind == sample_kind::u8 ? 0x80 : 0, size_t(silence));
         m_tail -= silence;
         n += silence;
     }

@@ -13,9 +13,9 @@ class audio_source : public QIODevice
 {
     Q_OBJECT
 public:
-    audio_source(const pcm_spec &spec, qint64 tail_ms);
+    audio_source(const pcm_shape &shape, qint64 tail_ms);
 
-    const pcm_spec &spec() const { return m_spec; }
+    const pcm_shape &shape() const { return m_shape; }
     // Starts producing; the device is opened for reading.
     virtual void start();
 
@@ -34,7 +34,7 @@ protected:
     qint64 writeData(const char *, qint64) override { return -1; }
 
 private:
-    pcm_spec m_spec;
+    pcm_shape m_shape;
     qint64 m_tail;
     bool m_ended = false;
 };

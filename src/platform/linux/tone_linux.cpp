@@ -23,19 +23,19 @@ constexpr double amplitude = 0.5;
 class tone_source final : public audio_source
 {
 public:
-    tone_source(const pcm_spec &spec, int hz, int ms)
-        : audio_source(spec, 500), m_frames(qint64(spec.rate) * ms / 1000),
-          m_fade(std::min<qint64>(qint64(spec.rate) * fade_ms / 1000, m_frames / 2)),
-          m_step(2 * std::numbers::pi * hz / spec.rate)
+    tone_source(const pcm_shape &shape, int hz, int ms)
+        : audio_source(shape, 500), m_frames(qint64(shape.rate) * ms / 1000),
+          m_fade(std::min<qint64>(qint64(shape.rate) * fade_ms / 1000, m_frames / 2)),
+          m_step(2 * std::numbers::pi * hz / shape.rate)
     {}
 
 protected:
-    qint64 ready() const override { return (m_frames - m_done) * spec().bytes_per_frame(); }
+    qint64 ready() const override { return (m_frames - m_done) * shape().bytes_per_frame(); }
 
     qint64 pull(char *data, qint64 max, bool &ended) override
     {
-        const int frame = spec().bytes_per_frame();
-        const int sample = spec().bytes_per_sample();
+        const int frame = shape().bytes_per_frame();
+        const int sample = shape().bytes_per_sample();
         const qint64 n = std::min(max / frame, m_frames - m_done);
         for (qint64 k = 0; k < n; ++k, ++m_done) {
             double gain = 1.0;
@@ -44,8 +44,8 @@ protected:
             else if (m_frames - 1 - m_done < m_fade)
                 gain = double(m_frames - 1 - m_done) / double(m_fade);
             const double v = amplitude * gain * std::sin(m_step * double(m_done));
-            for (int c = 0; c < spec().channels; ++c)
-                write_sample(data + k * frame + c * sample, spec().kind, v);
+            for (int c = 0; c < shape().channels; ++c)
+                write_sample(data + k * frame + c * sample, shape().kind, v);
         }
         ended = m_done == m_frames;
         return n * frame;
@@ -75,10 +75,10 @@ void play_tone(int frequency_hz, int duration_ms)
     static QPointer<audio_output> output;
     if (!output)
         output = new audio_output(app);
-    const std::optional<pcm_spec> spec = output->device_spec();
-    if (!spec) {
+    const std::optional<pcm_shape> shape = output->device_spec();
+    if (!shape) {
         output->no_device();
         return;
     }
-    output->start(std::make_unique<tone_source>(*spec, frequency_hz, std::min(duration_ms, max_tone_ms)));
+    output->start(std::make_unique<tone_source>(*shape, frequency_hz, std::min(duration_ms, max_tone_ms)));
 }
