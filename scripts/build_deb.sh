@@ -9,7 +9,7 @@ ensure_packages "${BUILD_PACKAGES[@]}" "${DEB_PACKAGES[@]}"
 
 cmake -S . -B build/deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVELLA_BUILD_TESTS=OFF -DORVELLA_BUILD_BENCH=OFF \
   -DCMAKE_INSTALL_PREFIX=/usr
-cmake --build build/deb -j"$(nproc)"
+cmake --build build/deb -j"${DEB_JOBS:-$(nproc)}"
 rm -f build/deb/orvella_*.deb
 (cd build/deb && cpack -G DEB >/dev/null)
 deb=$(ls build/deb/orvella_*.deb)

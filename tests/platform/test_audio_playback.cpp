@@ -305,7 +305,8 @@ void test_audio_playback::two_hour_file_plays_in_little_memory()
     QVERIFY(player->is_playing());
     player->halt();
     qInfo("resident memory: idle %.1f MB, playing a 2-hour file %.1f MB", idle, peak);
-    QVERIFY2(peak - idle < 20, qPrintable(QString("idle %1 MB, playing %2 MB").arg(idle).arg(peak)));
+    if (resident_memory_is_meaningful())
+        QVERIFY2(peak - idle < 20, qPrintable(QString("idle %1 MB, playing %2 MB").arg(idle).arg(peak)));
     const pcm_probe::span s = pcm_probe::sound_span(pcm);
     QVERIFY2(s.length_s() > 3.0, SHOW(s.length_s()));
     // Half-second windows: a dropout of a loaded machine spoils one at most.

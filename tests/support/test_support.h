@@ -54,6 +54,23 @@ private:
     bool m_reject = false;
 };
 
+// False in an AddressSanitizer build: its allocator holds freed memory in a
+// quarantine of up to 256 MB, so resident-memory figures measure the tool.
+constexpr bool resident_memory_is_meaningful()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    return false;
+#else
+    return true;
+#endif
+#else
+    return true;
+#endif
+}
+
 void write_file(const QString &path, const QByteArray &bytes);
 QByteArray read_file(const QString &path);
 // Folder of the shipped installation data in the build tree.
