@@ -120,7 +120,18 @@ start_as_user() { # start_as_user LOG COMMAND-LINE
 # A zombie this script has not reaped counts as ended.
 ended() { [ ! -e "/proc/$app_pid" ] || grep -q '^[0-9]* (.*) Z' "/proc/$app_pid/stat"; }
 alive() { ! ended; }
-shown() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+# Visible program windows whose title matches: by _NET_WM_NAME, because a
+# program started without a UTF-8 locale (none is installed in the root)
+# leaves a WM_NAME that xdotool cannot match against Cyrillic.
+windows_named() {
+  local w
+  for w in $(xdotool search --onlyvisible --classname '^orvella$' 2>/dev/null); do
+    xprop -id "$w" _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p' |
+      grep -qE "$1" && echo "$w"
+  done
+  return 0
+}
+shown() { [ -n "$(windows_named "$1")" ]; }
 not_shown() { ! shown "$1"; }
 shot() { import -window root "$out/$1.png" 2>/dev/null && echo "screenshot: $out/$1.png"; }
 # Opens the tray icon's menu and walks down to an entry: 1 settings,
@@ -139,7 +150,7 @@ menu_entry() {
 }
 close_window() { # close_window NAME_REGEX: as a user would, Escape then Alt+F4
   local w
-  w=$(xdotool search --onlyvisible --name "$1" | head -n1)
+  w=$(windows_named "$1" | head -n1)
   [ -n "$w" ] || return 0
   xdotool windowactivate --sync "$w" key Escape >/dev/null 2>&1 || true
   wait_for 3 not_shown "$1" && return 0
@@ -194,6 +205,7 @@ chown "$uid:$gid" "$data/alarm.ini"
 echo "Starting 'orvella' from a login shell as the new user"
 start_as_user "$out/second_start.log" "bash -lc orvella"
 check "orvella from a login shell: the clock window appears" wait_for 30 shown '^Orvella$'
+check "orvella from a login shell: a running program of its own" alive
 sleep 1
 shot orvella_command
 lastrun() { sed -n 's/^lastrun_utc=//p' "$data/alarm.ini" | tr -d '\r'; }
