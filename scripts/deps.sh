@@ -9,7 +9,7 @@ TEST_PACKAGES=(xvfb openbox trayer pulseaudio pulseaudio-utils xdotool x11-utils
   imagemagick faketime sox libsox-fmt-all xcompmgr valgrind procps desktop-file-utils appstream x11-xkb-utils sqlite3)
 # Building the .deb (scripts/build_deb.sh) and trying it (scripts/try_deb.sh).
 DEB_PACKAGES=(dpkg-dev file)
-TRY_DEB_PACKAGES=(debootstrap xvfb x11-utils xdotool openbox trayer imagemagick)
+TRY_DEB_PACKAGES=(debootstrap xvfb x11-utils xdotool openbox trayer imagemagick pulseaudio-utils)
 # Sanitizer and fuzzing builds (scripts/test_sanitizers.sh, scripts/fuzz.sh).
 CLANG_PACKAGES=(clang libclang-rt-14-dev)
 

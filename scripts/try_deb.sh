@@ -230,9 +230,37 @@ else
   check "sound server there: no playback error" sh -c "! grep -q 'Ошибка воспроизведения' '$out/second_start.log'"
 fi
 
+# --- 4. With a sound server: the same event is heard -------------------------
+# pulseaudio comes with the package's Recommends; a desktop session would
+# start it. Its sink inputs are watched from outside with the user's cookie.
+if [ -x "$root/usr/bin/pulseaudio" ]; then
+  menu_entry 7 || true
+  check "Exit ends the program again" wait_for 10 ended
+  chroot --userspec="$uid:$gid" "$root" env -i HOME=/home/newuser XDG_RUNTIME_DIR=/run/user/$uid \
+    pulseaudio --start --exit-idle-time=-1 >"$out/pulseaudio.log" 2>&1 || true
+  export PULSE_SERVER=unix:$root/run/user/$uid/pulse/native PULSE_COOKIE=$root/home/newuser/.config/pulse/cookie
+  check "a sound server runs for the user" wait_for 10 pactl info
+  start_as_user "$out/third_start.log" "bash -lc orvella"
+  check "started again with the sound server" wait_for 30 shown '^Orvella$'
+  before=$(lastrun)
+  heard=0
+  for _ in $(seq 1 900); do
+    pactl list sink-inputs 2>/dev/null | grep -q 'application.process.binary = "orvella"' && { heard=1; break; }
+    sleep 0.1
+  done
+  check "the event's sound plays into the user's sound server" [ $heard = 1 ]
+  check "the event fired again" [ "$(lastrun)" != "$before" ]
+  sleep 2
+  check "no notice and no playback error with a sound server" \
+    sh -c "! grep -q -e 'Звук не воспроизводится' -e 'Ошибка воспроизведения' '$out/third_start.log'"
+  check "program still running after the sound" alive
+  unset PULSE_SERVER PULSE_COOKIE
+fi
+
 echo "--- program log, first start"
 cat "$out/first_start.log"
 echo "--- program log, second start"
 cat "$out/second_start.log"
+if [ -f "$out/third_start.log" ]; then echo "--- program log, with a sound server"; cat "$out/third_start.log"; fi
 echo "$passes passed, $fails failed (screenshots and logs in $out)"
 [ "$fails" -eq 0 ]
