@@ -45,9 +45,18 @@ void event_evaluator::rebase_tasks()
             reanchor(m_clock.now());
         } else if (mode == k::minute_cycle) {
             m_store.write(k::time, QStringLiteral("00:") + QString::number(m_store.read(k::repeat_min)));
-            m_store.sync();
+            m_changed = true;
         }
     }
+    write_changes();
+}
+
+void event_evaluator::write_changes()
+{
+    if (!m_changed)
+        return;
+    m_changed = false;
+    m_store.sync();
 }
 
 void event_evaluator::set_catch_up_hours(int hours)
@@ -77,8 +86,18 @@ void event_evaluator::pass()
         qCInfo(lc_scheduler) << "catching up the minutes from" << missed.from.toString(u"dd.MM.yyyy HH:mm") << "to"
                              << missed.to.toString(u"dd.MM.yyyy HH:mm") << (missed.late ? "(late)" : "");
     const QStringList keys = m_store.pass_events();
+    QList<firing> due;
     for (const QString &key : keys)
-        evaluate(key, missed);
+        if (std::optional<firing> f = evaluate(key, missed))
+            due << *f;
+    write_changes();
+    for (const firing &f : std::as_const(due)) {
+        event_store::scope in(m_store, f.key);
+        if (f.late)
+            m_runner.run_missed(m_store, f.single_instance);
+        else
+            m_runner.run(m_store, f.single_instance);
+    }
 }
 
 event_evaluator::missed_span event_evaluator::missed_minutes(const QDateTime &now) const
@@ -107,7 +126,7 @@ event_evaluator::missed_span event_evaluator::missed_minutes(const QDateTime &no
     return span;
 }
 
-void event_evaluator::evaluate(const QString &key, const missed_span &missed)
+std::optional<event_evaluator::firing> event_evaluator::evaluate(const QString &key, const missed_span &missed)
 {
     event_store::scope in(m_store, key);
     const QDateTime now = m_clock.now();
@@ -122,15 +141,15 @@ void event_evaluator::evaluate(const QString &key, const missed_span &missed)
         if (missed.first.isValid() && missed.first <= missed.to)
             missed_at = missed_firing(mode, at, missed);
         if (!missed_at.isValid())
-            return;
+            return std::nullopt;
     }
     const QDateTime last = event_time::last_firing(m_store.read(k::lastrun), m_store.read(k::lastrun_utc));
     const bool disabled = m_store.read(k::disable);
     const bool single_instance = m_store.read(k::do_find);
     if (disabled || fired_already(mode, now, last))
-        return;
+        return std::nullopt;
     if (missed_at.isValid() && last.isValid() && event_time::wall(last) >= missed_at)
-        return; // fired in or after that minute already
+        return std::nullopt; // fired in or after that minute already
 
     if (missed_at.isValid() && !missed.holds(missed_at)) {
         // An interval event whose time passed longer ago than the limit
@@ -138,16 +157,13 @@ void event_evaluator::evaluate(const QString &key, const missed_span &missed)
         // time of day to come round.
         qCInfo(lc_scheduler) << "event" << key << "missed its time by more than the limit; re-anchored";
         reanchor(now);
-        return;
+        return std::nullopt;
     }
     const bool late = missed_at.isValid() && missed.late;
     qCInfo(lc_scheduler) << "event" << key << "is due at" << now.toString(Qt::ISODate)
                          << (late ? "(missed at " + missed_at.toString(u"dd.MM.yyyy HH:mm") + ")" : QString());
     record_firing(mode, now);
-    if (late)
-        m_runner.run_missed(m_store, single_instance);
-    else
-        m_runner.run(m_store, single_instance);
+    return firing{key, single_instance, late};
 }
 
 bool event_evaluator::fired_already(int mode, const QDateTime &now, const QDateTime &last) const
@@ -254,7 +270,7 @@ void event_evaluator::reanchor(const QDateTime &now)
     const QDateTime next = event_time::next_firing(now, m_store.read(k::repeat_min));
     m_store.write(k::time, event_time::format_time(next));
     m_store.write(k::date, event_time::format_date(next));
-    m_store.sync();
+    m_changed = true;
 }
 
 void event_evaluator::record_firing(int mode, const QDateTime &now)
@@ -268,7 +284,7 @@ void event_evaluator::record_firing(int mode, const QDateTime &now)
     }
     m_store.write(k::lastrun, event_time::format_lastrun(now));
     m_store.write(k::lastrun_utc, event_time::format_utc(minute));
-    // Written at once in every mode: a firing that a crash or another
-    // program's edit could undo would fire again.
-    m_store.sync();
+    // Written before any action runs, in every mode: a firing that a crash
+    // or another program's edit could undo would fire again.
+    m_changed = true;
 }
