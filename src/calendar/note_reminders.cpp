@@ -88,9 +88,21 @@ QStringList check(notes_store &store, const QDateTime &now)
     if (!store.has_notes(today))
         return out;
     const QTime minute(now.time().hour(), now.time().minute());
+    // Nothing changed since a check that found every remaining note of the
+    // day due later: no need to read them again.
+    notes_store::reminder_hint &hint = store.hint();
+    if (hint.revision == store.revision() && hint.day == today &&
+        (!hint.quiet_until.isValid() || minute < hint.quiet_until))
+        return out;
+
     const QString group = notes_store::date_name(today);
     const QStringList keys = store.keys(group);
     QList<std::pair<QString, QStringList>> fired;
+    QTime quiet_until; // the earliest time a note not fired now can be due
+    const auto not_before = [&quiet_until](QTime t) {
+        if (!quiet_until.isValid() || t < quiet_until)
+            quiet_until = t;
+    };
     for (const QString &key : keys) {
         QStringList r = notes_store::fill(reader_defaults(), store.read(group, key));
         if (r.at(1) != QLatin1String("2") || r.at(4) != QLatin1String("0"))
@@ -101,8 +113,14 @@ QStringList check(notes_store &store, const QDateTime &now)
                 qCWarning(lc_calendar) << "note" << key << "of" << group << "has an unreadable time" << r.at(2);
             continue;
         }
-        if (at > minute || shown_this_minute(r.at(3), now))
+        if (at > minute) {
+            not_before(at);
             continue;
+        }
+        if (shown_this_minute(r.at(3), now)) {
+            not_before(minute.addSecs(60));
+            continue;
+        }
         r[3] = now.toString(QStringLiteral("dd:MM:yyyy:HH:mm"));
         r[4] = QStringLiteral("1");
         out << (at < minute ? missed_prefix + r.at(0) : r.at(0));
@@ -111,6 +129,8 @@ QStringList check(notes_store &store, const QDateTime &now)
     // One write for all of them: a day of many missed notes is one flush.
     if (!fired.isEmpty())
         store.mark_shown(today, fired);
+    // A wrap past midnight names no later time today: check again then.
+    hint = {store.revision(), today, quiet_until.isValid() && quiet_until <= minute ? minute : quiet_until};
     return out;
 }
 

@@ -76,6 +76,17 @@ public:
     // Grows with every change made through the store or read from disk.
     quint64 revision() const { return m_revision; }
 
+    // What the reminder check found at a revision: no note of `day` can be
+    // due before `quiet_until` (invalid: for the rest of that day). It holds
+    // only while the revision is unchanged.
+    struct reminder_hint
+    {
+        quint64 revision = ~quint64(0);
+        QDate day;
+        QTime quiet_until;
+    };
+    reminder_hint &hint() { return m_hint; }
+
     QString path() const { return m_path; }
     const time_source &clock() const { return m_clock; }
     QSettings &settings() { return *m_s; }
@@ -94,4 +105,5 @@ private:
     QStringList m_dates;
     QSet<QString> m_date_set;
     quint64 m_revision = 0;
+    reminder_hint m_hint;
 };

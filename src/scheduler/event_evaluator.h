@@ -22,6 +22,7 @@
 // again; that tick is skipped.
 
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -69,6 +70,17 @@ private:
         bool late = false;
     };
 
+    // What the first test of every mode looks at. Kept between passes while
+    // the store is unchanged, so a tick at which an event's time has not come
+    // does not enter its group at all.
+    struct brief
+    {
+        int mode = 0;
+        QTime at;
+        int repeat_min = 0;
+    };
+    static bool time_matches(const brief &b, const QDateTime &now);
+
     missed_span missed_minutes(const QDateTime &now) const;
     // Records the firing of a due event and returns it; nullopt when the
     // event is not due.
@@ -92,4 +104,7 @@ private:
     bool m_running = false;
     bool m_changed = false;
     int m_skipped = 0;
+    QHash<QString, brief> m_briefs;
+    quint64 m_briefs_generation = ~quint64(0);
+    QStringList m_written; // events this pass wrote, not yet on disk
 };

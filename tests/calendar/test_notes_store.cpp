@@ -267,9 +267,8 @@ void test_notes_store::another_writers_change_survives_ours_data()
     QTest::newRow("a date added there, we remove ours")
         << ab << ab + notes_group("07.03.2026", {"1700000003=theirs"}) << false << "remove"
         << QStringList{"05.03.2026=bbbb", "07.03.2026=theirs"};
-    QTest::newRow("both change one note, ours wins")
-        << a << notes_group("05.03.2026", {"1700000000=theirs"}) << false << "replace"
-        << QStringList{"05.03.2026=ours"};
+    QTest::newRow("both change one note, ours wins") << a << notes_group("05.03.2026", {"1700000000=theirs"}) << false
+                                                     << "replace" << QStringList{"05.03.2026=ours"};
 }
 
 void test_notes_store::another_writers_change_survives_ours()
@@ -309,8 +308,7 @@ void test_notes_store::shown_note_stays_shown_through_an_outside_edit()
     // Another program adds a note just before the check writes its mark.
     outside_edit(rig, mine + notes_group("09.03.2026", {"1700000002=theirs"}), false);
     QCOMPARE(note_reminders::check(*rig.store, rig.clock.now()), QStringList{"call"});
-    QCOMPARE(rig.on_disk("05.03.2026", "1700000000"),
-             (QStringList{"call", "2", "10:00", "05:03:2026:10:00", "1"}));
+    QCOMPARE(rig.on_disk("05.03.2026", "1700000000"), (QStringList{"call", "2", "10:00", "05:03:2026:10:00", "1"}));
     QCOMPARE(rig.on_disk("09.03.2026", "1700000002"), QStringList{"theirs"});
 
     // And another edit elsewhere after the mark, from the file as it is now.

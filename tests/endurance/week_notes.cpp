@@ -118,7 +118,8 @@ week_notes make_week_notes(int count, const QDateTime &start, const QDateTime &e
         e.what = j % 6 < 3 ? week_note_edit::replace : j % 6 < 5 ? week_note_edit::remove : week_note_edit::add;
         e.outside = j % 2 == 1;
         const bool before_now = rng.bounded(2) == 0 && minute_of_day(e.at) > 0;
-        const QTime time = before_now ? random_time(rng, 0, minute_of_day(e.at)) : random_time(rng, minute_of_day(e.at));
+        const QTime time =
+            before_now ? random_time(rng, 0, minute_of_day(e.at)) : random_time(rng, minute_of_day(e.at));
         e.time = time.toString(QStringLiteral("HH:mm"));
         if (e.what == week_note_edit::add) {
             e.date = day_name(e.at.date().addDays(rng.bounded(2)));
@@ -178,9 +179,8 @@ QMap<QString, QList<week_reminder>> expected_reminders(const week_notes &w, cons
     };
     QMap<QString, state> notes; // by "date/key"
     for (const week_note &n : w.notes)
-        notes.insert(n.date + u'/' + n.key,
-                     {n.date, n.record.value(0), n.record.value(2, QStringLiteral("00:00")), n.timed(),
-                      n.record.value(4, QStringLiteral("0")) != QLatin1String("0")});
+        notes.insert(n.date + u'/' + n.key, {n.date, n.record.value(0), n.record.value(2, QStringLiteral("00:00")),
+                                             n.timed(), n.record.value(4, QStringLiteral("0")) != QLatin1String("0")});
 
     QMap<QString, QList<week_reminder>> out;
     qsizetype next_edit = 0;
