@@ -71,6 +71,8 @@ constexpr bool resident_memory_is_meaningful()
 #endif
 }
 
+// Settings files hold CP1251 text.
+QByteArray cp1251(const QString &text);
 void write_file(const QString &path, const QByteArray &bytes);
 QByteArray read_file(const QString &path);
 // Folder of the shipped installation data in the build tree.
