@@ -20,7 +20,6 @@
 #include <QSqlQuery>
 #include <QTest>
 
-#include <algorithm>
 #include <csignal>
 
 namespace {
@@ -212,6 +211,14 @@ QString integrity(const notebook_store &)
     return q.value(0).toString();
 }
 
+QString cut_counts(const QMap<QString, int> &counts)
+{
+    QStringList out;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        out << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+    return out.join(QLatin1String(", "));
+}
+
 // The settings library caches parsed files by path: a copy under a new path
 // is read from disk, as the next start of the program would read it.
 QString fresh_copy(const QString &path, const QString &folder)
@@ -262,12 +269,15 @@ private slots:
         QVERIFY(!seed_pages.isEmpty());
         flushed_model model;
         int killed_inside_save = 0;
+        QMap<QString, int> saves_cut;
+        const QRegularExpression save_in_progress(R"(^(.*?)(\.lock|-journal|\.[A-Za-z]{6})$)");
 
         QRandomGenerator rng(15);
         const qint64 t0 = QDateTime(QDate(2026, 3, 1), QTime(8, 0)).toSecsSinceEpoch();
         int kills = 0, reported_alarm = 0, reported_clock = 0, rounds_with_writes = 0;
         QStringList lost;
         for (int round = 0; round < 200; ++round) {
+            const QDateTime round_start = QDateTime::currentDateTime();
             QProcess p;
             p.setProcessChannelMode(QProcess::SeparateChannels);
             p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
@@ -279,19 +289,21 @@ private slots:
             while (!p.canReadLine() && waited.elapsed() < 20000)
                 p.waitForReadyRead(100);
             QTest::qWait(int(rng.bounded(0, 300)));
-            const QDateTime killed_at = QDateTime::currentDateTime().addSecs(-1);
             ::kill(pid_t(p.processId()), SIGKILL);
             QVERIFY(p.waitForFinished(5000));
             QCOMPARE(p.exitStatus(), QProcess::CrashExit);
             ++kills;
-            // A lock, journal or temporary made just now: the kill fell inside
-            // a save.
-            const QFileInfoList beside = QDir(data).entryInfoList(QDir::Files | QDir::Hidden);
-            if (std::any_of(beside.cbegin(), beside.cend(), [&](const QFileInfo &fi) {
-                    return fi.lastModified() >= killed_at &&
-                           QRegularExpression(R"(\.lock$|-journal$|\.ini\.\w{6}$)").match(fi.fileName()).hasMatch();
-                }))
-                ++killed_inside_save;
+            // A lock, journal or temporary this writer made and did not get to
+            // remove: the kill fell inside a save of that file.
+            bool inside_save = false;
+            for (const QFileInfo &fi : QDir(data).entryInfoList(QDir::Files | QDir::Hidden)) {
+                const QRegularExpressionMatch m = save_in_progress.match(fi.fileName());
+                if (m.hasMatch() && fi.lastModified() >= round_start) {
+                    ++saves_cut[m.captured(1)];
+                    inside_save = true;
+                }
+            }
+            killed_inside_save += inside_save ? 1 : 0;
 
             // Only whole lines were reported before the kill.
             QByteArray out = p.readAllStandardOutput();
@@ -379,7 +391,7 @@ private slots:
         qInfo().noquote() << QStringLiteral("crash safety: %1 kills, %2 rounds with flushed writes, %3 killed inside "
                                             "a save, %4 between announcing and confirming a change; %5 alarm, %6 "
                                             "clock, %7 note and %8 notebook values reported flushed, %9 lost; "
-                                            "files left beside: %10")
+                                            "files left beside: %10; saves cut by a kill: %11")
                                  .arg(kills)
                                  .arg(rounds_with_writes)
                                  .arg(killed_inside_save)
@@ -389,13 +401,27 @@ private slots:
                                  .arg(model.notes_reported)
                                  .arg(model.pages_reported)
                                  .arg(lost.size())
-                                 .arg(leftovers.isEmpty() ? QStringLiteral("none") : leftovers.join(u' '));
+                                 .arg(leftovers.isEmpty() ? QStringLiteral("none") : leftovers.join(u' '))
+                                 .arg(cut_counts(saves_cut));
         QVERIFY2(lost.isEmpty(), qPrintable(lost.mid(0, 10).join(u'\n')));
         // A writer killed inside a save can leave the save's temporary file
         // ("clock.ini.XXXXXX") beside the real one: untidy, never harmful,
-        // and the real file is whole. Reported above, not a failure.
+        // and the real file is whole. A kill just after SQLite made its
+        // rollback journal, before it wrote the journal's header, leaves a
+        // journal that is not hot: SQLite ignores it on reading and replaces
+        // it with the next change. Both are reported above, not failures.
         for (const QString &f : leftovers)
-            QVERIFY2(QRegularExpression("^(alarm|clock|my_notes)\\.ini\\.\\w{6}$").match(f).hasMatch(), qPrintable(f));
+            QVERIFY2(QRegularExpression("^((alarm|clock|my_notes)\\.ini\\.[A-Za-z]{6}|notebook\\.db-journal)$")
+                         .match(f)
+                         .hasMatch(),
+                     qPrintable(f));
+        if (QFile::exists(database + "-journal")) {
+            notebook_store store(nullptr);
+            QVERIFY(store.open(database, data));
+            QVERIFY(store.insert_page(QStringLiteral("после"), false));
+            QCOMPARE(integrity(store), QStringLiteral("ok"));
+            QVERIFY(!QFile::exists(database + "-journal"));
+        }
         QVERIFY(rounds_with_writes > 150); // most kills land mid-writing, not before it starts
         QVERIFY(read_file(data + "/alarm.ini") != alarm_before);
         QVERIFY(model.notes_reported > 200);
