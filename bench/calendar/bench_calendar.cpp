@@ -130,6 +130,14 @@ int main(int argc, char **argv)
     {
         QFile::remove(data + "/my_notes.ini");
         write(data + "/my_notes.ini", notes(60, 3));
+        // The calendar as installed: its settings, skins and grip picture.
+        const QString shipped = QStringLiteral(ORVELLA_SHIPPED_DATA);
+        QDir().mkpath(data + "/Calendar_skins");
+        QDir().mkpath(data + "/Skins");
+        QFile::copy(shipped + "/calendar.ini", data + "/calendar.ini");
+        QFile::copy(shipped + "/Skins/resize.png", data + "/Skins/resize.png");
+        for (const QString &f : QDir(shipped + "/Calendar_skins").entryList(QDir::Files))
+            QFile::copy(shipped + "/Calendar_skins/" + f, data + "/Calendar_skins/" + f);
         stats s;
         for (int i = 0; i < std::max(3, runs / 4); ++i) {
             QElapsedTimer t;

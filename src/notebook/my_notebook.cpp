@@ -1,6 +1,7 @@
 #include "notebook/my_notebook.h"
 
 #include "app/data_folder.h"
+#include "common/screen_placement.h"
 #include "notebook/edit_contents.h"
 #include "notebook/find_dialog.h"
 #include "notebook/image_page.h"
@@ -208,11 +209,10 @@ void my_notebook::restore_layout()
         restoreState(saved->state, 0);
         // A geometry from a screen that is gone would put the window out of reach.
         const QRect frame = geometry();
-        bool visible = saved->geometry.isEmpty();
-        for (QScreen *s : QGuiApplication::screens())
-            visible |= s->availableGeometry().intersected(frame).width() >= 40 &&
-                       s->availableGeometry().intersected(frame).height() >= 40;
-        if (visible)
+        QList<QRect> areas;
+        for (const QScreen *s : QGuiApplication::screens())
+            areas.append(s->availableGeometry());
+        if (saved->geometry.isEmpty() || areas.isEmpty() || screen_placement::on_screens(frame, areas))
             return;
         qCInfo(lc_notebook) << "stored notebook geometry" << frame << "is off screen; centring";
     } else {

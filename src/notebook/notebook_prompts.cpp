@@ -1,9 +1,8 @@
 #include "notebook/notebook_prompts.h"
 
-#include <QColorDialog>
+#include "app/user_prompts.h"
+
 #include <QFileDialog>
-#include <QFontDialog>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -40,32 +39,25 @@ notebook_prompts::unsaved_answer dialog_prompts::ask_unsaved(QWidget *parent, co
     return unsaved_answer::cancel;
 }
 
+// The small questions are the same dialogs the settings windows use.
 std::optional<QString> dialog_prompts::text(QWidget *parent, const QString &title, const QString &preset)
 {
-    bool ok = false;
-    const QString t = QInputDialog::getText(parent, title, QString(), QLineEdit::Normal, preset, &ok);
-    if (!ok)
-        return std::nullopt;
-    return t;
+    return user_prompts::standard().text(parent, title, QString(), preset);
 }
 
 std::optional<QFont> dialog_prompts::font(QWidget *parent, const QFont &preset)
 {
-    bool ok = false;
-    const QFont f = QFontDialog::getFont(&ok, preset, parent);
-    if (!ok)
-        return std::nullopt;
-    return f;
+    return user_prompts::standard().font(preset, parent);
 }
 
 QColor dialog_prompts::color(QWidget *parent, const QColor &preset)
 {
-    return QColorDialog::getColor(preset, parent);
+    return user_prompts::standard().color(preset, parent);
 }
 
 QString dialog_prompts::open_file(QWidget *parent, const QString &title, const QString &filter)
 {
-    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+    return user_prompts::standard().open_file(parent, title, QString(), filter);
 }
 
 QString dialog_prompts::save_file(QWidget *parent, const QString &title, const QString &filter)

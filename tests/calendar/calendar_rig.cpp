@@ -14,12 +14,6 @@ QByteArray notes_group(const QString &date, const QStringList &lines)
     return cp1251('[' + date + "]\n" + lines.join('\n') + "\n\n");
 }
 
-QByteArray cp1251(const QString &text)
-{
-    QStringEncoder enc("windows-1251");
-    return enc.encode(text);
-}
-
 calendar_rig::calendar_rig(const QByteArray &notes_ini, const QDateTime &start) : clock(start)
 {
     ini_format::format();

@@ -13,8 +13,6 @@
 
 // One group of my_notes.ini: "key=value" lines as they stand in the file.
 QByteArray notes_group(const QString &date, const QStringList &lines);
-// Settings files hold CP1251 text.
-QByteArray cp1251(const QString &text);
 
 class calendar_rig
 {

@@ -4,6 +4,7 @@
 
 #include "calendar_rig.h"
 #include "clock_fixture.h"
+#include "stiker_support.h"
 
 #include "calendar/calendar_module.h"
 #include "calendar/my_calendar.h"
@@ -20,15 +21,6 @@
 namespace {
 
 const QDateTime start(QDate(2026, 3, 5), QTime(10, 0));
-
-QList<my_stiker *> open_stikers()
-{
-    QList<my_stiker *> r;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *s = qobject_cast<my_stiker *>(w); s && s->isVisible())
-            r << s;
-    return r;
-}
 
 struct clock_rig
 {
@@ -65,9 +57,7 @@ private slots:
 
 void test_clock_calendar::cleanup()
 {
-    for (my_stiker *s : open_stikers())
-        s->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    close_open_stikers();
 }
 
 void test_clock_calendar::start_modes_data()

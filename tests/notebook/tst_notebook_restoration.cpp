@@ -27,7 +27,7 @@ private slots:
         // A complete data folder except calendar.ini.
         QVERIFY(QDir().mkpath(data));
         QVERIFY(QDir(built_app_data()).exists());
-        for (const QString &f : {"clock.ini", "plugins/imageformats/libqgif.so"}) {
+        for (const char *f : {"clock.ini", "plugins/imageformats/libqgif.so"}) {
             QDir().mkpath(QFileInfo(data + "/" + f).absolutePath());
             QVERIFY(QFile::copy(built_app_data() + "/" + f, data + "/" + f));
         }

@@ -3,6 +3,7 @@
 
 #include "clock_fixture.h"
 #include "counting_player.h"
+#include "stiker_support.h"
 #include "test_support.h"
 
 #include "clock/clock_window.h"
@@ -28,22 +29,6 @@ void make_data_folder(const temp_data_home &home, const QByteArray &alarm_ini, c
     write_file(home.data_folder() + "/alarm.ini", alarm_ini);
 }
 
-// Settings files hold CP1251 text.
-QByteArray cp1251(const QString &text)
-{
-    QStringEncoder enc("windows-1251");
-    return enc.encode(text);
-}
-
-QList<my_stiker *> open_stikers()
-{
-    QList<my_stiker *> r;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *s = qobject_cast<my_stiker *>(w); s && s->isVisible())
-            r << s;
-    return r;
-}
-
 } // namespace
 
 class test_clock_scheduler : public QObject
@@ -60,9 +45,7 @@ private slots:
 
 void test_clock_scheduler::cleanup()
 {
-    for (my_stiker *s : open_stikers())
-        s->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    close_open_stikers();
 }
 
 void test_clock_scheduler::construction_rebases_interval_events()

@@ -3,6 +3,7 @@
 // sound procedure, the tone, the sticker, and the re-entrancy of the pass.
 
 #include "counting_player.h"
+#include "stiker_support.h"
 #include "test_support.h"
 
 #include "app/data_folder.h"
@@ -30,33 +31,6 @@
 #include <algorithm>
 
 namespace k = event_keys;
-
-namespace {
-
-QList<my_stiker *> open_stikers()
-{
-    QList<my_stiker *> r;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *s = qobject_cast<my_stiker *>(w); s && s->isVisible())
-            r << s;
-    return r;
-}
-
-// Settings files hold CP1251 text.
-QByteArray cp1251(const QString &text)
-{
-    QStringEncoder enc("windows-1251");
-    return enc.encode(text);
-}
-
-void close_all_stikers()
-{
-    for (my_stiker *s : open_stikers())
-        s->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-} // namespace
 
 class test_event_actions : public QObject
 {
@@ -104,7 +78,7 @@ void test_event_actions::initTestCase()
 
 void test_event_actions::cleanup()
 {
-    close_all_stikers();
+    close_open_stikers();
 }
 
 QString test_event_actions::script(const QString &name, const QString &marker)

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStringEncoder>
 #include <QTest>
 
 temp_data_home::temp_data_home()
@@ -87,4 +88,10 @@ QString built_app_data()
 QString built_bin()
 {
     return qEnvironmentVariable("ORVELLA_TEST_BIN");
+}
+
+QByteArray cp1251(const QString &text)
+{
+    QStringEncoder enc("windows-1251");
+    return enc.encode(text);
 }

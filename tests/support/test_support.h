@@ -54,6 +54,8 @@ private:
     bool m_reject = false;
 };
 
+// Settings files hold CP1251 text.
+QByteArray cp1251(const QString &text);
 void write_file(const QString &path, const QByteArray &bytes);
 QByteArray read_file(const QString &path);
 // Folder of the shipped installation data in the build tree.
