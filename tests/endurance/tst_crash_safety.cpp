@@ -281,7 +281,8 @@ private slots:
             QProcess p;
             p.setProcessChannelMode(QProcess::SeparateChannels);
             p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
-            p.start(writer, {QString::number(t0 + qint64(round) * 86400), QString::number(qint64(round) * 1000000)});
+            p.start(writer, {QString::number(t0 + qint64(round) * 86400),
+                             QString::number(qint64(round) * 1000000 + round % 4)});
             QVERIFY(p.waitForStarted());
             // Kill while it writes, not while it starts.
             QElapsedTimer waited;
@@ -323,7 +324,7 @@ private slots:
                 }
             }
             model.end_of_round();
-            if (!lastrun.isEmpty() || posx >= 0)
+            if (out.size() > qsizetype(sizeof("ready\n") - 1))
                 ++rounds_with_writes;
 
             bool ok_alarm = false, ok_clock = false;
@@ -424,8 +425,8 @@ private slots:
         }
         QVERIFY(rounds_with_writes > 150); // most kills land mid-writing, not before it starts
         QVERIFY(read_file(data + "/alarm.ini") != alarm_before);
-        QVERIFY(model.notes_reported > 200);
-        QVERIFY(model.pages_reported > 200);
+        QVERIFY(model.notes_reported > 50);
+        QVERIFY(model.pages_reported > 50);
     }
 };
 
