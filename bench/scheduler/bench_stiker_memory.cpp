@@ -1,9 +1,12 @@
-// Resident memory before and after opening and closing many stickers, with
-// a still skin, an animated skin (when ImageMagick can make one) and none.
+// Resident memory before and after opening and closing many stickers, and
+// the time each takes, with a still skin, an animated skin (when ImageMagick
+// can make one), none, and the shipped skin when its folder is given:
+//   bench_stiker_memory [count] [app_data folder]
 
 #include "scheduler/my_stiker.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -71,18 +74,22 @@ int main(int argc, char **argv)
         const char *name;
         QString skin;
     };
-    for (const run &r :
-         {run{"no skin", dir.filePath("missing.png")}, run{"still skin", still}, run{"animated skin", animated}}) {
+    const QString shipped = argc > 2 ? QString::fromLocal8Bit(argv[2]) + "/Skins/stiker.png" : QString();
+    for (const run &r : {run{"no skin", dir.filePath("missing.png")}, run{"still skin", still},
+                         run{"animated skin", animated}, run{"shipped skin", shipped}}) {
         if (r.skin.isEmpty()) {
-            std::printf("%-14s skipped (ImageMagick's convert not found)\n", r.name);
+            std::printf("%-14s skipped (no ImageMagick, or no app_data folder given)\n", r.name);
             continue;
         }
         cycle(r.skin, 50); // warm caches, fonts, style
         const long before = rss_kb();
+        QElapsedTimer t;
+        t.start();
         cycle(r.skin, count);
+        const double ms = t.nsecsElapsed() / 1e6 / count;
         const long after = rss_kb();
-        std::printf("%-14s %d stickers opened and closed: RSS %ld kB before, %ld kB after (%+ld kB)\n", r.name, count,
-                    before, after, after - before);
+        std::printf("%-14s %d stickers opened and closed: %.2f ms each; RSS %ld kB before, %ld kB after (%+ld kB)\n",
+                    r.name, count, ms, before, after, after - before);
     }
     return 0;
 }

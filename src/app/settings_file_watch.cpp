@@ -3,6 +3,7 @@
 #include "app/ini_format.h"
 #include "common/log.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QSet>
 
@@ -26,12 +27,23 @@ bool same(const QVariant &a, const QVariant &b)
     return canonical(a) == canonical(b);
 }
 
+QSettings::SettingsMap parse(const QByteArray &bytes)
+{
+    QSettings::SettingsMap map;
+    if (bytes.isEmpty())
+        return map;
+    QBuffer b;
+    b.setData(bytes);
+    if (!b.open(QIODevice::ReadOnly) || !ini_format::read(b, map))
+        map.clear();
+    return map;
+}
+
 } // namespace
 
 settings_file_watch::settings_file_watch(QSettings &settings) : m_s(settings)
 {
-    m_stamp = current();
-    m_base = read_disk();
+    m_base = read_disk(m_stamp);
 }
 
 settings_file_watch::stamp settings_file_watch::current() const
@@ -53,43 +65,48 @@ bool settings_file_watch::changed_on_disk() const
     return !(current() == m_stamp);
 }
 
-QSettings::SettingsMap settings_file_watch::read_disk() const
+QByteArray settings_file_watch::read_disk(stamp &st) const
 {
-    QSettings::SettingsMap map;
+    st = {};
     QFile f(m_s.fileName());
-    if (f.open(QIODevice::ReadOnly) && !ini_format::read(f, map))
-        map.clear();
-    return map;
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    // The stamp of the open file, so a replacement landing between the
+    // stat and the read cannot pair one file's stamp with another's bytes.
+    struct stat s;
+    if (::fstat(f.handle(), &s) == 0)
+        st = {true,
+              qint64(s.st_size),
+              qint64(s.st_dev),
+              qint64(s.st_ino),
+              qint64(s.st_mtim.tv_sec) * 1000000000 + s.st_mtim.tv_nsec,
+              qint64(s.st_ctim.tv_sec) * 1000000000 + s.st_ctim.tv_nsec};
+    return f.readAll();
 }
 
-QSettings::SettingsMap settings_file_watch::read_ours() const
+void settings_file_watch::merge(const QByteArray &disk_bytes)
 {
-    QSettings::SettingsMap map;
-    const QStringList keys = m_s.allKeys();
-    for (const QString &k : keys)
-        map.insert(k, m_s.value(k));
-    return map;
-}
+    ++m_merges;
+    const QSettings::SettingsMap base = parse(m_base);
+    const QSettings::SettingsMap disk = parse(disk_bytes);
+    // Only keys the other program changed need a decision: everything else
+    // is either untouched or changed here alone, and the settings object
+    // writes its own changes over the file it reads back.
+    QSet<QString> outside;
+    for (auto it = base.cbegin(); it != base.cend(); ++it)
+        if (!same(it.value(), disk.value(it.key())))
+            outside.insert(it.key());
+    for (auto it = disk.cbegin(); it != disk.cend(); ++it)
+        if (!base.contains(it.key()))
+            outside.insert(it.key());
 
-void settings_file_watch::merge(const QSettings::SettingsMap &disk)
-{
-    const QSettings::SettingsMap ours = read_ours();
-    QSet<QString> keys;
-    const QSettings::SettingsMap *maps[] = {&m_base, &disk, &ours};
-    for (const QSettings::SettingsMap *m : maps)
-        for (auto it = m->cbegin(); it != m->cend(); ++it)
-            keys.insert(it.key());
-
-    QSettings::SettingsMap merged;
-    for (const QString &k : std::as_const(keys)) {
-        const QVariant b = m_base.value(k), d = disk.value(k), o = ours.value(k);
-        const bool outside = !same(d, b);
-        const bool mine = !same(o, b);
+    for (const QString &k : std::as_const(outside)) {
+        const QVariant b = base.value(k), d = disk.value(k), o = m_s.value(k);
         QVariant pick = o;
-        if (outside && !mine) {
+        if (same(o, b)) {
             pick = d;
             ++m_taken_in;
-        } else if (outside && mine && !same(d, o)) {
+        } else if (!same(d, o)) {
             ++m_conflicts;
             qCInfo(lc_settings).noquote()
                 << m_s.fileName() << ": key" << k << "was changed here and by another program;"
@@ -97,34 +114,32 @@ void settings_file_watch::merge(const QSettings::SettingsMap &disk)
         }
         // Set every value that must end up in the file, so the result is the
         // same whether or not the settings object reads the file again.
-        if (!same(pick, d) || !same(pick, o)) {
-            if (pick.isValid())
-                m_s.setValue(k, pick);
-            else
-                m_s.remove(k);
-        }
         if (pick.isValid())
-            merged.insert(k, pick);
+            m_s.setValue(k, pick);
+        else
+            m_s.remove(k);
     }
-    m_base = merged;
 }
 
 bool settings_file_watch::refresh()
 {
     if (!changed_on_disk())
         return false;
-    merge(read_disk());
+    stamp st;
+    merge(read_disk(st));
     m_s.sync();
-    m_stamp = current();
+    m_base = read_disk(m_stamp);
     return true;
 }
 
 void settings_file_watch::sync()
 {
-    if (changed_on_disk())
-        merge(read_disk());
-    else
-        m_base = read_ours();
+    if (changed_on_disk()) {
+        stamp st;
+        merge(read_disk(st));
+    }
     m_s.sync();
-    m_stamp = current();
+    // Nothing to read back when the settings object had nothing to write.
+    if (changed_on_disk())
+        m_base = read_disk(m_stamp);
 }

@@ -10,8 +10,14 @@
 // it replaced. sync() does the same before it writes, so our atomic write
 // never throws away an edit made just before it.
 //
+// What both sides changed from is the file as we last read or wrote it. It
+// is kept as bytes and parsed only when another program did change the
+// file, so a write of a large file costs the write and one read, not a
+// walk over every key.
+//
 // The settings object must have no group open when these are called.
 
+#include <QByteArray>
 #include <QSettings>
 #include <QString>
 
@@ -30,6 +36,8 @@ public:
     // Keys taken from the file and conflicts resolved for us, since start.
     int taken_in() const { return m_taken_in; }
     int conflicts() const { return m_conflicts; }
+    // Times the file was parsed to merge another program's edit.
+    int merges() const { return m_merges; }
 
 private:
     struct stamp
@@ -43,14 +51,15 @@ private:
         friend bool operator==(const stamp &, const stamp &) = default;
     };
     stamp current() const;
-    QSettings::SettingsMap read_disk() const;
-    QSettings::SettingsMap read_ours() const;
-    void merge(const QSettings::SettingsMap &disk);
+    // The file's bytes now, and the stamp of exactly those bytes.
+    QByteArray read_disk(stamp &st) const;
+    void merge(const QByteArray &disk);
 
     QSettings &m_s;
-    // The file as we last read or wrote it: what both sides changed from.
-    QSettings::SettingsMap m_base;
+    // The file as we last read or wrote it, and its stamp.
+    QByteArray m_base;
     stamp m_stamp;
     int m_taken_in = 0;
     int m_conflicts = 0;
+    int m_merges = 0;
 };

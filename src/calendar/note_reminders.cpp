@@ -3,6 +3,8 @@
 #include "calendar/calendar_log.h"
 #include "calendar/notes_store.h"
 
+#include <QSet>
+
 namespace note_reminders {
 
 QStringList reader_defaults()
@@ -13,21 +15,68 @@ QStringList reader_defaults()
 
 namespace {
 
-// "HH:mm" as every writer stores it; a hand-written "9:30" is read too
-// rather than compared as text, where it would sort after "10:00".
-QTime note_time(const QString &s)
+bool ascii_digit(QChar c)
 {
-    QTime t = QTime::fromString(s, QStringLiteral("HH:mm"));
-    if (!t.isValid())
-        t = QTime::fromString(s, QStringLiteral("H:mm"));
-    return t;
+    return c >= u'0' && c <= u'9';
 }
 
+int digits(QStringView s)
+{
+    int n = 0;
+    for (QChar c : s)
+        n = n * 10 + (c.unicode() - u'0');
+    return n;
+}
+
+// "HH:mm" as every writer stores it; a hand-written "9:30" is read too
+// rather than compared as text, where it would sort after "10:00". Read by
+// hand: the check runs for every note of the day every five seconds.
+QTime note_time(const QString &s)
+{
+    const qsizetype colon = s.indexOf(u':');
+    if (colon < 1 || colon > 2 || s.size() != colon + 3)
+        return {};
+    for (qsizetype i = 0; i < s.size(); ++i)
+        if (i != colon && !ascii_digit(s.at(i)))
+            return {};
+    const int h = digits(QStringView(s).left(colon)), m = digits(QStringView(s).mid(colon + 1));
+    return h < 24 && m < 60 ? QTime(h, m) : QTime();
+}
+
+// The last-shown stamp "dd:MM:yyyy:HH:mm" names the minute of `now`.
 bool shown_this_minute(const QString &stamp, const QDateTime &now)
 {
-    const QDateTime s = QDateTime::fromString(stamp, QStringLiteral("dd:MM:yyyy:HH:mm"));
-    return s.isValid() && s.date() == now.date() && s.time().hour() == now.time().hour() &&
-           s.time().minute() == now.time().minute();
+    static constexpr int widths[] = {2, 2, 4, 2, 2};
+    if (stamp.size() != 16)
+        return false;
+    int fields[5];
+    qsizetype at = 0;
+    for (int i = 0; i < 5; ++i) {
+        if (i > 0 && stamp.at(at++) != u':')
+            return false;
+        const QStringView part = QStringView(stamp).mid(at, widths[i]);
+        for (QChar c : part)
+            if (!ascii_digit(c))
+                return false;
+        fields[i] = digits(part);
+        at += widths[i];
+    }
+    const QDate d = now.date();
+    const QTime t = now.time();
+    return fields[0] == d.day() && fields[1] == d.month() && fields[2] == d.year() && fields[3] == t.hour() &&
+           fields[4] == t.minute();
+}
+
+// An unreadable time is reported once per note and text, not at every check.
+bool first_report(const QString &what)
+{
+    static QSet<QString> reported;
+    if (reported.size() > 1000)
+        reported.clear();
+    if (reported.contains(what))
+        return false;
+    reported.insert(what);
+    return true;
 }
 
 } // namespace
@@ -39,20 +88,39 @@ QStringList check(notes_store &store, const QDateTime &now)
     if (!store.has_notes(today))
         return out;
     const QTime minute(now.time().hour(), now.time().minute());
-    const QStringList keys = store.keys(today);
+    // Nothing changed since a check that found every remaining note of the
+    // day due later: no need to read them again.
+    notes_store::reminder_hint &hint = store.hint();
+    if (hint.revision == store.revision() && hint.day == today &&
+        (!hint.quiet_until.isValid() || minute < hint.quiet_until))
+        return out;
+
+    const QString group = notes_store::date_name(today);
+    const QStringList keys = store.keys(group);
     QList<std::pair<QString, QStringList>> fired;
+    QTime quiet_until; // the earliest time a note not fired now can be due
+    const auto not_before = [&quiet_until](QTime t) {
+        if (!quiet_until.isValid() || t < quiet_until)
+            quiet_until = t;
+    };
     for (const QString &key : keys) {
-        QStringList r = notes_store::fill(reader_defaults(), store.read(today, key));
-        if (r.at(1) != QLatin1String("2") || r.at(4) != QLatin1String("0") || shown_this_minute(r.at(3), now))
+        QStringList r = notes_store::fill(reader_defaults(), store.read(group, key));
+        if (r.at(1) != QLatin1String("2") || r.at(4) != QLatin1String("0"))
             continue;
         const QTime at = note_time(r.at(2));
         if (!at.isValid()) {
-            qCWarning(lc_calendar) << "note" << key << "of" << notes_store::date_name(today) << "has an unreadable time"
-                                   << r.at(2);
+            if (!shown_this_minute(r.at(3), now) && first_report(group + u'/' + key + u'=' + r.at(2)))
+                qCWarning(lc_calendar) << "note" << key << "of" << group << "has an unreadable time" << r.at(2);
             continue;
         }
-        if (at > minute)
+        if (at > minute) {
+            not_before(at);
             continue;
+        }
+        if (shown_this_minute(r.at(3), now)) {
+            not_before(minute.addSecs(60));
+            continue;
+        }
         r[3] = now.toString(QStringLiteral("dd:MM:yyyy:HH:mm"));
         r[4] = QStringLiteral("1");
         out << (at < minute ? missed_prefix + r.at(0) : r.at(0));
@@ -61,6 +129,8 @@ QStringList check(notes_store &store, const QDateTime &now)
     // One write for all of them: a day of many missed notes is one flush.
     if (!fired.isEmpty())
         store.mark_shown(today, fired);
+    // A wrap past midnight names no later time today: check again then.
+    hint = {store.revision(), today, quiet_until.isValid() && quiet_until <= minute ? minute : quiet_until};
     return out;
 }
 

@@ -1,10 +1,10 @@
 #include "calendar/notes_store.h"
 
 #include "app/ini_format.h"
+#include "app/settings_file_watch.h"
 #include "calendar/calendar_log.h"
 #include "common/time_source.h"
 
-#include <QFileInfo>
 #include <QSettings>
 
 Q_LOGGING_CATEGORY(lc_calendar, "orvella.calendar")
@@ -24,15 +24,15 @@ QString timed_flag(bool timed)
 } // namespace
 
 notes_store::notes_store(const QString &path, const time_source &clock, QObject *parent)
-    : QObject(parent), m_path(path), m_clock(clock), m_s(ini_format::open(path))
+    : QObject(parent), m_path(path), m_clock(clock), m_s(ini_format::open(path)),
+      m_watch(std::make_unique<settings_file_watch>(*m_s))
 {
-    m_stamp = stamp_now();
     reload_dates();
 }
 
 notes_store::~notes_store()
 {
-    m_s->sync();
+    m_watch->sync();
 }
 
 QStringList notes_store::fill(QStringList defaults, const QStringList &stored)
@@ -157,28 +157,15 @@ void notes_store::after_change()
 
 void notes_store::flush()
 {
-    m_s->sync();
+    m_watch->sync();
     if (m_s->status() != QSettings::NoError)
         qCWarning(lc_calendar) << "cannot write" << m_path;
-    m_stamp = stamp_now();
-}
-
-notes_store::disk_stamp notes_store::stamp_now() const
-{
-    const QFileInfo fi(m_path);
-    if (!fi.exists())
-        return {};
-    return {true, fi.size(), fi.lastModified().toMSecsSinceEpoch()};
 }
 
 bool notes_store::reload_if_changed_on_disk()
 {
-    const disk_stamp now = stamp_now();
-    if (now == m_stamp)
+    if (!m_watch->refresh())
         return false;
-    // sync() re-reads a file that changed under it.
-    m_s->sync();
-    m_stamp = stamp_now();
     reload_dates();
     ++m_revision;
     qCInfo(lc_calendar) << m_path << "changed on disk; read again";

@@ -6,8 +6,9 @@
 //
 // Every window of the calendar works on one store, so they never see each
 // other's changes late. Changes made here are flushed at once; a change made
-// on disk by another program is noticed (size and modification time) by
-// reload_if_changed_on_disk() and read back.
+// on disk by another program is noticed by reload_if_changed_on_disk() and
+// taken in key by key, and every flush merges such a change with ours
+// before it writes, so neither side's notes are lost.
 
 #include <QDate>
 #include <QDateTime>
@@ -18,6 +19,7 @@
 #include <memory>
 
 class QSettings;
+class settings_file_watch;
 class time_source;
 
 class notes_store : public QObject
@@ -65,13 +67,25 @@ public:
     // Reads what another program wrote first.
     QString today_text();
 
-    // Writes pending changes and reads what another program wrote.
+    // Writes pending changes, merged with what another program wrote.
     void flush();
-    // When the file's size or modification time differs from what was last
-    // read or written, re-reads it and the date list. True when it did.
+    // When the file differs from what was last read or written, takes in
+    // what another program changed and re-reads the date list. True when it
+    // did.
     bool reload_if_changed_on_disk();
     // Grows with every change made through the store or read from disk.
     quint64 revision() const { return m_revision; }
+
+    // What the reminder check found at a revision: no note of `day` can be
+    // due before `quiet_until` (invalid: for the rest of that day). It holds
+    // only while the revision is unchanged.
+    struct reminder_hint
+    {
+        quint64 revision = ~quint64(0);
+        QDate day;
+        QTime quiet_until;
+    };
+    reminder_hint &hint() { return m_hint; }
 
     QString path() const { return m_path; }
     const time_source &clock() const { return m_clock; }
@@ -83,20 +97,13 @@ signals:
 private:
     QString write_new(QDate d, const QStringList &record);
     void after_change();
-    struct disk_stamp
-    {
-        bool exists = false;
-        qint64 size = 0;
-        qint64 modified = 0;
-        friend bool operator==(const disk_stamp &, const disk_stamp &) = default;
-    };
-    disk_stamp stamp_now() const;
 
     QString m_path;
     const time_source &m_clock;
     std::unique_ptr<QSettings> m_s;
+    std::unique_ptr<settings_file_watch> m_watch;
     QStringList m_dates;
     QSet<QString> m_date_set;
-    disk_stamp m_stamp;
     quint64 m_revision = 0;
+    reminder_hint m_hint;
 };

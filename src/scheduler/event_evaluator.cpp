@@ -37,6 +37,9 @@ void event_evaluator::rebase_tasks()
         return;
     }
     running_flag flag(m_running);
+    // Called between passes, when anything may have changed.
+    m_briefs.clear();
+    m_briefs_generation = ~quint64(0);
     const QStringList keys = m_store.events();
     for (const QString &key : keys) {
         event_store::scope in(m_store, key);
@@ -45,9 +48,28 @@ void event_evaluator::rebase_tasks()
             reanchor(m_clock.now());
         } else if (mode == k::minute_cycle) {
             m_store.write(k::time, QStringLiteral("00:") + QString::number(m_store.read(k::repeat_min)));
-            m_store.sync();
+            m_changed = true;
         }
     }
+    write_changes();
+}
+
+void event_evaluator::write_changes()
+{
+    if (!m_changed)
+        return;
+    m_changed = false;
+    const quint64 ours = m_store.generation();
+    m_store.sync();
+    // Nothing but this pass wrote since its start (no event loop ran), so
+    // the briefs of the events it did not write still hold, unless the
+    // write took in another program's edit.
+    if (m_store.generation() == ours && m_briefs_generation != ~quint64(0)) {
+        for (const QString &key : std::as_const(m_written))
+            m_briefs.remove(key);
+        m_briefs_generation = ours;
+    }
+    m_written.clear();
 }
 
 void event_evaluator::set_catch_up_hours(int hours)
@@ -77,8 +99,22 @@ void event_evaluator::pass()
         qCInfo(lc_scheduler) << "catching up the minutes from" << missed.from.toString(u"dd.MM.yyyy HH:mm") << "to"
                              << missed.to.toString(u"dd.MM.yyyy HH:mm") << (missed.late ? "(late)" : "");
     const QStringList keys = m_store.pass_events();
+    if (m_briefs_generation != m_store.generation()) {
+        m_briefs.clear();
+        m_briefs_generation = m_store.generation();
+    }
+    QList<firing> due;
     for (const QString &key : keys)
-        evaluate(key, missed);
+        if (std::optional<firing> f = evaluate(key, missed))
+            due << *f;
+    write_changes();
+    for (const firing &f : std::as_const(due)) {
+        event_store::scope in(m_store, f.key);
+        if (f.late)
+            m_runner.run_missed(m_store, f.single_instance);
+        else
+            m_runner.run(m_store, f.single_instance);
+    }
 }
 
 event_evaluator::missed_span event_evaluator::missed_minutes(const QDateTime &now) const
@@ -107,30 +143,37 @@ event_evaluator::missed_span event_evaluator::missed_minutes(const QDateTime &no
     return span;
 }
 
-void event_evaluator::evaluate(const QString &key, const missed_span &missed)
+std::optional<event_evaluator::firing> event_evaluator::evaluate(const QString &key, const missed_span &missed)
 {
-    event_store::scope in(m_store, key);
     const QDateTime now = m_clock.now();
+    const bool gap = missed.first.isValid() && missed.first <= missed.to;
+    const auto known = m_briefs.constFind(key);
+    if (!gap && known != m_briefs.constEnd() && !time_matches(*known, now))
+        return std::nullopt;
+
+    event_store::scope in(m_store, key);
     const int mode = m_store.read(k::repeat);
     const QTime at = event_time::parse_time(m_store.read(k::time));
+    if (known == m_briefs.constEnd())
+        m_briefs.insert(key, {mode, at, mode == k::minute_cycle ? m_store.read(k::repeat_min) : 0});
 
     // The re-fire guard is the last condition of every mode, so its keys are
     // read only for an event whose time has come: most events of a pass stop
     // at the hour or minute.
     QDateTime missed_at;
     if (!due_before_guard(mode, now, at)) {
-        if (missed.first.isValid() && missed.first <= missed.to)
+        if (gap)
             missed_at = missed_firing(mode, at, missed);
         if (!missed_at.isValid())
-            return;
+            return std::nullopt;
     }
     const QDateTime last = event_time::last_firing(m_store.read(k::lastrun), m_store.read(k::lastrun_utc));
     const bool disabled = m_store.read(k::disable);
     const bool single_instance = m_store.read(k::do_find);
     if (disabled || fired_already(mode, now, last))
-        return;
+        return std::nullopt;
     if (missed_at.isValid() && last.isValid() && event_time::wall(last) >= missed_at)
-        return; // fired in or after that minute already
+        return std::nullopt; // fired in or after that minute already
 
     if (missed_at.isValid() && !missed.holds(missed_at)) {
         // An interval event whose time passed longer ago than the limit
@@ -138,16 +181,13 @@ void event_evaluator::evaluate(const QString &key, const missed_span &missed)
         // time of day to come round.
         qCInfo(lc_scheduler) << "event" << key << "missed its time by more than the limit; re-anchored";
         reanchor(now);
-        return;
+        return std::nullopt;
     }
     const bool late = missed_at.isValid() && missed.late;
     qCInfo(lc_scheduler) << "event" << key << "is due at" << now.toString(Qt::ISODate)
                          << (late ? "(missed at " + missed_at.toString(u"dd.MM.yyyy HH:mm") + ")" : QString());
     record_firing(mode, now);
-    if (late)
-        m_runner.run_missed(m_store, single_instance);
-    else
-        m_runner.run(m_store, single_instance);
+    return firing{key, single_instance, late};
 }
 
 bool event_evaluator::fired_already(int mode, const QDateTime &now, const QDateTime &last) const
@@ -170,26 +210,31 @@ bool event_evaluator::fired_already(int mode, const QDateTime &now, const QDateT
     return false;
 }
 
-bool event_evaluator::due_before_guard(int mode, const QDateTime &now, const QTime &at) const
+bool event_evaluator::time_matches(const brief &b, const QDateTime &now)
 {
-    const QDate today = now.date();
     const QTime clock = now.time();
-    const bool hour = at.isValid() && at.hour() == clock.hour();
-    const bool minute = at.isValid() && at.minute() == clock.minute();
-
-    switch (mode) {
+    const bool hour = b.at.isValid() && b.at.hour() == clock.hour();
+    const bool minute = b.at.isValid() && b.at.minute() == clock.minute();
+    switch (b.mode) {
     case k::once:
     case k::daily:
     case k::monthly:
     case k::yearly:
-        return hour && minute && due_on(mode, today);
     case k::after_interval:
         return hour && minute;
     case k::minute_cycle:
-        return minute || m_store.read(k::repeat_min) == clock.minute();
+        return minute || b.repeat_min == clock.minute();
     default:
         return false;
     }
+}
+
+bool event_evaluator::due_before_guard(int mode, const QDateTime &now, const QTime &at) const
+{
+    const int every = mode == k::minute_cycle ? m_store.read(k::repeat_min) : 0;
+    if (!time_matches({mode, at, every}, now))
+        return false;
+    return mode == k::after_interval || mode == k::minute_cycle || due_on(mode, now.date());
 }
 
 bool event_evaluator::due_on(int mode, const QDate &day) const
@@ -254,7 +299,8 @@ void event_evaluator::reanchor(const QDateTime &now)
     const QDateTime next = event_time::next_firing(now, m_store.read(k::repeat_min));
     m_store.write(k::time, event_time::format_time(next));
     m_store.write(k::date, event_time::format_date(next));
-    m_store.sync();
+    m_changed = true;
+    m_written << m_store.current();
 }
 
 void event_evaluator::record_firing(int mode, const QDateTime &now)
@@ -268,7 +314,8 @@ void event_evaluator::record_firing(int mode, const QDateTime &now)
     }
     m_store.write(k::lastrun, event_time::format_lastrun(now));
     m_store.write(k::lastrun_utc, event_time::format_utc(minute));
-    // Written at once in every mode: a firing that a crash or another
-    // program's edit could undo would fire again.
-    m_store.sync();
+    // Written before any action runs, in every mode: a firing that a crash
+    // or another program's edit could undo would fire again.
+    m_changed = true;
+    m_written << m_store.current();
 }

@@ -11,12 +11,21 @@
 // late, if it is no older than the catch-up limit. A clock set back fires
 // nothing again.
 //
+// A pass first decides which events are due and records their firings,
+// then writes the file once, then carries out their actions in store order.
+// So every firing is on disk before any action runs (a crash inside an
+// action cannot make an event fire twice), and a pass in which many events
+// fire costs one write, not one per event.
+//
 // A pass never starts while another runs: the actions of an event may run
 // a nested event loop (a sticker's repaint) in which the alarm timer fires
 // again; that tick is skipped.
 
 #include <QDateTime>
+#include <QHash>
 #include <QString>
+
+#include <optional>
 
 class event_runner;
 class event_store;
@@ -53,8 +62,29 @@ private:
         bool holds(const QDateTime &wall) const { return !empty() && wall >= from && wall <= to; }
     };
 
+    // A due event, recorded and waiting for its actions.
+    struct firing
+    {
+        QString key;
+        bool single_instance = false;
+        bool late = false;
+    };
+
+    // What the first test of every mode looks at. Kept between passes while
+    // the store is unchanged, so a tick at which an event's time has not come
+    // does not enter its group at all.
+    struct brief
+    {
+        int mode = 0;
+        QTime at;
+        int repeat_min = 0;
+    };
+    static bool time_matches(const brief &b, const QDateTime &now);
+
     missed_span missed_minutes(const QDateTime &now) const;
-    void evaluate(const QString &key, const missed_span &missed);
+    // Records the firing of a due event and returns it; nullopt when the
+    // event is not due.
+    std::optional<firing> evaluate(const QString &key, const missed_span &missed);
     // The mode's conditions except the re-fire guard.
     bool due_before_guard(int mode, const QDateTime &now, const QTime &at) const;
     // The latest minute of `span` in which the event was due, or invalid.
@@ -63,6 +93,8 @@ private:
     bool fired_already(int mode, const QDateTime &now, const QDateTime &last) const;
     void record_firing(int mode, const QDateTime &now);
     void reanchor(const QDateTime &now);
+    // Writes what the pass changed, once.
+    void write_changes();
 
     event_store &m_store;
     const time_source &m_clock;
@@ -70,5 +102,9 @@ private:
     QDateTime m_previous_pass;
     int m_catch_up_hours = 24;
     bool m_running = false;
+    bool m_changed = false;
     int m_skipped = 0;
+    QHash<QString, brief> m_briefs;
+    quint64 m_briefs_generation = ~quint64(0);
+    QStringList m_written; // events this pass wrote, not yet on disk
 };

@@ -33,9 +33,10 @@ QStringList event_store::events() const
 QStringList event_store::pass_events()
 {
     refresh();
-    if (m_kept_generation != m_generation) {
+    if (m_kept_generation != m_groups_generation) {
         m_kept = events();
-        m_kept_generation = m_generation;
+        m_kept_set = QSet<QString>(m_kept.cbegin(), m_kept.cend());
+        m_kept_generation = m_groups_generation;
     }
     return m_kept;
 }
@@ -45,16 +46,20 @@ bool event_store::refresh()
     if (!m_watch.changed_on_disk())
         return false;
     at_top(m_s, m_stack, [this] { return m_watch.refresh(); });
-    ++m_generation;
+    changed(true);
     return true;
 }
 
 void event_store::sync()
 {
+    const int merges = m_watch.merges();
     at_top(m_s, m_stack, [this] {
         m_watch.sync();
         return 0;
     });
+    // Another program's edit was taken in on the way.
+    if (m_watch.merges() != merges)
+        changed(true);
 }
 
 bool event_store::contains(const QString &key) const
@@ -86,7 +91,7 @@ void event_store::leave()
 
 void event_store::remove_event(const QString &key)
 {
-    ++m_generation;
+    changed(true);
     scope in(*this, key);
     m_s.remove(QString());
 }

@@ -12,6 +12,7 @@
 #include "scheduler/event_keys.h"
 
 #include <QDateTime>
+#include <QSet>
 #include <QSettings>
 #include <QStringList>
 
@@ -33,8 +34,9 @@ public:
     QStringList events() const;
     // The same list for the evaluation pass, after taking in what another
     // program changed in the file. Listing groups costs more than reading
-    // every event, so the list is kept until the store is written (or handed
-    // out raw) or the file on disk changes.
+    // every event, so the list is kept until something may have added or
+    // removed a group: a removal, a write into a group not on the list, raw
+    // access, or another program's edit.
     QStringList pass_events();
     // Takes in outside changes to the file now; true when there were any.
     bool refresh();
@@ -69,7 +71,7 @@ public:
     template <class T>
     void write(const event_field<T> &f, const T &value)
     {
-        ++m_generation;
+        changed(!m_kept_set.contains(current()));
         m_s.setValue(QString::fromLatin1(f.name), ini_value::store(value));
     }
     bool has(const char *name) const { return m_s.contains(QString::fromLatin1(name)); }
@@ -84,20 +86,32 @@ public:
     // since the file was last read.
     void sync();
     const settings_file_watch &watch() const { return m_watch; }
+    // Grows whenever the events may have changed: a write through the store,
+    // raw access, or another program's edit taken in.
+    quint64 generation() const { return m_generation; }
     QSettings::Status status() const { return m_s.status(); }
     // Raw access; the caller may change anything, so the kept list is dropped.
     QSettings &settings()
     {
-        ++m_generation;
+        changed(true);
         return m_s;
     }
 
 private:
+    void changed(bool groups)
+    {
+        ++m_generation;
+        if (groups)
+            ++m_groups_generation;
+    }
+
     QSettings &m_s;
     settings_file_watch m_watch;
     QStringList m_stack;
     quint64 m_generation = 0;
+    quint64 m_groups_generation = 0;
     // The list kept for the evaluation pass and what it was made from.
     QStringList m_kept;
+    QSet<QString> m_kept_set;
     quint64 m_kept_generation = ~quint64(0);
 };

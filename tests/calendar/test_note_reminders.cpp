@@ -37,6 +37,8 @@ private slots:
     void records_that_never_fire();
     void hand_written_time_without_leading_zero();
     void many_missed_notes_are_one_write();
+    void notes_changed_after_a_quiet_check_are_seen_data();
+    void notes_changed_after_a_quiet_check_are_seen();
 };
 
 void test_note_reminders::missed_reminder_is_announced_and_marked()
@@ -115,6 +117,31 @@ void test_note_reminders::many_missed_notes_are_one_write()
     QCOMPARE(note_reminders::check(*rig.store, rig.clock.now()).size(), 50);
     QCOMPARE(rig.store->revision(), before + 1);
     QCOMPARE(rig.on_disk("05.03.2026", "1700000049").value(4), QStringLiteral("1"));
+}
+
+void test_note_reminders::notes_changed_after_a_quiet_check_are_seen_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("added here") << "store";
+    QTest::newRow("written by another program") << "outside";
+    QTest::newRow("edited here to an earlier time") << "edit";
+}
+
+void test_note_reminders::notes_changed_after_a_quiet_check_are_seen()
+{
+    QFETCH(QString, how);
+    // A check that finds the day's only note due at 18:00 may skip reading
+    // the notes until then, but only while nothing changed.
+    calendar_rig rig(notes_group("05.03.2026", {"1700000000=evening, 2, 18:00"}), QDateTime(today, QTime(10, 0)));
+    QVERIFY(run(rig, QDateTime(today, QTime(10, 0)), QDateTime(today, QTime(10, 1))).isEmpty());
+    if (how == "store")
+        rig.store->add_note(today, "now", true, QTime(10, 1));
+    else if (how == "outside")
+        rig.rewrite_file(notes_group("05.03.2026", {"1700000000=evening, 2, 18:00", "1700000001=now, 2, 10:01"}));
+    else
+        rig.store->replace_note(today, "1700000000", "now", true, QTime(10, 1));
+    rig.store->reload_if_changed_on_disk();
+    QCOMPARE(run(rig, QDateTime(today, QTime(10, 1, 5)), QDateTime(today, QTime(10, 2))), QStringList{"now"});
 }
 
 QTEST_MAIN(test_note_reminders)

@@ -3,7 +3,43 @@
 
 #include "calendar_rig.h"
 
+#include "app/ini_format.h"
+#include "calendar/note_reminders.h"
+
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
+
+namespace {
+
+// Every note on disk now as "date=text", sorted, read without the store.
+QStringList notes_on_disk(const QString &path)
+{
+    QFile f(path);
+    QSettings::SettingsMap map;
+    if (f.open(QIODevice::ReadOnly))
+        ini_format::read(f, map);
+    QStringList out;
+    for (auto it = map.cbegin(); it != map.cend(); ++it)
+        out << it.key().section('/', 0, 0) + '=' + it.value().toStringList().value(0);
+    out.sort();
+    return out;
+}
+
+// Another program rewrites the file; a sync tool also puts the old
+// modification time back.
+void outside_edit(calendar_rig &rig, const QByteArray &notes_ini, bool keep_time)
+{
+    const QDateTime old = QFileInfo(rig.notes_file()).lastModified();
+    rig.rewrite_file(notes_ini);
+    if (keep_time) {
+        QFile f(rig.notes_file());
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+}
+
+} // namespace
 
 class test_notes_store : public QObject
 {
@@ -25,6 +61,9 @@ private slots:
     void text_outside_cp1251_survives_a_restart();
     void a_change_on_disk_is_read_at_the_next_check();
     void garbage_file_reads_as_no_notes();
+    void another_writers_change_survives_ours_data();
+    void another_writers_change_survives_ours();
+    void shown_note_stays_shown_through_an_outside_edit();
 };
 
 void test_notes_store::fill_data()
@@ -202,6 +241,88 @@ void test_notes_store::garbage_file_reads_as_no_notes()
     QCOMPARE(rig.store->today_text(), QString());
     rig.store->add_note(QDate(2026, 3, 5), "after garbage", false, QTime(0, 0));
     QCOMPARE(rig.store->today_text(), QStringLiteral("after garbage\n"));
+}
+
+void test_notes_store::another_writers_change_survives_ours_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("outside");
+    QTest::addColumn<bool>("keep_time");
+    QTest::addColumn<QString>("ours"); // add, replace or remove note 1700000000 of 05.03.2026
+    QTest::addColumn<QStringList>("expected");
+
+    const QByteArray a = notes_group("05.03.2026", {"1700000000=a"});
+    const QByteArray ab = notes_group("05.03.2026", {"1700000000=a", "1700000001=bbbb"});
+    QTest::newRow("a note on another date, we add")
+        << a << a + notes_group("06.03.2026", {"1700000002=theirs"}) << false << "add"
+        << QStringList{"05.03.2026=a", "05.03.2026=ours", "06.03.2026=theirs"};
+    QTest::newRow("another note of the date changed, we edit")
+        << ab << notes_group("05.03.2026", {"1700000000=a", "1700000001=b changed"}) << false << "replace"
+        << QStringList{"05.03.2026=b changed", "05.03.2026=ours"};
+    QTest::newRow("same size, modification time put back")
+        << ab << notes_group("05.03.2026", {"1700000000=a", "1700000001=cccc"}) << true << "replace"
+        << QStringList{"05.03.2026=cccc", "05.03.2026=ours"};
+    QTest::newRow("a note removed there stays removed")
+        << ab << a << false << "add" << QStringList{"05.03.2026=a", "05.03.2026=ours"};
+    QTest::newRow("a date added there, we remove ours")
+        << ab << ab + notes_group("07.03.2026", {"1700000003=theirs"}) << false << "remove"
+        << QStringList{"05.03.2026=bbbb", "07.03.2026=theirs"};
+    QTest::newRow("both change one note, ours wins") << a << notes_group("05.03.2026", {"1700000000=theirs"}) << false
+                                                     << "replace" << QStringList{"05.03.2026=ours"};
+}
+
+void test_notes_store::another_writers_change_survives_ours()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, outside);
+    QFETCH(bool, keep_time);
+    QFETCH(QString, ours);
+    QFETCH(QStringList, expected);
+
+    calendar_rig rig(before);
+    // Written after our read and before our write, which has not looked.
+    outside_edit(rig, outside, keep_time);
+    const QDate day(2026, 3, 5);
+    if (ours == "add")
+        rig.store->add_note(day, "ours", false, QTime(0, 0));
+    else if (ours == "replace")
+        rig.store->replace_note(day, "1700000000", "ours", false, QTime(0, 0));
+    else
+        rig.store->remove_note(day, "1700000000");
+    QCOMPARE(notes_on_disk(rig.notes_file()), expected);
+    // The store sees what is on disk, and has nothing left to take in.
+    QStringList in_store;
+    for (const QString &date : rig.store->dates())
+        for (const QString &key : rig.store->keys(date))
+            in_store << date + '=' + rig.store->read(date, key).value(0);
+    in_store.sort();
+    QCOMPARE(in_store, expected);
+    QVERIFY(!rig.store->reload_if_changed_on_disk());
+}
+
+void test_notes_store::shown_note_stays_shown_through_an_outside_edit()
+{
+    const QDate day(2026, 3, 5);
+    const QByteArray mine = notes_group("05.03.2026", {"1700000000=call, 2, 10:00", "1700000001=later, 2, 10:03"});
+    calendar_rig rig(mine, QDateTime(day, QTime(10, 0, 1)));
+    // Another program adds a note just before the check writes its mark.
+    outside_edit(rig, mine + notes_group("09.03.2026", {"1700000002=theirs"}), false);
+    QCOMPARE(note_reminders::check(*rig.store, rig.clock.now()), QStringList{"call"});
+    QCOMPARE(rig.on_disk("05.03.2026", "1700000000"), (QStringList{"call", "2", "10:00", "05:03:2026:10:00", "1"}));
+    QCOMPARE(rig.on_disk("09.03.2026", "1700000002"), QStringList{"theirs"});
+
+    // And another edit elsewhere after the mark, from the file as it is now.
+    QByteArray now = read_file(rig.notes_file());
+    now.replace("theirs", "theirs again");
+    outside_edit(rig, now, false);
+    QStringList fired;
+    for (QDateTime t(day, QTime(10, 0, 6)); t <= QDateTime(day, QTime(10, 5)); t = t.addSecs(5)) {
+        rig.clock.set(t);
+        rig.store->reload_if_changed_on_disk();
+        fired += note_reminders::check(*rig.store, t);
+    }
+    QCOMPARE(fired, QStringList{"later"});
+    QCOMPARE(rig.on_disk("09.03.2026", "1700000002"), QStringList{"theirs again"});
 }
 
 QTEST_MAIN(test_notes_store)

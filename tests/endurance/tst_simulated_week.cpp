@@ -1,9 +1,17 @@
-// A week of the scheduler on the fake clock: 200 events of every repeat
-// mode evaluated every 5 seconds, with real stickers closed as they appear.
-// Each firing is compared with a list worked out here, minute by minute,
-// from the scheduling rules alone; resident memory must not grow.
+// A week of the scheduler and the calendar on the fake clock: 200 events of
+// every repeat mode evaluated every 5 seconds, and 300 timed notes checked
+// by the calendar's own reminder check at the same ticks while the note
+// editor and another program edit them, with real stickers closed as they
+// appear. Each firing and each reminder is compared with a list worked out
+// here from the rules alone; resident memory must not grow.
+#include "week_notes.h"
+
 #include "app/data_folder.h"
 #include "app/ini_format.h"
+#include "calendar/calendar_module.h"
+#include "calendar/my_calendar.h"
+#include "calendar/note_reminders.h"
+#include "calendar/notes_store.h"
 #include "common/time_source.h"
 #include "scheduler/event_actions.h"
 #include "scheduler/event_evaluator.h"
@@ -12,14 +20,17 @@
 #include "test_support.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QMap>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTest>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <iterator>
 #include <malloc.h>
 
@@ -225,6 +236,34 @@ private:
     const time_source &m_clock;
 };
 
+// Applies the week's scripted note edits due by `now`: through the store as
+// the note editor does, or by another program rewriting the file.
+void make_note_edits(const week_notes &w, qsizetype &next, const QDateTime &now, notes_store &store)
+{
+    for (; next < w.edits.size() && w.edits.at(next).at <= now; ++next) {
+        const week_note_edit &e = w.edits.at(next);
+        const QDate day = notes_store::parse_date(e.date);
+        const QTime time = QTime::fromString(e.time, QStringLiteral("HH:mm"));
+        if (e.outside)
+            edit_from_outside(store.path(), e);
+        else if (e.what == week_note_edit::replace)
+            store.replace_note(day, e.key, e.text, true, time);
+        else if (e.what == week_note_edit::remove)
+            store.remove_note(day, e.key);
+        else
+            store.add_note(day, e.text, true, time);
+    }
+}
+
+QList<QDateTime> all_minutes(const QMap<QString, QList<QDateTime>> &firings)
+{
+    QList<QDateTime> out;
+    for (const QList<QDateTime> &l : firings)
+        out += l;
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
 int close_stickers(QMap<QString, int> &texts)
 {
     int closed = 0;
@@ -261,17 +300,29 @@ private slots:
         });
     }
 
-    void a_week_fires_every_event_exactly_when_due()
+    void a_week_fires_every_event_and_reminder_exactly_when_due()
     {
         temp_data_home home;
-        // Monday 2 March 2026, 00:00:02 (the ticks do not sit on the minute).
-        const QDateTime start(QDate(2026, 3, 2), QTime(0, 0, 2));
+        // Monday 2 March 2026, 07:30:02: notes of that morning are missed
+        // reminders at the first check; the ticks do not sit on the minute.
+        const QDateTime start(QDate(2026, 3, 2), QTime(7, 30, 2));
         const QDateTime end = start.addSecs(qEnvironmentVariableIntValue("ORVELLA_WEEK_HOURS") > 0
                                                 ? qEnvironmentVariableIntValue("ORVELLA_WEEK_HOURS") * 3600
                                                 : 7 * 86400);
         const QList<event_spec> events = make_events(start);
         write_file(home.data_folder() + "/alarm.ini", ini_of(events));
         const QMap<QString, QList<QDateTime>> want = expected_firings(events, start, end);
+        const week_notes notes = make_week_notes(300, start, end, all_minutes(want));
+        write_file(home.data_folder() + "/my_notes.ini", notes_ini(notes.notes));
+        write_file(home.data_folder() + "/calendar.ini", {});
+        // Stickers wear the shipped skin, as in a data folder made from the
+        // installation.
+        const QString skin = built_app_data() + QStringLiteral("/Skins/stiker.png");
+        if (QFile::exists(skin) && QDir().mkpath(home.data_folder() + QStringLiteral("/Skins")))
+            QFile::copy(skin, home.data_folder() + QStringLiteral("/Skins/stiker.png"));
+        else
+            qWarning("no shipped sticker skin at %s; stickers are plain", qPrintable(skin));
+        const QMap<QString, QList<week_reminder>> want_notes = expected_reminders(notes, start, end);
 
         manual_time_source clock(start);
         auto ini = ini_format::open(data_folder::file(QStringLiteral("//alarm.ini")));
@@ -282,11 +333,26 @@ private slots:
         noting_runner runner(actions, clock);
         event_evaluator evaluator(store, clock, runner);
 
+        // The calendar window as the program makes it; its check runs at the
+        // fake clock's ticks, not on its own timer.
+        std::unique_ptr<my_calendar> calendar(calendar_module::create(clock, nullptr));
+        calendar->reminder_timer()->stop();
+        QMap<QString, QList<week_reminder>> reminded;
+        QObject::connect(calendar.get(), &my_calendar::doshowNotes, [&](const QString &text) {
+            const QDateTime now = clock.now();
+            const bool missed = text.startsWith(note_reminders::missed_prefix);
+            reminded[missed ? text.mid(note_reminders::missed_prefix.size()) : text]
+                << week_reminder{now.addSecs(-now.time().second()), missed};
+            if (!qEnvironmentVariableIsSet("ORVELLA_WEEK_NO_ACTIONS"))
+                actions.show_note(text, QString());
+        });
+
         QMap<QString, int> texts;
         QElapsedTimer timer;
         timer.start();
         evaluator.rebase_tasks();
         int stickers = 0;
+        qsizetype next_edit = 0;
         // Memory is measured from the end of the first hour, once the caches
         // the first stickers and writes fill (fonts, style, settings) are full.
         const QDateTime warm = start.addSecs(3600);
@@ -294,12 +360,14 @@ private slots:
         for (; clock.now() <= end; clock.advance_secs(5)) {
             if (rss_before < 0 && clock.now() >= warm)
                 rss_before = resident_kb();
+            make_note_edits(notes, next_edit, clock.now(), calendar->store());
             evaluator.pass();
+            calendar->show_notes();
             // The settings library writes within one turn of the event loop.
             QCoreApplication::processEvents();
             stickers += close_stickers(texts);
             if (clock.now().time() < QTime(0, 0, 5) && clock.now() > start)
-                qInfo().noquote() << QStringLiteral("week: %1, %2 firings, resident %3 kB, %4 ms")
+                qInfo().noquote() << QStringLiteral("week: %1, %2 stickers, resident %3 kB, %4 ms")
                                          .arg(clock.now().toString(Qt::ISODate))
                                          .arg(stickers)
                                          .arg(resident_kb())
@@ -310,6 +378,9 @@ private slots:
         const qint64 rss_after = resident_kb();
         const qint64 ms = timer.elapsed();
 
+        QSet<QDateTime> firing_minutes;
+        for (const QList<QDateTime> &l : want)
+            firing_minutes.unite(QSet<QDateTime>(l.cbegin(), l.cend()));
         int want_total = 0, got_total = 0, want_beeps = 0;
         QStringList wrong;
         for (const event_spec &e : events) {
@@ -329,24 +400,57 @@ private slots:
             if (texts.value(QStringLiteral("week ") + e.key) != w.size())
                 wrong << e.key + QStringLiteral(": stickers ") + QString::number(texts.value("week " + e.key));
         }
+        int want_reminders = 0, got_reminders = 0, want_missed = 0;
+        QStringList note_texts = want_notes.keys() + reminded.keys();
+        note_texts.removeDuplicates();
+        for (const QString &t : std::as_const(note_texts)) {
+            const QList<week_reminder> w = want_notes.value(t), g = reminded.value(t);
+            want_reminders += int(w.size());
+            got_reminders += int(g.size());
+            for (const week_reminder &r : w) {
+                want_missed += r.missed;
+                const QString shown = r.missed ? note_reminders::missed_prefix + t : t;
+                if (texts.value(shown) != w.count(r))
+                    wrong << t + QStringLiteral(": stickers ") + QString::number(texts.value(shown));
+            }
+            if (w != g)
+                wrong << QStringLiteral("note \"%1\": want %2 (first %3) got %4 (first %5)")
+                             .arg(t)
+                             .arg(w.size())
+                             .arg(w.isEmpty() ? QString() : w.first().minute.toString(Qt::ISODate))
+                             .arg(g.size())
+                             .arg(g.isEmpty() ? QString() : g.first().minute.toString(Qt::ISODate));
+        }
         qInfo().noquote() << QStringLiteral(
-                                 "week: %1 passes, %2 firings (expected %3), %4 stickers closed, "
-                                 "%5 tones; %6 ms; resident after the first hour %7 kB, at the end %8 kB (%9 kB)")
+                                 "week: %1 passes (%14 of them with firings), %2 firings (expected %3), %4 note "
+                                 "reminders (expected %5, "
+                                 "%6 of them missed ones), %7 note edits, %8 stickers closed, %9 tones; %10 ms; "
+                                 "resident after the first hour %11 kB, at the end %12 kB (%13 kB)")
                                  .arg(start.secsTo(end) / 5 + 1)
                                  .arg(got_total)
                                  .arg(want_total)
+                                 .arg(got_reminders)
+                                 .arg(want_reminders)
+                                 .arg(want_missed)
+                                 .arg(next_edit)
                                  .arg(stickers)
                                  .arg(tones)
                                  .arg(ms)
                                  .arg(rss_before)
                                  .arg(rss_after)
-                                 .arg(rss_after - rss_before);
+                                 .arg(rss_after - rss_before)
+                                 .arg(firing_minutes.size());
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.mid(0, 10).join(u'\n')));
         QCOMPARE(got_total, want_total);
-        QCOMPARE(stickers, want_total);
+        QCOMPARE(got_reminders, want_reminders);
+        QCOMPARE(stickers, want_total + want_reminders);
         QCOMPARE(tones, want_beeps);
-        if (start.daysTo(end) >= 7)
-            QVERIFY(want_total > 1000); // the week is busy enough to mean something
+        if (start.daysTo(end) >= 7) {
+            // The week is busy enough to mean something.
+            QVERIFY(want_total > 1000);
+            QVERIFY(want_reminders > 200);
+            QVERIFY(want_missed > 20);
+        }
         QVERIFY2(rss_after - rss_before < 5 * 1024, qPrintable(QString::number(rss_after - rss_before)));
     }
 };

@@ -4,12 +4,34 @@
 
 #include "scheduler_rig.h"
 
+#include "app/ini_format.h"
+
+#include <QBuffer>
 #include <QTest>
 #include <QThread>
+
+#include <sys/stat.h>
 
 namespace {
 
 const QDate thursday(2026, 3, 5); // a Thursday
+
+// The file's inode: the settings library replaces the file on every write.
+quint64 inode(const QString &path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? quint64(st.st_ino) : 0;
+}
+
+QSettings::SettingsMap on_disk(const QString &path)
+{
+    QBuffer b;
+    b.setData(read_file(path));
+    b.open(QIODevice::ReadOnly);
+    QSettings::SettingsMap map;
+    ini_format::read(b, map);
+    return map;
+}
 
 QByteArray once_at(const QString &key, const QString &time, const QString &date, const QString &extra = {})
 {
@@ -50,6 +72,9 @@ private slots:
     void changes_take_effect_at_the_next_tick();
     void events_added_by_any_writer_are_seen_at_the_next_tick();
     void outside_edits_are_seen_within_a_pass_and_kept();
+    void a_pass_writes_once_before_any_action();
+    void a_changed_time_is_seen_at_the_next_tick_data();
+    void a_changed_time_is_seen_at_the_next_tick();
 };
 
 void test_event_evaluator::once_fires_once_in_its_minute()
@@ -372,6 +397,65 @@ void test_event_evaluator::outside_edits_are_seen_within_a_pass_and_kept()
     QVERIFY(disk.contains("[1003]"));
     QVERIFY(disk.contains("name=renamed"));
     QCOMPARE(rig.runner.fired.size(), 3);
+}
+
+void test_event_evaluator::a_pass_writes_once_before_any_action()
+{
+    // Three once events and a minute-cycle event due at 10:15, one not due.
+    const QByteArray ini = once_at("1000", "10:15", "05.03.2026") + once_at("1001", "10:15", "05.03.2026") +
+                           once_at("1002", "10:15", "05.03.2026") + once_at("1003", "10:16", "05.03.2026") +
+                           event_group("1004", {{"repeat", "5"}, {"repeat_min", "15"}, {"time", "00:15"}});
+    scheduler_rig rig(ini, QDateTime(thursday, QTime(10, 14, 55)));
+    const QString file = rig.home.data_folder() + "/alarm.ini";
+    rig.evaluator->pass();
+    QList<quint64> seen;
+    QStringList on_disk_at_first;
+    rig.runner.during_run = [&] {
+        seen << inode(file);
+        if (on_disk_at_first.isEmpty()) {
+            const QSettings::SettingsMap disk = on_disk(file);
+            for (const QString key : {"1000", "1001", "1002", "1003", "1004"})
+                on_disk_at_first << key + '=' + disk.value(key + "/lastrun").toString();
+        }
+    };
+    const quint64 before = inode(file);
+    rig.clock.set(QDateTime(thursday, QTime(10, 15)));
+    rig.evaluator->pass();
+    QCOMPARE(rig.runner.fired.size(), 4);
+    // Every firing of the pass was on disk before the first action ran, and
+    // the file was written once: the same file under every action and after.
+    QCOMPARE(on_disk_at_first, (QStringList{"1000=05:03:2026:10:15", "1001=05:03:2026:10:15", "1002=05:03:2026:10:15",
+                                            "1003=", "1004=05:03:2026:10:15"}));
+    QVERIFY(seen.first() != before);
+    QCOMPARE(seen, QList<quint64>(4, seen.first()));
+    QCOMPARE(inode(file), seen.first());
+    QCOMPARE(on_disk(file).value("1004/time").toString(), QStringLiteral("10:30"));
+}
+
+void test_event_evaluator::a_changed_time_is_seen_at_the_next_tick_data()
+{
+    QTest::addColumn<bool>("outside");
+    QTest::newRow("through the store") << false;
+    QTest::newRow("by another program") << true;
+}
+
+void test_event_evaluator::a_changed_time_is_seen_at_the_next_tick()
+{
+    QFETCH(bool, outside);
+    // Quiet ticks may skip events whose time has not come; a change of the
+    // time must still count at the next tick.
+    scheduler_rig rig(once_at("1000", "11:00", "05.03.2026"), QDateTime(thursday, QTime(10, 14)));
+    rig.tick_minute(thursday, 10, 14);
+    if (outside) {
+        QThread::msleep(30);
+        write_file(rig.home.data_folder() + "/alarm.ini", once_at("1000", "10:15", "05.03.2026"));
+    } else {
+        rig.store->enter("1000");
+        rig.store->write(event_keys::time, QStringLiteral("10:15"));
+        rig.store->leave();
+    }
+    rig.tick_minute(thursday, 10, 15);
+    QCOMPARE(rig.times("1000"), QStringList{"2026-03-05 10:15:00"});
 }
 
 QTEST_MAIN(test_event_evaluator)
