@@ -43,7 +43,8 @@ for t in "${targets[@]}"; do
     -print_final_stats=1 -artifact_prefix="$found/" "$work" "$seeds" >"$log" 2>&1
   set -e
   execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n1)
-  last=$(grep -E '^#[0-9]+' "$log" | tail -n1)
+  # A crash on a seed leaves no status line.
+  last=$(grep -E '^#[0-9]+' "$log" | tail -n1 || true)
   cov=$(sed -n 's/.* cov: \([0-9]*\).*/\1/p' <<<"$last")
   ft=$(sed -n 's/.* ft: \([0-9]*\).*/\1/p' <<<"$last")
   n=$(find "$found" -type f | wc -l)

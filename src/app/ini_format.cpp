@@ -51,6 +51,82 @@ bool unreadable(const QByteArray &raw)
     return other_text;
 }
 
+// The toolkit reads some key names that it cannot write back as they are:
+// an empty name, or one with a leading, trailing or doubled separator
+// ("/k", "k/", "a//b", "[G]" + "\\k", a group "[a/]"). Written back it
+// would store them under their normalised name, where they could become or
+// overwrite another key; and the program could never ask for them under the
+// name they were read with anyway.
+bool kept_as_read(const QString &key)
+{
+    return !key.isEmpty() && !key.startsWith(u'/') && !key.endsWith(u'/') && !key.contains(QLatin1String("//"));
+}
+
+// A cheap look at the raw text: could any key or group name in it be one
+// the toolkit reads in a form it cannot write back? Names that contain no
+// separator, escape or backslash and are not empty cannot, which keeps the
+// full parse off the path of every ordinary write.
+bool may_hold_odd_names(const QByteArray &raw)
+{
+    qsizetype start = 0;
+    while (start < raw.size()) {
+        qsizetype end = raw.indexOf('\n', start);
+        if (end < 0)
+            end = raw.size();
+        const QByteArray line = raw.mid(start, end - start).trimmed();
+        start = end + 1;
+        QByteArray name;
+        if (line.startsWith('['))
+            name = line.mid(1, line.indexOf(']') - 1);
+        else if (const qsizetype eq = line.indexOf('='); eq >= 0)
+            name = line.left(eq);
+        else
+            continue;
+        name = name.trimmed();
+        if (name.isEmpty() || name.contains('/') || name.contains('\\') || name.contains('%'))
+            return true;
+    }
+    return false;
+}
+
+struct parsed_text
+{
+    bool ok = false;
+    QSettings::SettingsMap map;
+    QStringList left_out; // "name = value", for the log
+};
+
+parsed_text parse(const QByteArray &raw)
+{
+    parsed_text result;
+    scratch s;
+    if (!s.dir.isValid()) {
+        qCWarning(lc_settings) << "cannot make a temporary folder to parse settings";
+        return result;
+    }
+    {
+        QFile f(s.path());
+        if (!f.open(QIODevice::WriteOnly))
+            return result;
+        f.write(decode(raw).toUtf8());
+    }
+    QSettings parsed(s.path(), QSettings::IniFormat);
+    if (parsed.status() != QSettings::NoError) {
+        qCWarning(lc_settings) << "settings file could not be parsed";
+        return result;
+    }
+    const QStringList keys = parsed.allKeys();
+    for (const QString &k : keys) {
+        if (kept_as_read(k)) {
+            result.map.insert(k, parsed.value(k));
+            continue;
+        }
+        result.left_out << k;
+    }
+    result.ok = true;
+    return result;
+}
+
 void keep_unreadable_original(QIODevice &device)
 {
     auto *target = qobject_cast<QFileDevice *>(&device);
@@ -60,16 +136,17 @@ void keep_unreadable_original(QIODevice &device)
     QFile original(name);
     if (!original.exists() || !original.open(QIODevice::ReadOnly))
         return;
-    if (!unreadable(original.read(16 * 1024 * 1024)))
-        return;
+    const QByteArray raw = original.read(16 * 1024 * 1024);
     original.close();
+    if (!unreadable(raw) && (!may_hold_odd_names(raw) || parse(raw).left_out.isEmpty()))
+        return;
     QString keep = name + ".unreadable";
     for (int i = 1; QFile::exists(keep); ++i)
         keep = name + ".unreadable." + QString::number(i);
     if (QFile::copy(name, keep))
-        qCWarning(lc_settings) << name << "could not be read; its old content is kept in" << keep;
+        qCWarning(lc_settings) << name << "could not be read whole; its old content is kept in" << keep;
     else
-        qCWarning(lc_settings) << name << "could not be read and could not be kept aside";
+        qCWarning(lc_settings) << name << "could not be read whole and could not be kept aside";
 }
 
 } // namespace
@@ -137,34 +214,17 @@ bool read(QIODevice &device, QSettings::SettingsMap &map)
         qCWarning(lc_settings) << "settings file is not in INI form; using defaults";
         return true;
     }
-    scratch s;
-    if (!s.dir.isValid()) {
-        qCWarning(lc_settings) << "cannot make a temporary folder to parse settings";
+    parsed_text parsed = parse(raw);
+    if (!parsed.ok)
         return false;
+    if (!parsed.left_out.isEmpty()) {
+        const auto *file = qobject_cast<QFileDevice *>(&device);
+        const QString name = file ? file->fileName() : QStringLiteral("settings file");
+        qCWarning(lc_settings).noquote() << name << "has key names that cannot be written back as they are; left out:"
+                                         << parsed.left_out.join(QLatin1String(", "))
+                                         << "- the whole file is kept aside before it is next written";
     }
-    {
-        QFile f(s.path());
-        if (!f.open(QIODevice::WriteOnly))
-            return false;
-        f.write(decode(raw).toUtf8());
-    }
-    QSettings parsed(s.path(), QSettings::IniFormat);
-    if (parsed.status() != QSettings::NoError) {
-        qCWarning(lc_settings) << "settings file could not be parsed";
-        return false;
-    }
-    const QStringList keys = parsed.allKeys();
-    for (const QString &k : keys) {
-        // A line with no key name ("=value") cannot be written back as it
-        // was: the toolkit would write it as a key named after its group,
-        // at the top level, where it could meet a real key of that name.
-        if (k.isEmpty() || k.endsWith(u'/')) {
-            qCWarning(lc_settings).noquote()
-                << "settings line without a key name ignored, value:" << parsed.value(k).toString();
-            continue;
-        }
-        map.insert(k, parsed.value(k));
-    }
+    map.insert(parsed.map);
     return true;
 }
 

@@ -68,14 +68,16 @@ QPixmap scaled(const QPixmap &p, double r)
 {
     if (p.isNull() || r == 0.0 || r == 1.0)
         return p;
-    const int w = r > 0 ? int(p.width() * r) : int(p.width() / -r);
-    const int h = r > 0 ? int(p.height() * r) : int(p.height() / -r);
+    // Sized in floating point first: a huge, tiny or not-a-number factor
+    // would not fit an int.
+    const double w = r > 0 ? p.width() * r : p.width() / -r;
+    const double h = r > 0 ? p.height() * r : p.height() / -r;
     // A mistyped factor must not ask for a picture of gigabytes.
-    if (w <= 0 || h <= 0 || w > 8192 || h > 8192) {
+    if (!(w >= 1 && h >= 1 && w <= 8192 && h <= 8192)) {
         qCWarning(lc_clock) << "skin scale" << r << "ignored: picture would be" << w << "x" << h;
         return p;
     }
-    return p.scaled(w, h, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return p.scaled(int(w), int(h), Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 skin_pictures scaled(const skin_pictures &p, double r)

@@ -47,6 +47,11 @@ private slots:
         QTest::newRow("-3") << "-3" << QSize(39, 33);
         QTest::newRow("0") << "0" << QSize(120, 100);
         QTest::newRow("1") << "1" << QSize(120, 100);
+        // Factors whose picture size does not fit an int are ignored.
+        QTest::newRow("1e308") << "1e308" << QSize(120, 100);
+        QTest::newRow("-1e-308") << "-1e-308" << QSize(120, 100);
+        QTest::newRow("nan") << "nan" << QSize(120, 100);
+        QTest::newRow("-inf") << "-inf" << QSize(120, 100);
     }
     void window_takes_the_scaled_face_size()
     {

@@ -8,6 +8,7 @@
 #include "platform/audio_player.h"
 #include "platform/linux/audio_decoder.h"
 
+#include <QDataStream>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -191,6 +192,23 @@ void test_audio_open::opens_path_with_cyrillic_and_spaces()
     QVERIFY(player->open_file(fixture("будильник сырой.pcm", 0.5, 440)) != 0);
 }
 
+// A 16-bit PCM RIFF/WAVE file with the header's rate and channel count.
+static QByteArray pcm_wav(quint32 rate, quint16 channels, const QByteArray &samples)
+{
+    QByteArray w;
+    QDataStream s(&w, QIODevice::WriteOnly);
+    s.setByteOrder(QDataStream::LittleEndian);
+    const quint16 align = quint16(channels * 2);
+    s.writeRawData("RIFF", 4);
+    s << quint32(36 + samples.size());
+    s.writeRawData("WAVEfmt ", 8);
+    s << quint32(16) << quint16(1) << channels << rate << quint32(rate * align) << align << quint16(16);
+    s.writeRawData("data", 4);
+    s << quint32(samples.size());
+    s.writeRawData(samples.constData(), int(samples.size()));
+    return w;
+}
+
 void test_audio_open::rejects_bad_files_data()
 {
     QTest::addColumn<QString>("name");
@@ -218,6 +236,10 @@ void test_audio_open::rejects_bad_files_data()
     QTest::newRow("text renamed ogg") << "readme.ogg" << text << "не является звуковым";
     QTest::newRow("wav header only") << "header_only.wav" << header_only << "не является звуковым";
     QTest::newRow("folder") << "folder.wav" << QByteArray("<dir>") << "папка";
+    // Found by fuzzing: a header claiming a rate of gigahertz kept the
+    // resampler's set-up busy for minutes and gigabytes.
+    QTest::newRow("wav at a gigahertz") << "giga.wav" << pcm_wav(1040195392, 2, noise) << "не поддерживается";
+    QTest::newRow("wav with 300 channels") << "many.wav" << pcm_wav(44100, 300, noise) << "не поддерживается";
 }
 
 void test_audio_open::rejects_bad_files()

@@ -29,6 +29,16 @@ constexpr int check_packets = 400;
 constexpr int max_broken_run = 64;
 // Read size for raw files.
 constexpr qint64 raw_chunk_bytes = 16 * 1024;
+// The resampler's set-up grows with the ratio of the rates: a header that
+// claims a rate of gigahertz makes it take gigabytes and minutes before the
+// first sample. No real sound file goes beyond these.
+constexpr int max_rate = 768000;
+constexpr int max_channels = 64;
+
+bool playable_shape(int rate, int channels)
+{
+    return rate <= max_rate && channels <= max_channels;
+}
 
 struct format_closer
 {
@@ -122,6 +132,10 @@ private:
 
     bool rebuild(int format, int rate, const AVChannelLayout &layout, QByteArray &out)
     {
+        if (!playable_shape(rate, layout.nb_channels)) {
+            qCWarning(lc_audio) << "sound changed to" << rate << "Hz," << layout.nb_channels << "channels; not played";
+            return false;
+        }
         if (m_swr && !flush(out))
             return false;
         m_swr.reset();
@@ -304,6 +318,11 @@ bool audio_decoder::open_ffmpeg(const QString &path)
     if (!m_av->dec || avcodec_parameters_to_context(m_av->dec.get(), m_av->fmt->streams[m_av->index]->codecpar) < 0 ||
         avcodec_open2(m_av->dec.get(), codec, nullptr) < 0)
         return fail(QStringLiteral("Не удалось открыть декодер звука: %1").arg(shown(path)));
+    if (!playable_shape(m_av->dec->sample_rate, m_av->dec->ch_layout.nb_channels))
+        return fail(QStringLiteral("Звук с частотой %1 Гц и числом каналов %2 не поддерживается: %3")
+                        .arg(m_av->dec->sample_rate)
+                        .arg(m_av->dec->ch_layout.nb_channels)
+                        .arg(shown(path)));
 
     // Random bytes can look like a few frames of some stream format; a real
     // sound decodes mostly cleanly from its start.
