@@ -270,7 +270,8 @@ private slots:
         flushed_model model;
         int killed_inside_save = 0;
         QMap<QString, int> saves_cut;
-        const QRegularExpression save_in_progress(R"(^(.*?)(\.lock|-journal|\.[A-Za-z]{6})$)");
+        const QRegularExpression save_in_progress(
+            R"(^((?:alarm|clock|my_notes)\.ini|notebook\.db)(\.lock.*|-journal|\.[A-Za-z]{6})$)");
 
         QRandomGenerator rng(15);
         const qint64 t0 = QDateTime(QDate(2026, 3, 1), QTime(8, 0)).toSecsSinceEpoch();
