@@ -3,9 +3,12 @@
 // can make one), none, and the shipped skin when its folder is given:
 //   bench_stiker_memory [count] [app_data folder]
 
+#include "common/time_source.h"
+#include "scheduler/event_actions.h"
 #include "scheduler/my_stiker.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -16,11 +19,13 @@
 #include <QTextEdit>
 
 #include <cstdio>
+#include <malloc.h>
 
 namespace {
 
 long rss_kb()
 {
+    malloc_trim(0);
     QFile f("/proc/self/status");
     if (!f.open(QIODevice::ReadOnly))
         return -1;
@@ -90,6 +95,39 @@ int main(int argc, char **argv)
         const long after = rss_kb();
         std::printf("%-14s %d stickers opened and closed: %.2f ms each; RSS %ld kB before, %ld kB after (%+ld kB)\n",
                     r.name, count, ms, before, after, after - before);
+    }
+    if (!shipped.isEmpty()) {
+        // As reminders open them: the skin from the data folder, a random
+        // place, a text of their own each.
+        qputenv("XDG_DATA_HOME", dir.filePath("home").toLocal8Bit());
+        QDir().mkpath(dir.filePath("home/Orvella/Skins"));
+        QFile::copy(shipped, dir.filePath("home/Orvella/Skins/stiker.png"));
+        manual_time_source clock(QDateTime(QDate(2026, 3, 2), QTime(8, 0, 2)));
+        event_actions actions(nullptr, clock);
+        const auto reminders = [&](int n) {
+            for (int i = 0; i < n; i += 3) {
+                clock.advance_secs(65);
+                // A few at once, as events due together and a note open them.
+                QList<my_stiker *> open;
+                open << actions.open_stiker(QStringLiteral("week %1").arg(1772000000 + i))
+                     << actions.open_stiker(QStringLiteral("week %1").arg(1772000001 + i))
+                     << actions.open_stiker(QStringLiteral("ПРОПУЩЕННОЕ НАПОМИНАНИЕ !!!\nзаметка %1").arg(i));
+                QCoreApplication::processEvents();
+                for (my_stiker *s : open)
+                    s->close();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                QCoreApplication::processEvents();
+            }
+        };
+        reminders(50);
+        const long before = rss_kb();
+        QElapsedTimer t;
+        t.start();
+        reminders(count);
+        const double ms = t.nsecsElapsed() / 1e6 / count;
+        const long after = rss_kb();
+        std::printf("%-14s %d stickers opened and closed: %.2f ms each; RSS %ld kB before, %ld kB after (%+ld kB)\n",
+                    "as reminders", count, ms, before, after, after - before);
     }
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "scheduler/stiker_placement.h"
 
 #include <QBitmap>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMenu>
 #include <QMouseEvent>
@@ -15,12 +16,53 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Tool window, fixed-size hint, always on top.
 constexpr Qt::WindowFlags stiker_flags = Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint;
 
 constexpr int hide_after_ms = 5000;
+
+// The still skin last opened, decoded and with its shape worked out: every
+// reminder wears the same skin, and decoding it and tracing its shape was
+// most of what opening a sticker cost. Known by path and the file's
+// identity and times, so a skin replaced or rewritten on disk is read afresh.
+struct file_identity
+{
+    QString path;
+    qint64 size = -1, inode = 0, mtime_ns = 0, ctime_ns = 0;
+    friend bool operator==(const file_identity &, const file_identity &) = default;
+};
+
+file_identity identity(const QString &path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return {path, qint64(st.st_size), qint64(st.st_ino), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+            qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
+}
+
+struct still_skin
+{
+    file_identity file;
+    QPixmap picture;
+    QRegion shape;
+};
+
+still_skin &last_still_skin()
+{
+    static still_skin skin;
+    static const bool cleared_at_exit = [] {
+        // Pictures must go before the application object that made them.
+        qAddPostRoutine([] { last_still_skin() = {}; });
+        return true;
+    }();
+    Q_UNUSED(cleared_at_exit);
+    return skin;
+}
 
 } // namespace
 
@@ -75,8 +117,14 @@ void my_stiker::apply_skin(const QString &skin_path)
         m_panel->resize(240, 240);
         m_panel->move(150 - m_panel->width() / 2, 150 - m_panel->height() / 2);
     };
-    if (!QFile::exists(skin_path)) {
+    const file_identity file = identity(skin_path);
+    if (file.size < 0) {
         plain();
+        return;
+    }
+    still_skin &known = last_still_skin();
+    if (known.file == file) {
+        apply_still(known.picture, known.shape);
         return;
     }
 
@@ -90,26 +138,36 @@ void my_stiker::apply_skin(const QString &skin_path)
         return;
     }
     if (m_movie->frameCount() == 1) {
-        m_panel->setStyleSheet(QStringLiteral("background-color: rgba(255, 230, 34, 0);"));
+        // A single frame never changes: shown as a picture, the movie is not
+        // needed any more.
         m_movie->jumpToFrame(0);
-        const QPixmap pix = m_movie->currentPixmap();
-        resize(pix.size());
-        setMask(pix.mask());
-        m_panel->resize(int(pix.width() * 0.8), int(pix.height() * 0.75));
-        m_panel->move(pix.width() / 2 - m_panel->width() / 2, pix.height() / 2 - m_panel->height() / 2);
-    } else {
-        m_movie->jumpToFrame(0);
-        resize(m_movie->currentPixmap().size());
-        m_panel->setParent(nullptr);
-        m_panel->resize(250, 250);
-        m_panel->setWindowFlags(stiker_flags);
-        m_panel->setWindowTitle(QStringLiteral("Напоминание..."));
-        m_panel->setStyleSheet(QStringLiteral("background-color: rgb(236, 243, 156);"));
-        m_panel->hide();
+        known = {file, m_movie->currentPixmap(), {}};
+        known.shape = QRegion(known.picture.mask());
+        m_movie->setFileName(QString());
+        apply_still(known.picture, known.shape);
+        return;
     }
+    m_movie->jumpToFrame(0);
+    resize(m_movie->currentPixmap().size());
+    m_panel->setParent(nullptr);
+    m_panel->resize(250, 250);
+    m_panel->setWindowFlags(stiker_flags);
+    m_panel->setWindowTitle(QStringLiteral("Напоминание..."));
+    m_panel->setStyleSheet(QStringLiteral("background-color: rgb(236, 243, 156);"));
+    m_panel->hide();
     connect(m_movie.get(), &QMovie::frameChanged, this, &my_stiker::setmymasks);
     setMovie(m_movie.get());
     m_movie->start();
+}
+
+void my_stiker::apply_still(const QPixmap &picture, const QRegion &shape)
+{
+    m_panel->setStyleSheet(QStringLiteral("background-color: rgba(255, 230, 34, 0);"));
+    resize(picture.size());
+    setMask(shape);
+    m_panel->resize(int(picture.width() * 0.8), int(picture.height() * 0.75));
+    m_panel->move(picture.width() / 2 - m_panel->width() / 2, picture.height() / 2 - m_panel->height() / 2);
+    setPixmap(picture);
 }
 
 void my_stiker::set_text(const QString &text)

@@ -61,6 +61,7 @@ protected:
 
 private:
     void apply_skin(const QString &skin_path);
+    void apply_still(const QPixmap &picture, const QRegion &shape);
     void snooze(int minutes);
 
     QPointer<audio_player> m_player;

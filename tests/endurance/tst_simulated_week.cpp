@@ -20,7 +20,6 @@
 #include "test_support.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLoggingCategory>
@@ -315,13 +314,6 @@ private slots:
         const week_notes notes = make_week_notes(300, start, end, all_minutes(want));
         write_file(home.data_folder() + "/my_notes.ini", notes_ini(notes.notes));
         write_file(home.data_folder() + "/calendar.ini", {});
-        // Stickers wear the shipped skin, as in a data folder made from the
-        // installation.
-        const QString skin = built_app_data() + QStringLiteral("/Skins/stiker.png");
-        if (QFile::exists(skin) && QDir().mkpath(home.data_folder() + QStringLiteral("/Skins")))
-            QFile::copy(skin, home.data_folder() + QStringLiteral("/Skins/stiker.png"));
-        else
-            qWarning("no shipped sticker skin at %s; stickers are plain", qPrintable(skin));
         const QMap<QString, QList<week_reminder>> want_notes = expected_reminders(notes, start, end);
 
         manual_time_source clock(start);

@@ -29,6 +29,7 @@ private slots:
     void skin_comes_from_clock_ini();
     void still_skin_sets_size_panel_and_shape();
     void skin_that_is_not_a_picture_falls_back();
+    void every_sticker_of_a_skin_looks_the_same_until_it_is_replaced();
     void animated_skin_shows_text_while_pointer_is_over();
     void right_click_closes_and_halts_the_sound();
     void closing_animated_sticker_deletes_its_panel();
@@ -117,6 +118,36 @@ void test_my_stiker::still_skin_sets_size_panel_and_shape()
     QVERIFY(shape.contains(QPoint(100, 50)));
     QVERIFY(!shape.contains(QPoint(1, 1))); // transparent corner
     QVERIFY(s.text_panel()->styleSheet().contains("rgba(255, 230, 34, 0)"));
+}
+
+void test_my_stiker::every_sticker_of_a_skin_looks_the_same_until_it_is_replaced()
+{
+    const QString skin = m_home.home() + "/replaced.png";
+    QFile::copy(still_skin(200, 100), skin);
+    QRegion first_shape;
+    for (int i = 0; i < 3; ++i) {
+        my_stiker s(nullptr, skin);
+        QCOMPARE(s.size(), QSize(200, 100));
+        QCOMPARE(s.text_panel()->geometry(), QRect(20, 13, 160, 75));
+        if (i == 0)
+            first_shape = s.mask();
+        QCOMPARE(s.mask(), first_shape);
+        QVERIFY(!s.animated());
+        QCOMPARE(s.pixmap().size(), QSize(200, 100));
+    }
+    // Another picture under the same name, as a user choosing a new skin
+    // file of the same name would leave it.
+    QFile::remove(skin);
+    QFile::copy(still_skin(120, 80), skin);
+    QFile f(skin);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+    f.close();
+    my_stiker s(nullptr, skin);
+    QCOMPARE(s.size(), QSize(120, 80));
+    QVERIFY(s.mask() != first_shape);
+    QVERIFY(s.mask().contains(QPoint(60, 40)));
+    QVERIFY(!s.mask().contains(QPoint(1, 1)));
 }
 
 void test_my_stiker::skin_that_is_not_a_picture_falls_back()
