@@ -30,11 +30,11 @@ bool is_hex_digit(QChar c)
 // A settings file that holds no settings but does hold other text (or any
 // NUL byte) is not ours to parse: it is read as empty and kept aside before
 // the first write replaces it, never silently overwritten.
-bool unreadable(const QByteArray &raw)
+// Calls `stop_at` with each line of `raw`, trimmed, until it returns true;
+// true when it did.
+template <class F>
+bool any_line(const QByteArray &raw, F stop_at)
 {
-    if (raw.contains('\0'))
-        return true;
-    bool other_text = false;
     qsizetype start = 0;
     while (start < raw.size()) {
         qsizetype end = raw.indexOf('\n', start);
@@ -42,13 +42,26 @@ bool unreadable(const QByteArray &raw)
             end = raw.size();
         const QByteArray line = raw.mid(start, end - start).trimmed();
         start = end + 1;
-        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
-            continue;
-        if (line.startsWith('[') || line.contains('='))
-            return false;
-        other_text = true;
+        if (stop_at(line))
+            return true;
     }
-    return other_text;
+    return false;
+}
+
+bool unreadable(const QByteArray &raw)
+{
+    if (raw.contains('\0'))
+        return true;
+    bool other_text = false;
+    const bool settings = any_line(raw, [&](const QByteArray &line) {
+        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
+            return false;
+        if (line.startsWith('[') || line.contains('='))
+            return true;
+        other_text = true;
+        return false;
+    });
+    return !settings && other_text;
 }
 
 // The toolkit reads some key names that it cannot write back as they are:
@@ -68,25 +81,17 @@ bool kept_as_read(const QString &key)
 // full parse off the path of every ordinary write.
 bool may_hold_odd_names(const QByteArray &raw)
 {
-    qsizetype start = 0;
-    while (start < raw.size()) {
-        qsizetype end = raw.indexOf('\n', start);
-        if (end < 0)
-            end = raw.size();
-        const QByteArray line = raw.mid(start, end - start).trimmed();
-        start = end + 1;
+    return any_line(raw, [](const QByteArray &line) {
         QByteArray name;
         if (line.startsWith('['))
             name = line.mid(1, line.indexOf(']') - 1);
         else if (const qsizetype eq = line.indexOf('='); eq >= 0)
             name = line.left(eq);
         else
-            continue;
+            return false;
         name = name.trimmed();
-        if (name.isEmpty() || name.contains('/') || name.contains('\\') || name.contains('%'))
-            return true;
-    }
-    return false;
+        return name.isEmpty() || name.contains('/') || name.contains('\\') || name.contains('%');
+    });
 }
 
 struct parsed_text
