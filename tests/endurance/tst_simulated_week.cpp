@@ -35,7 +35,7 @@
 
 namespace {
 
-struct event_spec
+struct event_plan
 {
     QString key;
     int mode = 0;
@@ -60,10 +60,10 @@ bool read_time(const QString &s, int &h, int &m)
     return ok1 && ok2 && h >= 0 && h < 24 && m >= 0 && m < 60 && p[0][0].isDigit() && p[1][0].isDigit();
 }
 
-QByteArray ini_of(const QList<event_spec> &events)
+QByteArray ini_of(const QList<event_plan> &events)
 {
     QByteArray out;
-    for (const event_spec &e : events) {
+    for (const event_plan &e : events) {
         out += "[" + e.key.toLatin1() + "]\n";
         out += "name=" + e.key.toLatin1() + "\n";
         out += "alarmmessage=week " + e.key.toLatin1() + "\n";
@@ -92,13 +92,13 @@ QString hhmm(int h, int m)
 // 200 events, about a sixth of each mode, including the awkward ones: the
 // 29th-31st, 29 February, future years, flags all off, invalid times,
 // disabled events, intervals of one minute and of most of a day.
-QList<event_spec> make_events(const QDateTime &start)
+QList<event_plan> make_events(const QDateTime &start)
 {
     QRandomGenerator rng(20261208);
-    QList<event_spec> events;
+    QList<event_plan> events;
     const qint64 base = start.toSecsSinceEpoch() - 86400;
     for (int i = 0; i < 200; ++i) {
-        event_spec e;
+        event_plan e;
         e.key = QString::number(base + i);
         e.mode = i % 6;
         const int h = rng.bounded(24), m = rng.bounded(60);
@@ -150,11 +150,11 @@ QList<event_spec> make_events(const QDateTime &start)
 // The firings the rules call for, minute by minute: an event fires once in
 // a minute when its conditions hold there; the interval modes are anchored
 // at the start and move their time on with each firing.
-QMap<QString, QList<QDateTime>> expected_firings(QList<event_spec> events, const QDateTime &start, const QDateTime &end)
+QMap<QString, QList<QDateTime>> expected_firings(QList<event_plan> events, const QDateTime &start, const QDateTime &end)
 {
     QMap<QString, QList<QDateTime>> out;
     const QDateTime first = start.addSecs(-start.time().second());
-    for (event_spec &e : events) {
+    for (event_plan &e : events) {
         if (e.mode == 4)
             e.time = first.addSecs(e.repeat_min * 60).toString(QStringLiteral("HH:mm"));
         else if (e.mode == 5)
@@ -163,7 +163,7 @@ QMap<QString, QList<QDateTime>> expected_firings(QList<event_spec> events, const
     for (QDateTime t = first; t <= end; t = t.addSecs(60)) {
         const QDate today = t.date();
         const int hour = t.time().hour(), minute = t.time().minute();
-        for (event_spec &e : events) {
+        for (event_plan &e : events) {
             if (e.disabled)
                 continue;
             int h = -1, m = -1;
@@ -308,7 +308,7 @@ private slots:
         const QDateTime end = start.addSecs(qEnvironmentVariableIntValue("ORVELLA_WEEK_HOURS") > 0
                                                 ? qEnvironmentVariableIntValue("ORVELLA_WEEK_HOURS") * 3600
                                                 : 7 * 86400);
-        const QList<event_spec> events = make_events(start);
+        const QList<event_plan> events = make_events(start);
         write_file(home.data_folder() + "/alarm.ini", ini_of(events));
         const QMap<QString, QList<QDateTime>> want = expected_firings(events, start, end);
         const week_notes notes = make_week_notes(300, start, end, all_minutes(want));
@@ -375,7 +375,7 @@ private slots:
             firing_minutes.unite(QSet<QDateTime>(l.cbegin(), l.cend()));
         int want_total = 0, got_total = 0, want_beeps = 0;
         QStringList wrong;
-        for (const event_spec &e : events) {
+        for (const event_plan &e : events) {
             const QList<QDateTime> w = want.value(e.key), g = runner.fired.value(e.key);
             want_total += int(w.size());
             got_total += int(g.size());

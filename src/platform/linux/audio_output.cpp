@@ -77,7 +77,7 @@ audio_output::~audio_output()
     drop();
 }
 
-std::optional<pcm_shape> audio_output::device_spec()
+std::optional<pcm_shape> audio_output::device_shape()
 {
     m_device = current_output_device();
     if (m_device.isNull())

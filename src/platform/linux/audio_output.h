@@ -24,9 +24,9 @@ public:
 
     // The layout the default device plays without converting; empty when
     // there is no device (no sound server). The device is kept for start().
-    std::optional<pcm_shape> device_spec();
+    std::optional<pcm_shape> device_shape();
 
-    // Plays `source` from its start on the device device_spec() found,
+    // Plays `source` from its start on the device device_shape() found,
     // replacing whatever plays. False when
     // nothing can be heard: error() says why, it is logged, and the user is
     // told once per run.

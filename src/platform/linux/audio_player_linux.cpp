@@ -25,7 +25,7 @@ public:
             m_error = QStringLiteral("Проигрыватель уже закрыт.");
             return 0;
         }
-        m_stream = open_stream(path, m_output.device_spec().value_or(pcm_shape::cd()));
+        m_stream = open_stream(path, m_output.device_shape().value_or(pcm_shape::cd()));
         if (!m_stream) {
             qCWarning(lc_audio).noquote() << m_error;
             return 0;
@@ -40,7 +40,7 @@ public:
         if (m_released || m_path.isEmpty())
             return;
         m_output.stop();
-        const std::optional<pcm_shape> shape = m_output.device_spec();
+        const std::optional<pcm_shape> shape = m_output.device_shape();
         if (!shape) {
             m_output.no_device();
             m_error = m_output.error();

@@ -75,7 +75,7 @@ void play_tone(int frequency_hz, int duration_ms)
     static QPointer<audio_output> output;
     if (!output)
         output = new audio_output(app);
-    const std::optional<pcm_shape> shape = output->device_spec();
+    const std::optional<pcm_shape> shape = output->device_shape();
     if (!shape) {
         output->no_device();
         return;
