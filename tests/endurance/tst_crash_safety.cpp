@@ -385,11 +385,13 @@ private slots:
         }
         lost << model.problems;
         // The settings library's lock files may stay behind a killed writer;
-        // the next one finds them stale by their process id and goes on.
+        // the next one finds them stale by their process id and goes on. A kill
+        // while it removes a stale one can leave that removal's own guard
+        // ("<name>.lock.rmlock"), stale in the same way.
         const QStringList leftovers =
             QDir(data)
                 .entryList(QDir::Files | QDir::Hidden)
-                .filter(QRegularExpression("^(?!((alarm|clock|my_notes)\\.ini(\\.lock)?|notebook\\.db)$)"));
+                .filter(QRegularExpression("^(?!((alarm|clock|my_notes)\\.ini(\\.lock(\\.rmlock)?)?|notebook\\.db)$)"));
         qInfo().noquote() << QStringLiteral("crash safety: %1 kills, %2 rounds with flushed writes, %3 killed inside "
                                             "a save, %4 between announcing and confirming a change; %5 alarm, %6 "
                                             "clock, %7 note and %8 notebook values reported flushed, %9 lost; "
