@@ -1,7 +1,7 @@
 // alarm.ini through one evaluation pass: any file, at any moment of the
 // day, evaluates without harm. Due events are recorded, never acted on.
-#include "app/data_folder.h"
-#include "app/ini_format.h"
+#include "storage/data_folder.h"
+#include "storage/ini_format.h"
 #include "common/time_source.h"
 #include "fuzz_support.h"
 #include "scheduler/event_evaluator.h"

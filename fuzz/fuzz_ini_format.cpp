@@ -1,6 +1,6 @@
 // Settings format: any bytes read without harm; what was read, written and
 // read back gives the same values.
-#include "app/ini_format.h"
+#include "storage/ini_format.h"
 #include "fuzz_support.h"
 
 #include <QBuffer>

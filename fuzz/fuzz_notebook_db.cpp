@@ -3,7 +3,7 @@
 // their captions), and the last one is changed and saved. A file that is
 // not a notebook gives the program's message; a save either reads back or
 // was reported.
-#include "app/data_folder.h"
+#include "storage/data_folder.h"
 #include "fuzz_support.h"
 #include "notebook/my_notebook.h"
 #include "notebook/notebook_prompts.h"

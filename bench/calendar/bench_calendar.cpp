@@ -4,7 +4,7 @@
 //   - the calendar window's first show (construction to first paint).
 // Usage: bench_calendar [runs]   (offscreen unless QT_QPA_PLATFORM says otherwise)
 
-#include "app/ini_format.h"
+#include "storage/ini_format.h"
 #include "calendar/calendar_module.h"
 #include "calendar/my_calendar.h"
 #include "calendar/my_monitor.h"

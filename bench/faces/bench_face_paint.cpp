@@ -1,10 +1,10 @@
 // One paint of each face into an image, averaged over many paints.
 // Usage: bench_face_paint [app_data folder] [paints]
-#include "app/clock_settings.h"
-#include "clock/analog_face.h"
-#include "clock/card_painter.h"
-#include "clock/digital_face.h"
-#include "clock/flip_face.h"
+#include "storage/clock_settings.h"
+#include "clock/faces/analog_face.h"
+#include "clock/faces/card_painter.h"
+#include "clock/faces/digital_face.h"
+#include "clock/faces/flip_face.h"
 #include "clock/skin_loader.h"
 
 #include <QApplication>

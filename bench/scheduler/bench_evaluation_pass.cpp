@@ -1,8 +1,8 @@
 // One evaluation pass over 1000 events of every repeat mode, from a real
 // alarm.ini in a temporary data folder. Prints the time per pass.
 
-#include "app/data_folder.h"
-#include "app/ini_format.h"
+#include "storage/data_folder.h"
+#include "storage/ini_format.h"
 #include "common/time_source.h"
 #include "scheduler/event_evaluator.h"
 #include "scheduler/event_keys.h"

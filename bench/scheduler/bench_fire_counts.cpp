@@ -5,8 +5,8 @@
 //
 //   bench_fire_counts
 
-#include "app/data_folder.h"
-#include "app/ini_format.h"
+#include "storage/data_folder.h"
+#include "storage/ini_format.h"
 #include "common/time_source.h"
 #include "scheduler/event_evaluator.h"
 #include "scheduler/event_runner.h"

@@ -7,9 +7,9 @@
 //     face: time per move until everything it caused is painted, paints of
 //     the clock per move, and clock.ini writes.
 // Usage (under X): bench_settings_dialog [app_data folder] [events] [moves]
-#include "app/data_folder.h"
-#include "app/folder_copy.h"
-#include "app/ini_format.h"
+#include "storage/data_folder.h"
+#include "storage/folder_copy.h"
+#include "storage/ini_format.h"
 #include "clock/clock_window.h"
 #include "common/time_source.h"
 #include "gradients/gradient_editor.h"

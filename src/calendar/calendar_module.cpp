@@ -1,6 +1,6 @@
 #include "calendar/calendar_module.h"
 
-#include "app/data_folder.h"
+#include "storage/data_folder.h"
 #include "calendar/my_calendar.h"
 #include "calendar/notes_store.h"
 

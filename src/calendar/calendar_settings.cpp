@@ -1,6 +1,6 @@
 #include "calendar/calendar_settings.h"
 
-#include "app/data_folder.h"
+#include "storage/data_folder.h"
 
 #include <QFile>
 

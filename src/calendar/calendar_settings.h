@@ -4,7 +4,7 @@
 // are false); the settings dialog writes them as 0/2. Absent colours stay
 // invalid and paint black, as a file without them always has.
 
-#include "app/typed_settings.h"
+#include "storage/typed_settings.h"
 
 #include <QColor>
 #include <QFont>

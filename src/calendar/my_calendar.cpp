@@ -1,7 +1,7 @@
 #include "calendar/my_calendar.h"
 
-#include "app/data_folder.h"
-#include "app/ini_format.h"
+#include "storage/data_folder.h"
+#include "storage/ini_format.h"
 #include "calendar/add_note.h"
 #include "calendar/calendar_log.h"
 #include "calendar/my_monitor.h"

@@ -1,8 +1,8 @@
 #include "calendar/my_monitor.h"
 
-#include "app/clock_settings.h"
-#include "app/data_folder.h"
-#include "app/ini_format.h"
+#include "storage/clock_settings.h"
+#include "storage/data_folder.h"
+#include "storage/ini_format.h"
 #include "calendar/calendar_log.h"
 #include "calendar/datetime_edit.h"
 #include "calendar/my_dialog.h"

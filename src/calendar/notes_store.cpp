@@ -1,7 +1,7 @@
 #include "calendar/notes_store.h"
 
-#include "app/ini_format.h"
-#include "app/settings_file_watch.h"
+#include "storage/ini_format.h"
+#include "storage/settings_file_watch.h"
 #include "calendar/calendar_log.h"
 #include "common/time_source.h"
 

@@ -4,8 +4,8 @@
 // painting is delegated to the faces, settings to alarm_setup.
 
 #include "clock/clock_look.h"
-#include "clock/digital_face.h"
-#include "clock/face_size.h"
+#include "clock/faces/digital_face.h"
+#include "clock/faces/face_size.h"
 #include "settings/clock_face_host.h"
 #include "settings/clock_host.h"
 #include "settings/constructor/skin_host.h"

@@ -1,6 +1,6 @@
 #include "clock/repaint_scheduler.h"
 
-#include "clock/digital_face.h"
+#include "clock/faces/digital_face.h"
 
 #include <cmath>
 

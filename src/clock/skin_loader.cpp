@@ -1,7 +1,7 @@
 #include "clock/skin_loader.h"
 
-#include "app/ini_format.h"
-#include "app/typed_settings.h"
+#include "storage/ini_format.h"
+#include "storage/typed_settings.h"
 #include "common/log.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "notebook/my_notebook.h"
 
-#include "app/data_folder.h"
+#include "storage/data_folder.h"
 #include "common/screen_placement.h"
 #include "notebook/edit_contents.h"
 #include "notebook/find_dialog.h"

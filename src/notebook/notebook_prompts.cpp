@@ -1,6 +1,6 @@
 #include "notebook/notebook_prompts.h"
 
-#include "app/user_prompts.h"
+#include "common/user_prompts.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

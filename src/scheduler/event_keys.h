@@ -3,7 +3,7 @@
 // defaults in use: the evaluation pass and the scheduler page read absent
 // keys differently (repeat_min is 0 for the pass, 1 for the page).
 
-#include "app/typed_settings.h"
+#include "storage/typed_settings.h"
 
 #include <QString>
 

@@ -8,7 +8,7 @@
 // actions) gets its own group, and leaving restores the outer one, so the
 // outer user's bare keys still land in its own event.
 
-#include "app/settings_file_watch.h"
+#include "storage/settings_file_watch.h"
 #include "scheduler/event_keys.h"
 
 #include <QDateTime>

@@ -1,8 +1,8 @@
 #include "scheduler/my_stiker.h"
 
-#include "app/clock_settings.h"
-#include "app/data_folder.h"
-#include "app/ini_format.h"
+#include "storage/clock_settings.h"
+#include "storage/data_folder.h"
+#include "storage/ini_format.h"
 #include "common/log.h"
 #include "platform/audio_player.h"
 #include "scheduler/stiker_placement.h"

@@ -1,7 +1,7 @@
 #include "scheduler/scheduler_page.h"
 
-#include "app/data_folder.h"
-#include "app/user_prompts.h"
+#include "storage/data_folder.h"
+#include "common/user_prompts.h"
 #include "common/log.h"
 #include "common/time_source.h"
 #include "platform/audio_player.h"

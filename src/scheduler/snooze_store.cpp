@@ -1,7 +1,7 @@
 #include "scheduler/snooze_store.h"
 
-#include "app/data_folder.h"
-#include "app/ini_format.h"
+#include "storage/data_folder.h"
+#include "storage/ini_format.h"
 #include "common/log.h"
 
 #include <QFileInfo>

@@ -2,9 +2,9 @@
 // The look and calendar setters are in alarm_setup_controls.cpp.
 #include "settings/alarm_setup.h"
 
-#include "app/data_folder.h"
-#include "app/ini_format.h"
-#include "app/user_prompts.h"
+#include "storage/data_folder.h"
+#include "storage/ini_format.h"
+#include "common/user_prompts.h"
 #include "common/log.h"
 #include "platform/audio_player.h"
 #include "scheduler/scheduler_page.h"
@@ -13,7 +13,7 @@
 #include "settings/calendar_keys.h"
 #include "settings/clock_host.h"
 #include "settings/gradient_writer.h"
-#include "settings/loading_flag.h"
+#include "common/loading_flag.h"
 #include "settings/skin_scale.h"
 #include "ui_alarm_setup.h"
 

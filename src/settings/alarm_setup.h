@@ -12,7 +12,7 @@
 // calendar (calendar_host). Setters do nothing while the loading flag is
 // raised. The form is Ui::Dialog (alarm_setup.ui).
 
-#include "app/clock_settings.h"
+#include "storage/clock_settings.h"
 #include "settings/clock_face_host.h"
 #include "settings/desktop_controls.h"
 

@@ -1,7 +1,7 @@
 // alarm_setup: the setters of the clock's look and of the calendar, and the
 // colour, font, format and file buttons.
-#include "app/data_folder.h"
-#include "app/user_prompts.h"
+#include "storage/data_folder.h"
+#include "common/user_prompts.h"
 #include "gradients/gradient_editor.h"
 #include "scheduler/scheduler_page.h"
 #include "settings/alarm_setup.h"
@@ -9,7 +9,7 @@
 #include "settings/calendar_keys.h"
 #include "settings/clock_host.h"
 #include "settings/gradient_writer.h"
-#include "settings/loading_flag.h"
+#include "common/loading_flag.h"
 #include "settings/skin_scale.h"
 #include "ui_alarm_setup.h"
 

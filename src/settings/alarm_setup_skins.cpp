@@ -1,6 +1,6 @@
 // alarm_setup's skins: the constructor tab, "Выбрать скин" on the analog
 // page and the calendar skin buttons of the calendar group.
-#include "app/user_prompts.h"
+#include "common/user_prompts.h"
 #include "settings/alarm_setup.h"
 #include "settings/calendar_host.h"
 #include "settings/constructor/calendar_skin_picker.h"

@@ -1,6 +1,6 @@
 #include "settings/autostart_control.h"
 
-#include "app/autostart_entry.h"
+#include "platform/autostart_entry.h"
 
 #include <QCheckBox>
 #include <QEvent>

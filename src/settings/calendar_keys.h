@@ -2,7 +2,7 @@
 // The keys of calendar.ini the settings dialog writes. Booleans go in as
 // check-box states (0/2); the calendar reads any non-zero text as on.
 
-#include "app/typed_settings.h"
+#include "storage/typed_settings.h"
 
 namespace calendar_keys {
 

@@ -1,6 +1,6 @@
 #include "settings/gradient_writer.h"
 
-#include "app/clock_settings.h"
+#include "storage/clock_settings.h"
 
 gradient_writer::gradient_writer(clock_settings &settings, QObject *parent) : QObject(parent), m_settings(settings)
 {

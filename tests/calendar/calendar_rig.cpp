@@ -1,6 +1,6 @@
 #include "calendar_rig.h"
 
-#include "app/ini_format.h"
+#include "storage/ini_format.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "scheduler_rig.h"
 
-#include "app/data_folder.h"
-#include "app/ini_format.h"
+#include "storage/data_folder.h"
+#include "storage/ini_format.h"
 
 scheduler_rig::scheduler_rig(const QByteArray &text, const QDateTime &start) : clock(start)
 {

@@ -1,7 +1,7 @@
 // The settings dialog's general tab: loading writes nothing, every control
 // writes its key in its stored form and hands the value to the clock, the
 // scale slider, gradients, format and file choosers.
-#include "app/ini_format.h"
+#include "storage/ini_format.h"
 #include "clock_fixture.h"
 #include "gradients/gradient_editor.h"
 #include "settings/alarm_setup.h"

@@ -1,7 +1,7 @@
 // The "Запускать при входе в систему" box: off by default and nothing
 // written until ticked; ticking writes the autostart entry, unticking
 // removes it; a failure is said and the box shows what is on disk.
-#include "app/autostart_entry.h"
+#include "platform/autostart_entry.h"
 #include "settings/alarm_setup.h"
 #include "settings/autostart_control.h"
 #include "test_support.h"

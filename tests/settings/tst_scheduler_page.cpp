@@ -1,6 +1,6 @@
 // The scheduler page: modes and their form, save_task's stored forms, add,
 // save and delete with their boxes, and saving beside the evaluation pass.
-#include "app/ini_format.h"
+#include "storage/ini_format.h"
 #include "clock_fixture.h"
 #include "common/time_source.h"
 #include "scheduler/event_evaluator.h"

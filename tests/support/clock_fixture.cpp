@@ -1,6 +1,6 @@
 #include "clock_fixture.h"
 
-#include "app/ini_format.h"
+#include "storage/ini_format.h"
 #include "test_support.h"
 
 #include <QApplication>

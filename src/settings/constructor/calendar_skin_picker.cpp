@@ -1,8 +1,8 @@
 #include "settings/constructor/calendar_skin_picker.h"
 
-#include "app/data_folder.h"
-#include "app/typed_settings.h"
-#include "app/user_prompts.h"
+#include "storage/data_folder.h"
+#include "storage/typed_settings.h"
+#include "common/user_prompts.h"
 #include "common/log.h"
 #include "settings/calendar_keys.h"
 

@@ -1,8 +1,8 @@
 #include "settings/constructor/skin_constructor.h"
 
-#include "app/clock_settings.h"
-#include "app/data_folder.h"
-#include "app/user_prompts.h"
+#include "storage/clock_settings.h"
+#include "storage/data_folder.h"
+#include "common/user_prompts.h"
 #include "common/log.h"
 #include "common/time_source.h"
 #include "settings/constructor/skin_creation.h"

@@ -1,6 +1,6 @@
 #include "settings/constructor/skin_creation.h"
 
-#include "app/user_prompts.h"
+#include "common/user_prompts.h"
 #include "common/log.h"
 #include "settings/constructor/skin_files.h"
 

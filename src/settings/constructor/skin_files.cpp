@@ -1,6 +1,6 @@
 #include "settings/constructor/skin_files.h"
 
-#include "app/ini_format.h"
+#include "storage/ini_format.h"
 
 #include <QFileInfo>
 #include <QLocale>

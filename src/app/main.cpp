@@ -1,0 +1,89 @@
+// Entry point: application object, translation, single instance, the
+// clock window, the event loop.
+#include "storage/data_folder.h"
+#include "storage/data_folder_check.h"
+#include "storage/ini_format.h"
+#include "app/app_composition.h"
+#include "app/single_instance.h"
+#include "clock/clock_window.h"
+#include "common/log.h"
+#include "common/time_source.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QTimer>
+#include <QTranslator>
+#include <memory>
+
+namespace {
+
+// A desktop clock must place itself and stay on the desktop layer, which
+// only X11 allows; on Wayland use XWayland when it is there.
+void prefer_x11()
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return;
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && qEnvironmentVariableIsSet("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        qCInfo(lc_app) << "Wayland session: running through XWayland";
+    }
+}
+
+// Reports the wall-clock moment of the clock window's first paint, for the
+// start-up benchmark.
+class first_paint_probe : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint) {
+            o->removeEventFilter(this);
+            QTimer::singleShot(0, this,
+                               [] { qCInfo(lc_startup) << "first paint at" << QDateTime::currentMSecsSinceEpoch(); });
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    prefer_x11();
+    QApplication app(argc, argv);
+    ini_format::format();
+
+    const QString folder = data_folder::path();
+
+    single_instance instance(folder);
+    if (instance.hand_over_to_running()) {
+        qCInfo(lc_app) << "Orvella already runs for" << folder << "- showing its clock";
+        return 0;
+    }
+    instance.listen();
+
+    data_folder_check::create_if_absent(nullptr);
+
+    auto *translator = new QTranslator;
+    if (translator->load(folder + "//" + "qt_ru.qm"))
+        QCoreApplication::installTranslator(translator);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    system_time_source clock;
+    auto windows = std::make_unique<app_composition>(clock);
+    orvella *w = windows->clock_window();
+    QObject::connect(&instance, &single_instance::show_requested, w, [w] {
+        w->set_start_mode(0);
+        w->show();
+        w->raise();
+    });
+    first_paint_probe probe;
+    if (lc_startup().isInfoEnabled())
+        w->installEventFilter(&probe);
+    w->show();
+    const int rc = app.exec();
+    windows.reset();
+    delete translator;
+    return rc;
+}

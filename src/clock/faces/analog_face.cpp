@@ -1,0 +1,89 @@
+#include "clock/faces/analog_face.h"
+
+#include <QPainter>
+
+namespace {
+
+// The dial, stretched once for the screen's device pixel ratio rather than
+// at every paint.
+QPixmap at_device_ratio(const QPixmap &face, const QPainter &p)
+{
+    const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    if (dpr == 1.0 || face.isNull() || face.devicePixelRatio() != 1.0)
+        return face;
+    static qint64 key = 0;
+    static qreal key_dpr = 0;
+    static QPixmap scaled;
+    if (key != face.cacheKey() || key_dpr != dpr) {
+        scaled = face.scaled(face.size() * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(dpr);
+        key = face.cacheKey();
+        key_dpr = dpr;
+    }
+    return scaled;
+}
+
+} // namespace
+
+void analog_face::paint(QPainter &p, const clock_look &look, const QDateTime &t, QSize window)
+{
+    const skin_pictures &pic = look.pictures;
+    const skin_offsets &o = look.offsets;
+    const QSize face = pic.face.size();
+
+    // Under a scale factor the skin's pictures are stretched: smoothly, or
+    // the dial comes out jagged.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(0, 0, at_device_ratio(pic.face, p));
+
+    const QTime now = t.time();
+    const int h = now.hour(), m = now.minute(), s = now.second(), ms = now.msec();
+    // At exactly one repaint a second the hand jumps; faster, it sweeps.
+    const double sec_angle = look.repaint_interval == 1000.0 ? 6.0 * s : 6.0 * (s + ms / 1000.0);
+
+    if (!look.not_paint_sec)
+        paint_second_marks(p, look, face, window);
+
+    if (!look.set_top_sec && look.do_draw_sec)
+        paint_hand(p, face, pic.secunds, o.secunds_x, o.secunds_y, o.secunds_z, sec_angle);
+    paint_hand(p, face, pic.hour, o.hour_x, o.hour_y, o.hour_z, 30.0 * (h + m / 60.0));
+    paint_hand(p, face, pic.mins, o.mins_x, o.mins_y, o.mins_z, 6.0 * (m + s / 60.0));
+    if (look.set_top_sec && look.do_draw_sec)
+        paint_hand(p, face, pic.secunds, o.secunds_x, o.secunds_y, o.secunds_z, sec_angle);
+
+    p.save();
+    p.translate((face.width() / 2) * o.shapocka_x, (face.height() / 2) * o.shapocka_y);
+    p.drawPixmap(-(pic.shapocka.width() / 2), -(pic.shapocka.height() / 2), pic.shapocka);
+    p.restore();
+}
+
+void analog_face::paint_hand(QPainter &p, QSize face, const QPixmap &hand, double x, double y, double z, double degrees)
+{
+    const int w = hand.width(), len = hand.height();
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.translate((face.width() / 2) * x, (face.height() / 2) * y);
+    p.rotate(degrees);
+    // The pivot sits on the centre line, the fraction z of the length above the
+    // bottom.
+    p.drawPixmap(-(w / 2), int(0 - (len - len * z)), hand);
+    p.restore();
+}
+
+void analog_face::paint_second_marks(QPainter &p, const clock_look &look, QSize face, QSize window)
+{
+    const int side = qMin(window.width(), window.height());
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(face.width() / 2, face.height() / 2);
+    p.scale(side / 200.0, side / 200.0);
+    p.setPen(look.color_sec);
+    // 48 marks on a 200-unit dial; the five-minute places are left to the skin.
+    for (int i = 1; i <= 59; ++i) {
+        p.rotate(6.0);
+        if (i % 5 != 0)
+            p.drawLine(92, 0, 96, 0);
+    }
+    p.restore();
+}

@@ -1,0 +1,134 @@
+#include "clock/faces/card_painter.h"
+
+#include "clock/faces/cached_render.h"
+
+#include <QCache>
+#include <QFontMetrics>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPixmap>
+#include <QTransform>
+
+namespace {
+
+// Cards are never see-through, whatever alpha the user gave a stop.
+QGradientStops opaque(const QGradientStops &stops)
+{
+    QGradientStops out = stops;
+    for (auto &s : out)
+        s.second.setAlpha(255);
+    return out;
+}
+
+QTransform fold(const QRect &r, int degrees)
+{
+    const int cx = (r.left() + r.right()) / 2;
+    const int cy = (r.top() + r.bottom()) / 2;
+    QTransform t;
+    t.translate(cx, cy);
+    t.rotate(degrees, Qt::XAxis);
+    t.translate(-cx, -cy);
+    return t;
+}
+
+} // namespace
+
+QString card_painter::strip_ampm(QString text)
+{
+    if (text.endsWith(QLatin1String("pm")))
+        text.chop(2);
+    else if (text.endsWith(QLatin1String("am")))
+        text.chop(2);
+    return text;
+}
+
+QRect card_painter::lower_region(const QRect &r)
+{
+    const int top = r.top() + r.height() / 2 - 1;
+    return QRect(QPoint(r.left(), top), QPoint(r.right(), top + r.height() - 1));
+}
+
+namespace {
+
+QString stops_key(const QGradientStops &stops)
+{
+    QString k;
+    for (const QGradientStop &s : stops)
+        k += QString::number(s.first) + s.second.name(QColor::HexArgb);
+    return k;
+}
+
+// Rendered cards by value. A turning card is painted twice per 40 ms frame
+// plus the still ones; shaping and filling gradient text that often is most
+// of the flip face's cost, while the values change once a second at most.
+render_cache &rendered_cards()
+{
+    static render_cache cache(64);
+    return cache;
+}
+
+} // namespace
+
+void card_painter::paint_card(QPainter &p, const QRect &r, const QString &text, const QFont &font) const
+{
+    if (r.isEmpty())
+        return;
+    const QString key = text + '|' + font.key() + '|' + stops_key(m_background) + '|' + stops_key(m_digits);
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    draw_cached(p, rendered_cards(), key, r, [&](QPainter &q) { draw_card(q, r, text, font); });
+    p.restore();
+}
+
+void card_painter::draw_card(QPainter &p, const QRect &r, const QString &text, const QFont &font) const
+{
+    const QString t = strip_ampm(text);
+    const int w = r.width(), h = r.height();
+
+    p.save();
+    p.setPen(Qt::NoPen);
+    QLinearGradient bk(r.left(), r.top(), r.left(), r.bottom());
+    bk.setStops(opaque(m_background));
+    p.setBrush(bk);
+    p.drawRoundedRect(r, 15, 15, Qt::RelativeSize);
+
+    p.setPen(QColor(181, 181, 181));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRect(r.left() + 1, r.top() + 4, w - 2, h - 8), 15, 15, Qt::RelativeSize);
+
+    p.setPen(QColor(159, 159, 159));
+    const int m = r.top() + h / 2 - 1;
+    p.drawLine(r.left(), m, r.right(), m);
+
+    p.setFont(font);
+    const QRect d = QFontMetrics(font, p.device()).boundingRect(t);
+    // Tall digits take the gradient from their own box, small ones from the card.
+    QLinearGradient dg = d.bottom() - d.top() > 72 ? QLinearGradient(d.width() / 2, d.top(), d.width() / 2, d.bottom())
+                                                   : QLinearGradient(w / 2, r.top(), w / 2, r.bottom());
+    dg.setStops(opaque(m_digits));
+    p.setPen(QPen(QBrush(dg), 1));
+    p.drawText(r, Qt::AlignCenter, t);
+    p.restore();
+}
+
+void card_painter::paint_turn(QPainter &p, const QRect &r, int frame, const QString &old_text, const QString &new_text,
+                              const QFont &font) const
+{
+    const QRect lower = lower_region(r);
+    p.save();
+    const QTransform base = p.transform();
+    p.setClipRect(r);
+    if (frame <= 50) {
+        p.setTransform(fold(r, -(180 * frame / 100)), true);
+        paint_card(p, r, old_text, font);
+        p.setTransform(base);
+        p.setClipRect(lower);
+        paint_card(p, r, old_text, font);
+    } else {
+        p.setClipRect(lower);
+        paint_card(p, r, old_text, font);
+        p.setTransform(fold(r, 180 - 180 * frame / 100), true);
+        paint_card(p, r, new_text, font);
+    }
+    p.restore();
+}

@@ -1,0 +1,105 @@
+// The notebook as the program wires it: handed to the clock window with
+// its flags, told not to write its size file after a reset, asked before
+// Exit when a page has unsaved changes.
+#include "app/app_composition.h"
+#include "clock/clock_window.h"
+#include "clock/window_flags.h"
+#include "clock_fixture.h"
+#include "common/time_source.h"
+#include "notebook/my_notebook.h"
+#include "notebook_fixture.h"
+
+#include <QFile>
+#include <QTest>
+#include <QTextEdit>
+
+class tst_notebook_composition : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void handed_to_the_clock_with_its_flags_data()
+    {
+        QTest::addColumn<bool>("top");
+        QTest::newRow("plain") << false;
+        QTest::newRow("on top") << true;
+    }
+    void handed_to_the_clock_with_its_flags()
+    {
+        QFETCH(bool, top);
+        temp_data_home home;
+        make_clock_data(home, top ? "[TYPE]\ntop=true\n" : "[TYPE]\ntop=false\n");
+        install_seed(home);
+        box_answerer boxes;
+        manual_time_source t;
+        app_composition windows(t);
+        orvella *clock = windows.clock_window();
+        auto *notebook = qobject_cast<my_notebook *>(clock->notebook_window());
+        QVERIFY(notebook);
+        QVERIFY(!notebook->isVisible());
+        QCOMPARE(int(notebook->windowFlags() & (Qt::WindowType_Mask | Qt::WindowStaysOnTopHint)),
+                 int(window_flags::notebook(top)));
+        clock->view_notebook();
+        QVERIFY(notebook->isVisible());
+        QVERIFY(boxes.seen().isEmpty());
+    }
+
+    void reset_to_defaults_keeps_the_size_file_away()
+    {
+        temp_data_home home;
+        make_clock_data(home, "[TYPE]\n");
+        install_seed(home);
+        box_answerer boxes;
+        manual_time_source t;
+        auto windows = std::make_unique<app_composition>(t);
+        orvella *clock = windows->clock_window();
+        const QString size_file = home.data_folder() + "/notebook_size.dat";
+        write_file(size_file, "old");
+        clock->set_default();
+        QVERIFY(!QFile::exists(size_file));
+        windows.reset(); // destroys the notebook
+        QVERIFY(!QFile::exists(size_file));
+    }
+
+    void exit_asks_about_unsaved_changes_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("keeps_running");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("cancel") << "Отмена" << true << QByteArray();
+        QTest::newRow("save") << "Сохранить" << false << QByteArray("перед выходом");
+    }
+    void exit_asks_about_unsaved_changes()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, keeps_running);
+        QFETCH(QByteArray, stored);
+        temp_data_home home;
+        make_clock_data(home, "[TYPE]\n");
+        install_seed(home);
+        box_answerer boxes;
+        boxes.prefer_button(button);
+        manual_time_source t;
+        app_composition windows(t);
+        orvella *clock = windows.clock_window();
+        auto *notebook = qobject_cast<my_notebook *>(clock->notebook_window());
+        const qint64 id = notebook->loaded_page();
+        const QByteArray before =
+            query_value(home.data_folder() + "/notebook.db", QString("select data from notebook where id = %1").arg(id))
+                .toByteArray();
+        notebook->editor()->selectAll();
+        notebook->editor()->insertPlainText("перед выходом");
+        QMetaObject::invokeMethod(clock, &orvella::close_application, Qt::QueuedConnection);
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen().size(), 1, 5000);
+        QCOMPARE(boxes.seen().first().title, "Заметки");
+        QTest::qWait(50);
+        const QByteArray after =
+            query_value(home.data_folder() + "/notebook.db", QString("select data from notebook where id = %1").arg(id))
+                .toByteArray();
+        QCOMPARE(after, stored.isEmpty() ? before : stored);
+        QCOMPARE(notebook->page_modified(), keeps_running);
+    }
+};
+
+QTEST_MAIN(tst_notebook_composition)
+#include "tst_notebook_composition.moc"
