@@ -10,6 +10,7 @@
 #include "storage/data_folder.h"
 #include "storage/folder_copy.h"
 #include "storage/ini_format.h"
+#include "app/app_composition.h"
 #include "clock/clock_window.h"
 #include "common/time_source.h"
 #include "gradients/gradient_editor.h"
@@ -94,11 +95,12 @@ int main(int argc, char *argv[])
     system_time_source now;
     QElapsedTimer t;
     t.start();
-    auto *clock = new orvella(now);
+    auto *program = new app_composition(now);
+    orvella *clock = program->clock_window();
     const double build_ms = t.nsecsElapsed() / 1e6;
     clock->show();
     QApplication::processEvents();
-    alarm_setup *dialog = clock->settings_dialog();
+    alarm_setup *dialog = program->settings_dialog();
 
     paint_counter dialog_paints;
     dialog->installEventFilter(&dialog_paints);
@@ -152,6 +154,6 @@ int main(int argc, char *argv[])
                 frame_ms.at(frame_ms.size() / 2), frame_ms.at(frame_ms.size() * 95 / 100), frame_ms.last());
     std::printf("  clock paints: %d (%.2f per move)\n", clock_paints.paints, double(clock_paints.paints) / moves);
     std::printf("  clock.ini writes: %d\n", writer->writes() - writes_before);
-    delete clock;
+    delete program;
     return 0;
 }

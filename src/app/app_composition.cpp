@@ -1,36 +1,157 @@
 #include "app/app_composition.h"
 
+#include "app/calendar_link.h"
+#include "app/clock_link.h"
+#include "app/window_commands.h"
 #include "calendar/calendar_module.h"
 #include "calendar/my_calendar.h"
-#include "calendar_link.h"
+#include "calendar/my_monitor.h"
+#include "clock/clock_tray.h"
 #include "clock/clock_window.h"
 #include "notebook/my_notebook.h"
 #include "notebook/notebook_entry.h"
+#include "platform/audio_player.h"
+#include "platform/sleep_watch.h"
+#include "scheduler/event_scheduler.h"
 #include "settings/alarm_setup.h"
+#include "storage/clock_settings.h"
+#include "storage/data_folder.h"
+#include "storage/data_folder_check.h"
 
-namespace {
+#include <QAction>
+#include <QApplication>
+#include <QStyleFactory>
+#include <QTimer>
 
-void add_notebook(orvella &clock)
+app_composition::app_composition(const time_source &clock) : m_time(clock)
 {
-    my_notebook *notebook = create_notebook_window();
-    clock.set_notebook_window(notebook);
-    QObject::connect(&clock, &orvella::notebook_size_reset, notebook, &my_notebook::use_default_size);
-    // Exit asks about a notebook page with unsaved changes first.
-    clock.set_quit_guard([notebook] { return notebook->settle_unsaved(); });
-}
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QCoreApplication::addLibraryPath(data_folder::plugin_folder());
 
-} // namespace
-
-app_composition::app_composition(const time_source &clock) : m_clock(new orvella(clock))
-{
-    // A clock pinned to the desktop takes the calendar along as its child.
-    m_clock->set_calendar(calendar_module::create(clock, m_clock->ignore_win_key ? m_clock : nullptr));
-    m_calendar_link = std::make_unique<calendar_link>(m_clock->calendar());
-    m_clock->settings_dialog()->set_calendar_host(m_calendar_link.get());
-    add_notebook(*m_clock);
+    m_setup = std::make_unique<alarm_setup>(nullptr);
+    m_player = audio_player::create();
+    check_data_folder();
+    create_clock();
+    create_scheduler();
+    create_tray();
+    create_calendar();
+    create_notebook();
+    m_alarm_timer->start(5000);
 }
 
 app_composition::~app_composition()
 {
-    delete m_clock;
+    m_alarm_timer.reset();
+    m_sleep_watch.reset();
+    m_tray.reset(); // menu, icon, actions
+    m_calendar_link.reset();
+    delete m_calendar;
+    m_calendar = nullptr;
+    m_notebook.reset();
+    m_commands.reset();
+    m_clock_link.reset();
+    m_setup.reset();
+    if (m_player) {
+        m_player->release();
+        m_player.reset();
+    }
+    m_scheduler.reset();
+    m_clock.reset();
+}
+
+void app_composition::check_data_folder()
+{
+    const data_folder_check::outcome folder = data_folder_check::run(nullptr);
+    if (folder == data_folder_check::outcome::restored || folder == data_folder_check::outcome::created) {
+        // Pick up the restored files now rather than only after a restart.
+        m_setup->clock_ini().sync();
+        m_setup->alarm_ini().sync();
+    }
+}
+
+void app_composition::create_clock()
+{
+    clock_settings &s = m_setup->clock();
+    m_clock = std::make_unique<orvella>(m_time, s);
+    m_state.show_calendar = s.get(clock_keys::show_calendar);
+    m_state.do_today = s.get(clock_keys::do_today).on;
+    m_state.top_cal = s.get(clock_keys::top_cal);
+    m_state.autorun = s.get(clock_keys::autorun);
+
+    m_setup->set_pristine_pictures(m_clock->pristine_pictures());
+    QObject::connect(m_clock.get(), &orvella::pristine_pictures_changed, m_setup.get(),
+                     &alarm_setup::set_pristine_pictures);
+    m_clock_link = std::make_unique<clock_link>(*m_clock, m_state, *m_setup);
+    m_setup->set_clock_host(m_clock_link.get());
+    m_setup->set_face_host(m_clock_link.get());
+}
+
+void app_composition::create_scheduler()
+{
+    m_scheduler = std::make_unique<event_scheduler>(m_setup->alarm_ini(), m_time, m_player.get(), m_clock.get());
+    m_scheduler->evaluator().set_catch_up_hours(m_setup->clock().get(clock_keys::catch_up_hours));
+    // Start-up: re-anchors the interval events, before the first tick.
+    m_scheduler->evaluator().rebase_tasks();
+    m_setup->attach_event_store(m_scheduler->store(), m_time);
+
+    m_commands = std::make_unique<window_commands>(*m_clock, *m_setup, *m_scheduler, m_state);
+    m_alarm_timer = std::make_unique<QTimer>();
+    QObject::connect(m_alarm_timer.get(), &QTimer::timeout, m_commands.get(), &window_commands::tick);
+    // After a suspend, catch missed reminders up at once.
+    m_sleep_watch = std::make_unique<sleep_watch>();
+    QObject::connect(m_sleep_watch.get(), &sleep_watch::resumed, m_commands.get(), &window_commands::tick);
+    QObject::connect(m_clock.get(), &orvella::right_clicked, m_commands.get(),
+                     &window_commands::clock_right_clicked);
+}
+
+void app_composition::create_tray()
+{
+    m_tray = std::make_unique<clock_tray>(m_clock.get());
+    m_commands->set_tray(m_tray.get());
+    using command = clock_tray::command;
+    window_commands *c = m_commands.get();
+    const auto on = [this](command which, auto slot) {
+        QObject::connect(m_tray->action(which), &QAction::triggered, m_commands.get(), slot);
+    };
+    QObject::connect(m_tray->action(command::clock), &QAction::triggered, m_clock.get(), &orvella::do_state);
+    on(command::calendar, &window_commands::toggle_calendar);
+    on(command::notes, &window_commands::show_notebook);
+    on(command::settings, &window_commands::open_settings);
+    on(command::about, &window_commands::about);
+    on(command::defaults, &window_commands::restore_defaults);
+    on(command::exit, &window_commands::quit);
+    QObject::connect(m_tray->icon(), &QSystemTrayIcon::activated, c, &window_commands::icon_activated);
+}
+
+void app_composition::create_calendar()
+{
+    // A clock pinned to the desktop takes the calendar along as its child.
+    const bool pinned = m_clock->desktop_flag(clock_host::flag_id::ignore_win_key);
+    m_calendar = calendar_module::create(m_time, pinned ? m_clock.get() : nullptr);
+    m_clock_link->set_calendar(m_calendar);
+    m_commands->set_calendar(m_calendar);
+
+    clock_settings &s = m_setup->clock();
+    m_calendar->set_fixed_position(s.get(clock_keys::fix_cal_on_mouse));
+    m_calendar->overview()->set_fixed_position(s.get(clock_keys::fix_cal_on_mouse));
+    m_calendar->set_resize_control(s.get(clock_keys::view_resize_control));
+    m_clock_link->reapply_window_flags(clock_host::window_id::calendar);
+    QObject::connect(m_calendar, &my_calendar::doshowNotes, m_commands.get(), &window_commands::show_note_stiker);
+    if (m_clock->start_mode() == 1 || m_clock->start_mode() == 2) {
+        m_calendar->show();
+        m_calendar->slide_in();
+        if (m_state.do_today)
+            m_commands->show_today_stiker();
+    }
+
+    m_calendar_link = std::make_unique<calendar_link>(m_calendar);
+    m_setup->set_calendar_host(m_calendar_link.get());
+}
+
+void app_composition::create_notebook()
+{
+    m_notebook.reset(create_notebook_window());
+    m_clock_link->set_notebook(m_notebook.get());
+    m_clock_link->reapply_window_flags(clock_host::window_id::notebook);
+    m_commands->set_notebook(m_notebook.get());
 }

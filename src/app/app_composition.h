@@ -1,12 +1,25 @@
 #pragma once
-// app_composition: creates the program's windows and hands them to each
-// other. The clock window owns what it is given and deletes it on exit.
+// app_composition: the one place that creates, wires, owns and destroys the
+// program's windows and services, in a fixed order (the constructor's) and
+// its reverse.
+
+#include "app/window_state.h"
 
 #include <memory>
 
+class QTimer;
+class alarm_setup;
+class audio_player;
 class calendar_link;
+class clock_link;
+class clock_tray;
+class event_scheduler;
+class my_calendar;
+class my_notebook;
 class orvella;
+class sleep_watch;
 class time_source;
+class window_commands;
 
 class app_composition
 {
@@ -16,9 +29,37 @@ public:
     app_composition(const app_composition &) = delete;
     app_composition &operator=(const app_composition &) = delete;
 
-    orvella *clock_window() const { return m_clock; }
+    orvella *clock_window() const { return m_clock.get(); }
+    alarm_setup *settings_dialog() const { return m_setup.get(); }
+    audio_player *alarm_player() const { return m_player.get(); }
+    clock_tray *tray() const { return m_tray.get(); }
+    event_scheduler *scheduler() const { return m_scheduler.get(); }
+    my_calendar *calendar() const { return m_calendar; }
+    my_notebook *notebook() const { return m_notebook.get(); }
+    window_commands *commands() const { return m_commands.get(); }
+    const window_state &state() const { return m_state; }
 
 private:
-    orvella *m_clock;
+    void check_data_folder();
+    void create_clock();
+    void create_scheduler();
+    void create_calendar();
+    void create_notebook();
+    void create_tray();
+
+    const time_source &m_time;
+    window_state m_state;
+    std::unique_ptr<alarm_setup> m_setup;
+    std::unique_ptr<audio_player> m_player;
+    std::unique_ptr<orvella> m_clock;
+    std::unique_ptr<clock_link> m_clock_link;
+    std::unique_ptr<event_scheduler> m_scheduler;
+    std::unique_ptr<window_commands> m_commands;
+    // A child of the clock while the clock is pinned to the desktop.
+    my_calendar *m_calendar = nullptr;
     std::unique_ptr<calendar_link> m_calendar_link;
+    std::unique_ptr<my_notebook> m_notebook;
+    std::unique_ptr<clock_tray> m_tray;
+    std::unique_ptr<QTimer> m_alarm_timer;
+    std::unique_ptr<sleep_watch> m_sleep_watch;
 };

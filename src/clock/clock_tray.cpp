@@ -1,6 +1,5 @@
 #include "clock/clock_tray.h"
 
-#include "clock/clock_window.h"
 #include "common/log.h"
 #include "platform/audio_notice.h"
 
@@ -9,31 +8,29 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
+#include <QWidget>
 
-clock_tray::clock_tray(orvella *clock) : m_clock(clock)
+clock_tray::clock_tray(QWidget *anchor)
 {
     struct entry
     {
         const char *text;
         const char *icon;
-        void (orvella::*slot)();
     };
+    // In the order of `command`.
     const entry entries[] = {
-        {"&Показать/скрыть часы", ":/icons/clock.png", &orvella::do_state},
-        {"&Показать/скрыть календарь", ":/icons/calendar.png", &orvella::do_cal_state},
-        {"&Заметки", ":/icons/inserttext.png", &orvella::view_notebook},
-        {"&Настройки программы", ":/icons/setup.png", &orvella::my_alarm},
-        {"&О программе", ":/icons/help_.png", &orvella::about_prg},
-        {"&Параметры окон по умолчанию", ":/icons/default.png", &orvella::set_default},
-        {"&Выход", ":/icons/exit.png", &orvella::close_application},
+        {"&Показать/скрыть часы", ":/icons/clock.png"},
+        {"&Показать/скрыть календарь", ":/icons/calendar.png"},
+        {"&Заметки", ":/icons/inserttext.png"},
+        {"&Настройки программы", ":/icons/setup.png"},
+        {"&О программе", ":/icons/help_.png"},
+        {"&Параметры окон по умолчанию", ":/icons/default.png"},
+        {"&Выход", ":/icons/exit.png"},
     };
-    for (const entry &e : entries) {
-        auto *a = new QAction(QIcon(QString::fromLatin1(e.icon)), orvella::tr(e.text), clock);
-        QObject::connect(a, &QAction::triggered, clock, e.slot);
-        m_actions << a;
-    }
+    for (const entry &e : entries)
+        m_actions << new QAction(QIcon(QString::fromLatin1(e.icon)), QString::fromUtf8(e.text), anchor);
 
-    m_menu = new QMenu(clock);
+    m_menu = new QMenu(anchor);
     // Menu order differs from creation order: settings first, exit last.
     for (int i : {3, 0, 1, 2, 5, 4})
         m_menu->addAction(m_actions[i]);
@@ -43,7 +40,6 @@ clock_tray::clock_tray(orvella *clock) : m_clock(clock)
     m_icon = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/iconka.png")));
     m_icon->setContextMenu(m_menu);
     m_icon->setToolTip(QStringLiteral("Orvella"));
-    QObject::connect(m_icon, &QSystemTrayIcon::activated, clock, &orvella::iconActivated);
     m_icon->setVisible(true);
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         qCWarning(lc_clock) << "no system tray here: a right click on the clock opens the menu";

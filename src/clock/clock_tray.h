@@ -1,6 +1,6 @@
 #pragma once
-// The tray icon, its menu and the seven actions that reach the clock
-// window's commands.
+// The tray icon, its menu and the seven actions. What an action or a click
+// on the icon does is wired by the program's composition.
 
 #include <QList>
 #include <QObject>
@@ -9,19 +9,31 @@ class QAction;
 class QMenu;
 class QPoint;
 class QSystemTrayIcon;
-class orvella;
+class QWidget;
 
 class clock_tray : public QObject
 {
     Q_OBJECT
 public:
-    explicit clock_tray(orvella *clock);
+    enum class command
+    {
+        clock,
+        calendar,
+        notes,
+        settings,
+        about,
+        defaults,
+        exit
+    };
+    // The actions and the menu are children of `anchor` (the clock window).
+    explicit clock_tray(QWidget *anchor);
     ~clock_tray() override;
 
     QSystemTrayIcon *icon() const { return m_icon; }
     QMenu *menu() const { return m_menu; }
     // In creation order: clock, calendar, notes, settings, about, defaults, exit.
     const QList<QAction *> &actions() const { return m_actions; }
+    QAction *action(command c) const { return m_actions[int(c)]; }
 
     // Where no system tray exists nothing else reaches the menu: pops it up
     // at the given global point and says true. With a tray, does nothing.
@@ -33,7 +45,6 @@ public:
     void tell_no_sound_output();
 
 private:
-    orvella *m_clock;
     QList<QAction *> m_actions;
     QMenu *m_menu = nullptr;
     QSystemTrayIcon *m_icon = nullptr;

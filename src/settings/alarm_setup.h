@@ -29,7 +29,6 @@ class event_store;
 class gradient_writer;
 class scheduler_page;
 class skin_constructor;
-class skin_host;
 class time_source;
 class user_prompts;
 struct desktop_option;
@@ -51,11 +50,10 @@ public:
     void set_clock_window(QWidget *w) { m_clock = w; }
     QWidget *clock_window() const { return m_clock; }
     void set_clock_host(clock_host *h) { m_host = h; }
-    void set_face_host(clock_face_host *h) { m_face = h; }
+    // Also where skins chosen with "Выбрать скин" or made in the constructor go.
+    void set_face_host(clock_face_host *h);
     void set_calendar_host(calendar_host *h) { m_calendar = h; }
     void set_prompts(user_prompts *p);
-    // Where skins chosen with "Выбрать скин" or made in the constructor go.
-    void set_skin_host(skin_host *h);
     skin_constructor *constructor() const { return m_constructor; }
     calendar_skin_picker *calendar_skins() const { return m_calendar_skins; }
     // The clock's skin pictures before any scaling; the scale slider always

@@ -28,9 +28,10 @@ void alarm_setup::set_prompts(user_prompts *p)
     m_calendar_skins->set_prompts(p);
 }
 
-void alarm_setup::set_skin_host(skin_host *h)
+void alarm_setup::set_face_host(clock_face_host *h)
 {
-    m_constructor->set_skin_host(h);
+    m_face = h;
+    m_constructor->set_face_host(h);
 }
 
 void alarm_setup::on_pushButton_4_clicked()

@@ -79,6 +79,12 @@ public:
     // Updates are suspended while the pictures change.
     virtual void set_skin_pictures(const skin_picture_set &pictures) = 0;
 
+    // A skin folder chosen or made in the settings dialog: loads its pictures
+    // and offsets, scales them by the stored "resize" factor and fits the
+    // window to the dial. When a picture named in settings.ini is missing
+    // the clock warns, keeps the skin it shows and returns false.
+    virtual bool apply_skin_folder(const QString &folder) = 0;
+
 protected:
     ~clock_face_host() = default;
 };

@@ -3,7 +3,7 @@
 // something it shows changed.
 
 #include "calendar_rig.h"
-#include "clock_fixture.h"
+#include "clock_rig.h"
 
 #include "calendar/datetime_edit.h"
 #include "calendar/my_dialog.h"

@@ -1,7 +1,7 @@
 #include "storage/ini_format.h"
 #include "clock/clock_window.h"
 #include "clock/window_flags.h"
-#include "clock_fixture.h"
+#include "clock_rig.h"
 #include "common/time_source.h"
 #include "settings/alarm_setup.h"
 #include "test_support.h"
@@ -49,7 +49,8 @@ private slots:
                                   .arg(top ? "true" : "false")
                                   .toLatin1());
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         // The toolkit adds title-bar hints of its own to framed windows; ours are these.
         const Qt::WindowFlags ours =
             Qt::WindowType_Mask | Qt::FramelessWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint;
@@ -84,7 +85,8 @@ private slots:
         temp_data_home home;
         make_clock_data(home, QString("[TYPE]\nclock=%1\nposx=%2\nposy=%3\n").arg(face).arg(x).arg(y).toUtf8());
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         QCOMPARE(w.pos(), expected);
     }
 
@@ -93,7 +95,8 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nset_start=3\nposx=10\nposy=10\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         w.show();
         QTRY_VERIFY(!w.isVisible());
         QCOMPARE(w.start_mode(), 3);
@@ -110,7 +113,8 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=digital\nset_start=2\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         w.show();
         QTRY_VERIFY(!w.isVisible());
         w.do_state(); // hidden with start mode 2: shows
@@ -124,7 +128,8 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nposx=100\nposy=100\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QPoint start = w.pos();
@@ -136,7 +141,7 @@ private slots:
         QApplication::sendEvent(&w, &move);
         QTRY_COMPARE(w.pos(), start + QPoint(40, 25));
         send_mouse(&w, QEvent::MouseButtonRelease, {10, 10}, Qt::LeftButton, Qt::NoButton);
-        w.settings_dialog()->clock_ini().sync();
+        rig.settings_dialog()->clock_ini().sync();
         const QString ini = home.data_folder() + "/clock.ini";
         QCOMPARE(stored(ini, "TYPE/posx").toInt(), w.pos().x());
         QCOMPARE(stored(ini, "TYPE/posy").toInt(), w.pos().y());
@@ -147,7 +152,8 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nposx=100\nposy=100\nfix_on_desktop=true\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QPoint start = w.pos();
@@ -162,7 +168,8 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nhourOffset=-1\nminsOffset=30\n");
         manual_time_source t(QDateTime(QDate(2026, 3, 1), QTime(0, 10, 5)));
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         QCOMPARE(w.shifted_now(), QDateTime(QDate(2026, 2, 28), QTime(23, 40, 5)));
         t.advance_secs(3600);
         QCOMPARE(w.shifted_now(), QDateTime(QDate(2026, 3, 1), QTime(0, 40, 5)));
@@ -173,7 +180,8 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nformat_1=\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         QCOMPARE(w.look().opacity, 0.7); // absent transp: a visible clock
         QCOMPARE(w.look().format_1, QString("hh:mm:ss"));
         QCOMPARE(w.look().repaint_interval, 1000.0);
@@ -188,7 +196,8 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nresize=-2\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         QCOMPARE(w.size(), QSize(60, 50));
     }
 
@@ -197,9 +206,10 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nmy_skin=/nowhere/at/all\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         QCOMPARE(w.look().skin_folder, home.data_folder() + "/Skins/Standart");
-        w.settings_dialog()->clock_ini().sync();
+        rig.settings_dialog()->clock_ini().sync();
         QCOMPARE(stored(home.data_folder() + "/clock.ini", "TYPE/my_skin").toString(),
                  home.data_folder() + "/Skins/Standart");
     }
@@ -214,10 +224,11 @@ private slots:
         manual_time_source t;
         box_answerer boxes;
         {
-            orvella w(t);
+            clock_rig rig(t);
+            orvella &w = rig.clock();
             QCOMPARE(w.look().clock, QString());
             QCOMPARE(w.look().opacity, 0.7);
-            w.close_application();
+            rig.commands()->quit();
         }
         QCOMPARE(read_file(home.data_folder() + "/clock.ini.unreadable"), junk);
     }
@@ -229,8 +240,9 @@ private slots:
         write_file(home.data_folder() + "/setup.dat", "x");
         write_file(home.data_folder() + "/notebook_size.dat", "x");
         manual_time_source t;
-        orvella w(t);
-        w.set_default();
+        clock_rig rig(t);
+        orvella &w = rig.clock();
+        rig.commands()->restore_defaults();
         QCOMPARE(w.pos(), QPoint(1, 1));
         QVERIFY(!QFile::exists(home.data_folder() + "/setup.dat"));
         QVERIFY(!QFile::exists(home.data_folder() + "/notebook_size.dat"));
@@ -244,8 +256,9 @@ private slots:
         write_file(home.data_folder() + "/setup.dat/inner", "x"); // a folder: cannot be removed as a file
         manual_time_source t;
         box_answerer boxes;
-        orvella w(t);
-        w.set_default();
+        clock_rig rig(t);
+        orvella &w = rig.clock();
+        rig.commands()->restore_defaults();
         QCOMPARE(boxes.seen().size(), 1);
         QCOMPARE(boxes.seen()[0].text, QStringLiteral("Невозможно удалить ") + home.data_folder() + "//setup.dat");
     }

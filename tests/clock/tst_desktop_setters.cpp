@@ -4,7 +4,7 @@
 // program does not have yet (calendar, notebook) are needed.
 #include "clock/clock_window.h"
 #include "clock/window_flags.h"
-#include "clock_fixture.h"
+#include "clock_rig.h"
 #include "common/time_source.h"
 #include "settings/alarm_setup.h"
 #include "settings/clock_host.h"
@@ -173,11 +173,12 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nignore_win_key=true\nposx=30\nposy=30\n");
         manual_time_source t;
-        orvella w(t);
-        QVERIFY(w.ignore_win_key);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
+        QVERIFY(w.desktop_flag(clock_host::flag_id::ignore_win_key));
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        alarm_setup &setup = *w.settings_dialog();
+        alarm_setup &setup = *rig.settings_dialog();
         setup.show();
         QVERIFY(setup.desktop()->pinned->isChecked());
         box_answerer boxes;
@@ -187,8 +188,8 @@ private slots:
         QCOMPARE(boxes.seen()[0].text, restart_text);
         QCOMPARE(boxes.seen()[0].buttons, QStringList{"OK"});
         QVERIFY(!setup.desktop()->pinned->isChecked());
-        QVERIFY(!w.ignore_win_key);
-        QVERIFY(w.top);
+        QVERIFY(!w.desktop_flag(clock_host::flag_id::ignore_win_key));
+        QVERIFY(w.desktop_flag(clock_host::flag_id::top));
         QCOMPARE(flags_of(w), 0x4080b);
         QVERIFY(w.isVisible());
         // The pinning key is synchronised at once.
@@ -325,8 +326,9 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\ntransp=0.9\n");
         manual_time_source t;
-        orvella w(t);
-        alarm_setup &setup = *w.settings_dialog();
+        clock_rig rig(t);
+        orvella &w = rig.clock();
+        alarm_setup &setup = *rig.settings_dialog();
         setup.show();
         QCOMPARE(setup.desktop()->opacity->value(), 0.9);
         QCOMPARE(setup.desktop()->opacity->singleStep(), 0.1);
@@ -343,12 +345,13 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nposx=100\nposy=100\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        alarm_setup &setup = *w.settings_dialog();
+        alarm_setup &setup = *rig.settings_dialog();
         setup.fix_on_desktop(Qt::Checked);
-        QVERIFY(w.fix_on_desktop);
+        QVERIFY(w.desktop_flag(clock_host::flag_id::fix_on_desktop));
         const QPoint start = w.pos();
         send_mouse(&w, QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
         send_mouse(&w, QEvent::MouseMove, {50, 40}, Qt::NoButton, Qt::LeftButton);
@@ -367,17 +370,18 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nposx=100\nposy=100\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        alarm_setup &setup = *w.settings_dialog();
+        alarm_setup &setup = *rig.settings_dialog();
         setup.fix_on_mouse(Qt::Checked);
-        QVERIFY(w.fix_on_mouse);
+        QVERIFY(w.desktop_flag(clock_host::flag_id::fix_on_mouse));
         send_mouse(&w, QEvent::MouseButtonPress, {12, 14}, Qt::LeftButton, Qt::LeftButton);
         QVERIFY(!w.mask().isEmpty());
         QVERIFY(!w.mask().contains(QPoint(12, 14)));
         QVERIFY(w.mask().contains(QPoint(13, 14)));
-        w.do_alarma(); // the 5-second pass
+        rig.commands()->tick(); // the 5-second pass
         QVERIFY(w.mask().isEmpty());
 
         send_mouse(&w, QEvent::MouseButtonRelease, {20, 20}, Qt::LeftButton, Qt::NoButton);
@@ -393,10 +397,11 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nposx=100\nposy=100\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        alarm_setup &setup = *w.settings_dialog();
+        alarm_setup &setup = *rig.settings_dialog();
         setup.top_or_not_top(Qt::Checked);
         QCOMPARE(flags_of(w), 0x4080b);
         QVERIFY(w.isVisible());

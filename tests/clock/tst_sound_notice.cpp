@@ -3,7 +3,7 @@
 // wait is what shows.
 #include "clock/clock_tray.h"
 #include "clock/clock_window.h"
-#include "clock_fixture.h"
+#include "clock_rig.h"
 #include "common/time_source.h"
 #include "platform/audio_notice.h"
 #include "test_support.h"
@@ -36,7 +36,8 @@ private slots:
         make_clock_data(home, "[TYPE]\nclock=analog\n");
         manual_time_source t;
         {
-            orvella w(t);
+            clock_rig rig(t);
+            orvella &w = rig.clock();
         }
         // The handler went with the tray: a report now reaches nobody, and
         // the notice is kept for a tray that can show it.
@@ -49,7 +50,8 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         const QString text = QStringLiteral("Звук не воспроизводится: нет устройства вывода");
 
         // The failing call returns before anything is shown.

@@ -2,7 +2,7 @@
 // menu where no tray exists (the offscreen platform has none).
 #include "clock/clock_tray.h"
 #include "clock/clock_window.h"
-#include "clock_fixture.h"
+#include "clock_rig.h"
 #include "common/time_source.h"
 #include "settings/alarm_setup.h"
 #include "test_support.h"
@@ -48,8 +48,9 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\n");
         manual_time_source t;
-        orvella w(t);
-        const QList<QAction *> &a = w.tray()->actions();
+        clock_rig rig(t);
+        orvella &w = rig.clock();
+        const QList<QAction *> &a = rig.tray()->actions();
         QCOMPARE(a.size(), 7);
         QSet<qint64> distinct;
         for (int i = 0; i < a.size(); ++i) {
@@ -68,8 +69,9 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\n");
         manual_time_source t;
-        orvella w(t);
-        const QList<QAction *> m = w.tray()->menu()->actions();
+        clock_rig rig(t);
+        orvella &w = rig.clock();
+        const QList<QAction *> m = rig.tray()->menu()->actions();
         QCOMPARE(m.size(), 8);
         const QStringList expected = {"&Настройки программы",
                                       "&Показать/скрыть часы",
@@ -84,8 +86,8 @@ private slots:
             QCOMPARE(m[i]->text(), expected[i]);
         }
         // The menu holds the very actions, not copies.
-        QVERIFY(w.tray()->actions().contains(m[0]));
-        QCOMPARE(w.tray()->menu()->parent(), &w);
+        QVERIFY(rig.tray()->actions().contains(m[0]));
+        QCOMPARE(rig.tray()->menu()->parent(), &w);
     }
 
     void tray_icon_has_the_menu_tool_tip_and_picture()
@@ -93,9 +95,10 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\n");
         manual_time_source t;
-        orvella w(t);
-        QSystemTrayIcon *icon = w.tray()->icon();
-        QCOMPARE(icon->contextMenu(), w.tray()->menu());
+        clock_rig rig(t);
+        orvella &w = rig.clock();
+        QSystemTrayIcon *icon = rig.tray()->icon();
+        QCOMPARE(icon->contextMenu(), rig.tray()->menu());
         QCOMPARE(icon->toolTip(), w.windowTitle());
         QCOMPARE(icon->toolTip(), QStringLiteral("Orvella"));
         QVERIFY(icon->isVisible());
@@ -110,12 +113,13 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nposx=40\nposy=40\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.tray()->actions()[0]->trigger();
+        rig.tray()->actions()[0]->trigger();
         QVERIFY(!w.isVisible());
-        w.tray()->actions()[0]->trigger();
+        rig.tray()->actions()[0]->trigger();
         QVERIFY(w.isVisible());
     }
 
@@ -124,10 +128,11 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\n");
         manual_time_source t;
-        orvella w(t);
-        w.tray()->actions()[1]->trigger();
-        w.tray()->actions()[2]->trigger();
-        QVERIFY(!w.calendar_window() || w.calendar_window()->isVisible());
+        clock_rig rig(t);
+        orvella &w = rig.clock();
+        rig.tray()->actions()[1]->trigger();
+        rig.tray()->actions()[2]->trigger();
+        QVERIFY(!rig.calendar_window() || rig.calendar_window()->isVisible());
     }
 
     void settings_action_opens_the_dialog_modally()
@@ -135,15 +140,16 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         bool was_modal = false;
         QTimer::singleShot(100, this, [&] {
-            was_modal = w.settings_dialog()->isVisible() && w.settings_dialog()->isModal();
-            w.settings_dialog()->reject();
+            was_modal = rig.settings_dialog()->isVisible() && rig.settings_dialog()->isModal();
+            rig.settings_dialog()->reject();
         });
-        w.tray()->actions()[3]->trigger(); // returns when the dialog closes
+        rig.tray()->actions()[3]->trigger(); // returns when the dialog closes
         QVERIFY(was_modal);
-        QVERIFY(!w.settings_dialog()->isVisible());
+        QVERIFY(!rig.settings_dialog()->isVisible());
     }
 
     void about_box_names_version_contact_audio_and_site_in_order()
@@ -151,9 +157,10 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         box_answerer boxes;
-        w.tray()->actions()[4]->trigger();
+        rig.tray()->actions()[4]->trigger();
         QCOMPARE(boxes.seen().size(), 1);
         const auto &b = boxes.seen().first();
         QCOMPARE(b.title, QStringLiteral("О программе"));
@@ -178,9 +185,10 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nposx=200\nposy=150\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         QCOMPARE(w.pos(), QPoint(200, 150));
-        w.tray()->actions()[5]->trigger();
+        rig.tray()->actions()[5]->trigger();
         QCOMPARE(w.pos(), QPoint(1, 1));
         QCOMPARE(stored(home.data_folder() + "/clock.ini", "TYPE/posx").toInt(), 1);
     }
@@ -190,9 +198,10 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nposx=20\nposy=20\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         w.move(77, 66);
-        w.tray()->actions()[6]->trigger();
+        rig.tray()->actions()[6]->trigger();
         const QString ini = home.data_folder() + "/clock.ini";
         QCOMPARE(stored(ini, "TYPE/posx").toInt(), 77);
         QCOMPARE(stored(ini, "TYPE/posy").toInt(), 66);
@@ -219,17 +228,18 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nposx=50\nposy=50\n" + ini);
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const auto b = Qt::MouseButton(button);
         send_mouse(&w, QEvent::MouseButtonPress, {20, 30}, b, b);
         send_mouse(&w, QEvent::MouseButtonRelease, {20, 30}, b, Qt::NoButton);
-        QCOMPARE(w.tray()->menu()->isVisible(), menu);
+        QCOMPARE(rig.tray()->menu()->isVisible(), menu);
         if (menu) {
             // Where the click was.
-            QVERIFY(w.tray()->menu()->geometry().contains(w.mapToGlobal(QPoint(20, 30)) + QPoint(1, 1)));
-            w.tray()->menu()->hide();
+            QVERIFY(rig.tray()->menu()->geometry().contains(w.mapToGlobal(QPoint(20, 30)) + QPoint(1, 1)));
+            rig.tray()->menu()->hide();
         }
     }
 
@@ -238,13 +248,13 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\n");
         manual_time_source t;
-        auto *w = new orvella(t);
-        QPointer<QMenu> menu = w->tray()->menu();
-        QPointer<QSystemTrayIcon> icon = w->tray()->icon();
+        auto *rig = new clock_rig(t);
+        QPointer<QMenu> menu = rig->tray()->menu();
+        QPointer<QSystemTrayIcon> icon = rig->tray()->icon();
         QList<QPointer<QAction>> actions;
-        for (QAction *a : w->tray()->actions())
+        for (QAction *a : rig->tray()->actions())
             actions << a;
-        delete w;
+        delete rig;
         QVERIFY(!menu);
         QVERIFY(!icon);
         for (const auto &a : actions)

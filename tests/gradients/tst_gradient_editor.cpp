@@ -1,6 +1,6 @@
 // The gradient editor: control points of one strip (insert, remove, locks,
 // drag, resize) and the stops the three strips give together.
-#include "clock_fixture.h"
+#include "clock_rig.h"
 #include "gradients/gradient_editor.h"
 #include "gradients/hover_points.h"
 #include "gradients/shade_widget.h"

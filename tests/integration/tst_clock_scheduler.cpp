@@ -1,7 +1,7 @@
 // The scheduler inside the clock window: the start-up rebase, do_alarma on
 // the window's clock, and show_stiker with the note sound from calendar.ini.
 
-#include "clock_fixture.h"
+#include "clock_rig.h"
 #include "counting_player.h"
 #include "stiker_support.h"
 #include "test_support.h"
@@ -56,8 +56,9 @@ void test_clock_scheduler::construction_rebases_interval_events()
                      "[1001]\nrepeat=5\nrepeat_min=7\ntime=23:59\n",
                      "");
     manual_time_source clock(QDateTime(QDate(2026, 3, 5), QTime(9, 50, 42)));
-    orvella w(clock);
-    QSettings &ini = w.settings_dialog()->alarm_ini();
+    clock_rig rig(clock);
+    orvella &w = rig.clock();
+    QSettings &ini = rig.settings_dialog()->alarm_ini();
     QCOMPARE(ini.value("1000/time").toString(), QStringLiteral("10:05"));
     QCOMPARE(ini.value("1000/date").toString(), QStringLiteral("05.03.2026"));
     QCOMPARE(ini.value("1001/time").toString(), QStringLiteral("00:7"));
@@ -71,18 +72,19 @@ void test_clock_scheduler::do_alarma_fires_due_events_on_the_windows_clock()
     // The local time, not the clock's displayed (shifted) time, decides.
     write_file(home.data_folder() + "/clock.ini", "[TYPE]\nclock=analog\nhourOffset=3\nminsOffset=20\n");
     manual_time_source clock(QDateTime(QDate(2026, 3, 5), QTime(9, 49, 58)));
-    orvella w(clock);
+    clock_rig rig(clock);
+    orvella &w = rig.clock();
     QCOMPARE(w.shifted_now().time(), QTime(13, 9, 58));
-    w.do_alarma();
+    rig.commands()->tick();
     QVERIFY(open_stikers().isEmpty());
     clock.advance_secs(5);
-    w.do_alarma();
+    rig.commands()->tick();
     QCOMPARE(open_stikers().size(), 1);
     QCOMPARE(open_stikers()[0]->text_panel()->toPlainText(), QStringLiteral("Пора"));
     clock.advance_secs(5);
-    w.do_alarma();
+    rig.commands()->tick();
     QCOMPARE(open_stikers().size(), 1);
-    QCOMPARE(w.settings_dialog()->alarm_ini().value("1000/lastrun").toString(), QStringLiteral("05:03:2026:09:50"));
+    QCOMPARE(rig.settings_dialog()->alarm_ini().value("1000/lastrun").toString(), QStringLiteral("05:03:2026:09:50"));
 }
 
 void test_clock_scheduler::show_stiker_plays_the_note_sound()
@@ -91,10 +93,11 @@ void test_clock_scheduler::show_stiker_plays_the_note_sound()
     make_data_folder(home, "", "[Sound]\nsound=" + home.home().toUtf8() + "/garbage.wav\n");
     write_file(home.home() + "/garbage.wav", "not a sound");
     manual_time_source clock;
-    orvella w(clock);
+    clock_rig rig(clock);
+    orvella &w = rig.clock();
     box_answerer boxes;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot play"));
-    w.show_stiker("Заметка на сегодня");
+    rig.commands()->show_note_stiker("Заметка на сегодня");
     QCOMPARE(open_stikers().size(), 1);
     QCOMPARE(open_stikers()[0]->text_panel()->toPlainText(), QStringLiteral("Заметка на сегодня"));
     // The box is shown after the sticker and waits for nobody.
@@ -104,7 +107,7 @@ void test_clock_scheduler::show_stiker_plays_the_note_sound()
 
     // No note sound: only the sticker.
     write_file(home.data_folder() + "/calendar.ini", "[Other]\nx=1\n");
-    w.show_stiker("вторая");
+    rig.commands()->show_note_stiker("вторая");
     QCOMPARE(open_stikers().size(), 2);
     QTest::qWait(100);
     QCOMPARE(boxes.seen().size(), 1);

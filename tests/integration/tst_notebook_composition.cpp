@@ -2,9 +2,10 @@
 // its flags, told not to write its size file after a reset, asked before
 // Exit when a page has unsaved changes.
 #include "app/app_composition.h"
+#include "app/window_commands.h"
 #include "clock/clock_window.h"
 #include "clock/window_flags.h"
-#include "clock_fixture.h"
+#include "clock_rig.h"
 #include "common/time_source.h"
 #include "notebook/my_notebook.h"
 #include "notebook_fixture.h"
@@ -34,12 +35,12 @@ private slots:
         manual_time_source t;
         app_composition windows(t);
         orvella *clock = windows.clock_window();
-        auto *notebook = qobject_cast<my_notebook *>(clock->notebook_window());
+        auto *notebook = qobject_cast<my_notebook *>(windows.notebook());
         QVERIFY(notebook);
         QVERIFY(!notebook->isVisible());
         QCOMPARE(int(notebook->windowFlags() & (Qt::WindowType_Mask | Qt::WindowStaysOnTopHint)),
                  int(window_flags::notebook(top)));
-        clock->view_notebook();
+        windows.commands()->show_notebook();
         QVERIFY(notebook->isVisible());
         QVERIFY(boxes.seen().isEmpty());
     }
@@ -55,7 +56,7 @@ private slots:
         orvella *clock = windows->clock_window();
         const QString size_file = home.data_folder() + "/notebook_size.dat";
         write_file(size_file, "old");
-        clock->set_default();
+        windows->commands()->restore_defaults();
         QVERIFY(!QFile::exists(size_file));
         windows.reset(); // destroys the notebook
         QVERIFY(!QFile::exists(size_file));
@@ -82,14 +83,14 @@ private slots:
         manual_time_source t;
         app_composition windows(t);
         orvella *clock = windows.clock_window();
-        auto *notebook = qobject_cast<my_notebook *>(clock->notebook_window());
+        auto *notebook = qobject_cast<my_notebook *>(windows.notebook());
         const qint64 id = notebook->loaded_page();
         const QByteArray before =
             query_value(home.data_folder() + "/notebook.db", QString("select data from notebook where id = %1").arg(id))
                 .toByteArray();
         notebook->editor()->selectAll();
         notebook->editor()->insertPlainText("перед выходом");
-        QMetaObject::invokeMethod(clock, &orvella::close_application, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(windows.commands(), &window_commands::quit, Qt::QueuedConnection);
         QTRY_COMPARE_WITH_TIMEOUT(boxes.seen().size(), 1, 5000);
         QCOMPARE(boxes.seen().first().title, "Заметки");
         QTest::qWait(50);

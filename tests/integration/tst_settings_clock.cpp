@@ -1,7 +1,7 @@
 // The settings dialog on the real clock window: what its controls change
 // on the running clock, and the second-hand pace set during the fade-in.
 #include "clock/clock_window.h"
-#include "clock_fixture.h"
+#include "clock_rig.h"
 #include "common/time_source.h"
 #include "settings/alarm_setup.h"
 #include "test_support.h"
@@ -32,8 +32,9 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\ntransp=0.3\n");
         manual_time_source t;
-        orvella w(t);
-        alarm_setup *s = w.settings_dialog();
+        clock_rig rig(t);
+        orvella &w = rig.clock();
+        alarm_setup *s = rig.settings_dialog();
         s->show();
         QVERIFY(w.fading());
         control<QDoubleSpinBox>(s, "doubleSpinBox_2")->setValue(0.5);
@@ -52,8 +53,9 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\n");
         manual_time_source t;
-        orvella w(t);
-        alarm_setup *s = w.settings_dialog();
+        clock_rig rig(t);
+        orvella &w = rig.clock();
+        alarm_setup *s = rig.settings_dialog();
         s->show();
         QCOMPARE(w.size(), QSize(120, 100));
         control<QSlider>(s, "horizontalSlider")->setValue(-100);

@@ -1,7 +1,7 @@
 // A double click on the tray icon does what autorun says; other clicks do
 // nothing.
 #include "clock/clock_window.h"
-#include "clock_fixture.h"
+#include "clock_rig.h"
 #include "common/time_source.h"
 #include "settings/alarm_setup.h"
 #include "test_support.h"
@@ -27,12 +27,13 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nautorun=2\nposx=30\nposy=30\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.iconActivated(QSystemTrayIcon::ActivationReason(reason));
+        rig.commands()->icon_activated(QSystemTrayIcon::ActivationReason(reason));
         QVERIFY(w.isVisible());
-        w.iconActivated(QSystemTrayIcon::DoubleClick);
+        rig.commands()->icon_activated(QSystemTrayIcon::DoubleClick);
         QVERIFY(!w.isVisible());
     }
 
@@ -41,15 +42,16 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nautorun=0\n");
         manual_time_source t;
-        orvella w(t);
-        QCOMPARE(w.autorun(), 0);
-        w.iconActivated(QSystemTrayIcon::DoubleClick); // returns: not modal
-        QVERIFY(w.settings_dialog()->isVisible());
-        QVERIFY(!w.settings_dialog()->isModal());
+        clock_rig rig(t);
+        orvella &w = rig.clock();
+        QCOMPARE(rig.state().autorun, 0);
+        rig.commands()->icon_activated(QSystemTrayIcon::DoubleClick); // returns: not modal
+        QVERIFY(rig.settings_dialog()->isVisible());
+        QVERIFY(!rig.settings_dialog()->isModal());
         // A second double click keeps it up rather than toggling it.
-        w.iconActivated(QSystemTrayIcon::DoubleClick);
-        QVERIFY(w.settings_dialog()->isVisible());
-        w.settings_dialog()->hide();
+        rig.commands()->icon_activated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(rig.settings_dialog()->isVisible());
+        rig.settings_dialog()->hide();
     }
 
     void autorun_1_without_a_notebook_does_nothing()
@@ -57,9 +59,10 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nautorun=1\n");
         manual_time_source t;
-        orvella w(t);
-        w.iconActivated(QSystemTrayIcon::DoubleClick);
-        QVERIFY(!w.settings_dialog()->isVisible());
+        clock_rig rig(t);
+        orvella &w = rig.clock();
+        rig.commands()->icon_activated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(!rig.settings_dialog()->isVisible());
         QVERIFY(!w.isVisible());
     }
 
@@ -68,12 +71,13 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nautorun=2\nposx=30\nposy=30\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.iconActivated(QSystemTrayIcon::DoubleClick);
+        rig.commands()->icon_activated(QSystemTrayIcon::DoubleClick);
         QVERIFY(!w.isVisible());
-        w.iconActivated(QSystemTrayIcon::DoubleClick);
+        rig.commands()->icon_activated(QSystemTrayIcon::DoubleClick);
         QVERIFY(w.isVisible());
     }
 
@@ -82,10 +86,11 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nautorun=2\nset_start=3\nposx=30\nposy=30\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         w.show();
         QTRY_VERIFY(!w.isVisible()); // hidden at its first paint
-        w.iconActivated(QSystemTrayIcon::DoubleClick);
+        rig.commands()->icon_activated(QSystemTrayIcon::DoubleClick);
         QVERIFY(w.isVisible());
         QCOMPARE(w.start_mode(), 0);
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -100,10 +105,11 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nautorun=3\nposx=30\nposy=30\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.iconActivated(QSystemTrayIcon::DoubleClick);
+        rig.commands()->icon_activated(QSystemTrayIcon::DoubleClick);
         QVERIFY(w.isVisible());
     }
 
@@ -114,14 +120,15 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nautorun=4\nposx=30\nposy=30\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QVERIFY(!w.calendar_window() || !w.calendar_window()->isVisible());
-        w.iconActivated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(!rig.calendar_window() || !rig.calendar_window()->isVisible());
+        rig.commands()->icon_activated(QSystemTrayIcon::DoubleClick);
         QVERIFY(w.isVisible());
-        if (w.calendar_window())
-            QVERIFY(w.calendar_window()->isVisible());
+        if (rig.calendar_window())
+            QVERIFY(rig.calendar_window()->isVisible());
     }
 
     void autorun_4_shows_a_clock_hidden_by_start_mode_2()
@@ -129,10 +136,11 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nautorun=4\nset_start=2\nposx=30\nposy=30\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         w.show();
         QTRY_VERIFY(!w.isVisible());
-        w.iconActivated(QSystemTrayIcon::DoubleClick);
+        rig.commands()->icon_activated(QSystemTrayIcon::DoubleClick);
         QVERIFY(w.isVisible());
         QCOMPARE(w.start_mode(), 0);
     }
@@ -142,12 +150,13 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nautorun=7\nposx=30\nposy=30\n");
         manual_time_source t;
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.iconActivated(QSystemTrayIcon::DoubleClick);
+        rig.commands()->icon_activated(QSystemTrayIcon::DoubleClick);
         QVERIFY(w.isVisible());
-        QVERIFY(!w.settings_dialog()->isVisible());
+        QVERIFY(!rig.settings_dialog()->isVisible());
     }
 };
 

@@ -2,7 +2,7 @@
 // writes its key in its stored form and hands the value to the clock, the
 // scale slider, gradients, format and file choosers.
 #include "storage/ini_format.h"
-#include "clock_fixture.h"
+#include "clock_rig.h"
 #include "gradients/gradient_editor.h"
 #include "settings/alarm_setup.h"
 #include "settings/gradient_writer.h"

@@ -1,7 +1,7 @@
 // The scheduler page: modes and their form, save_task's stored forms, add,
 // save and delete with their boxes, and saving beside the evaluation pass.
 #include "storage/ini_format.h"
-#include "clock_fixture.h"
+#include "clock_rig.h"
 #include "common/time_source.h"
 #include "scheduler/event_evaluator.h"
 #include "scheduler/event_runner.h"

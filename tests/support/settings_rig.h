@@ -40,6 +40,9 @@ public:
     void set_flip_size(int s) override { flip_size = s; }
     void set_repaint_interval(double ms) override { interval = ms; }
     bool fading_in() const override { return fading; }
+    // Takes a skin when all its pictures exist, as the clock does.
+    bool apply_skin_folder(const QString &folder) override;
+    QStringList applied;
     void set_skin_pictures(const skin_picture_set &p) override
     {
         pictures = p;

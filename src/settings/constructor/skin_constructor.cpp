@@ -6,7 +6,7 @@
 #include "common/log.h"
 #include "common/time_source.h"
 #include "settings/constructor/skin_creation.h"
-#include "settings/constructor/skin_host.h"
+#include "settings/clock_face_host.h"
 #include "ui_skin_constructor.h"
 
 #include <QEvent>

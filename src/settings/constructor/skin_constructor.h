@@ -17,7 +17,7 @@ namespace Ui {
 class skin_constructor;
 }
 class clock_settings;
-class skin_host;
+class clock_face_host;
 class time_source;
 class user_prompts;
 
@@ -31,7 +31,7 @@ public:
     // clock.ini's "my_skin" is written through settings; the clock loads
     // applied skins through host. Either may be left unset (nothing applied).
     void set_clock_settings(clock_settings *s) { m_settings = s; }
-    void set_skin_host(skin_host *h) { m_host = h; }
+    void set_face_host(clock_face_host *h) { m_host = h; }
     void set_prompts(user_prompts *p) { m_ask = p; }
     void set_time_source(const time_source *t) { m_time = t; }
 
@@ -102,7 +102,7 @@ private:
     std::array<picture_library, 5> m_libraries;
     std::array<QString, 5> m_chosen;
     clock_settings *m_settings = nullptr;
-    skin_host *m_host = nullptr;
+    clock_face_host *m_host = nullptr;
     user_prompts *m_ask = nullptr;
     const time_source *m_time = nullptr;
 };

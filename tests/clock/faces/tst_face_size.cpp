@@ -6,7 +6,7 @@
 #include "clock/clock_window.h"
 #include "clock/faces/face_size.h"
 #include "clock/faces/flip_face.h"
-#include "clock_fixture.h"
+#include "clock_rig.h"
 #include "common/time_source.h"
 #include "settings/alarm_setup.h"
 #include "test_support.h"
@@ -63,7 +63,8 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nposx=30\nposy=40\n" + ini);
         manual_time_source t(start);
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         QVERIFY(!w.isVisible());
         if (size.isEmpty()) {
             const QRect box = QFontMetrics(w.look().font, &w).boundingRect(QStringLiteral("12:00:00"));
@@ -79,7 +80,8 @@ private slots:
         make_clock_data(home, "[TYPE]\nclock=flip\nsettransform=100\ntext_flip_clock=\"dd.MM.yyyy, dddd\"\n" +
                                   font_line("font_flip_clock", 20));
         manual_time_source t(start);
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         QVERIFY(w.width() > 100);
         QCOMPARE(w.size(), flip_face::wanted_size(w.look(), w.shifted_now(), &w));
     }
@@ -108,7 +110,8 @@ private slots:
         make_clock_data(home, "[TYPE]\nposx=0\nposy=0\n" + ini);
         manual_time_source t(start);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("more than the largest screen shows"));
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         const QSize screen = screen_size();
         QVERIFY(w.width() <= screen.width() && w.height() <= screen.height());
         QCOMPARE(w.width(), screen.width());
@@ -119,7 +122,7 @@ private slots:
         QTest::qWait(150);
         const QImage shot = w.grab().toImage();
         QCOMPARE(shot.size(), w.size() * w.devicePixelRatio());
-        w.close_application();
+        rig.commands()->quit();
         QCOMPARE(stored(home.data_folder() + "/clock.ini", "TYPE/" + key).toString(), stored_value);
     }
 

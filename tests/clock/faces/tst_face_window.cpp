@@ -2,7 +2,7 @@
 // driven by the window's time lines, on a hand-set clock.
 #include "clock/clock_window.h"
 #include "clock/faces/flip_face.h"
-#include "clock_fixture.h"
+#include "clock_rig.h"
 #include "common/time_source.h"
 #include "face_test_support.h"
 #include "test_support.h"
@@ -60,7 +60,8 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nposx=10\nposy=10\nresize=" + resize.toLatin1() + "\n");
         manual_time_source t(start);
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         QCOMPARE(w.size(), size);
         if (resize == "2")
             QCOMPARE(w.look().pictures.hour.size(), QSize(12, 80));
@@ -71,7 +72,8 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nposx=10\nposy=10\ntransp=1\n");
         manual_time_source t(QDateTime(start.date(), QTime(0, 0, 15)));
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         QVERIFY(faded_in(w));
         const QImage img = w.grab().toImage().convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(img.size(), QSize(120, 100));
@@ -94,14 +96,15 @@ private slots:
         make_clock_data(home, "[TYPE]\nclock=digital\nfont=\"" + f.toString().toLatin1() +
                                   "\"\nno_trans=" + (framed ? "true" : "false") + "\n");
         manual_time_source t(start);
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         QVERIFY(faded_in(w));
         const QRect box = QFontMetrics(w.look().font, &w).boundingRect(QStringLiteral("12:00:00"));
         const QSize expected =
             framed ? QSize(int(1.2 * box.width()), box.height()) : QSize(box.width() + 20, box.height());
         QTRY_COMPARE(w.size(), expected);
         if (framed)
-            QCOMPARE(w.remembered_width, expected.width());
+            QCOMPARE(w.remembered_width(), expected.width());
     }
 
     void a_card_turns_when_its_value_changes()
@@ -109,20 +112,21 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=flip\ntransp=1\n");
         manual_time_source t(start);
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         QVERIFY(faded_in(w));
         QCOMPARE(w.size(), QSize(100, 100));
         QVERIFY(!running(w.sec_line()) && !running(w.min_line()) && !running(w.hour_line()));
 
-        const QDateTime before = w.last_sec;
+        const QDateTime before = w.last_turn_of_seconds();
         t.advance_secs(1);
         w.repaint();
         QVERIFY(running(w.sec_line()));
         QVERIFY(!running(w.min_line()) && !running(w.hour_line()));
-        QCOMPARE(w.last_sec,
+        QCOMPARE(w.last_turn_of_seconds(),
                  before); // recorded at the end of the turn, not its start
         QTRY_VERIFY_WITH_TIMEOUT(!running(w.sec_line()), 3000);
-        QCOMPARE(w.last_sec, t.now());
+        QCOMPARE(w.last_turn_of_seconds(), t.now());
 
         // Quiet again until the next change.
         w.repaint();
@@ -134,8 +138,8 @@ private slots:
         QVERIFY(running(w.min_line()) && running(w.sec_line()));
         QVERIFY(!running(w.hour_line()));
         QTRY_VERIFY_WITH_TIMEOUT(!running(w.min_line()) && !running(w.sec_line()), 3000);
-        QCOMPARE(w.last_min, t.now());
-        QCOMPARE(w.hour_rect, QRect(0, 0, 30, 30));
+        QCOMPARE(w.last_turn_of_minutes(), t.now());
+        QCOMPARE(w.hour_card(), QRect(0, 0, 30, 30));
         QCOMPARE(w.sec_rect, QRect(80, 15, 15, 15));
     }
 
@@ -144,7 +148,8 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=flip\ntransp=1\ndo_anim=false\n");
         manual_time_source t(start);
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         QVERIFY(faded_in(w));
         t.advance_secs(61);
         w.repaint();
@@ -167,7 +172,8 @@ private slots:
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=flip\ntransp=1\npaint_flip_sec=false\n");
         manual_time_source t(start);
-        orvella w(t);
+        clock_rig rig(t);
+        orvella &w = rig.clock();
         QVERIFY(faded_in(w));
         t.advance_secs(1);
         w.repaint();

@@ -9,21 +9,6 @@
 #include <QSettings>
 #include <QTest>
 
-bool recording_host::apply_skin_folder(const QString &folder)
-{
-    auto ini = ini_format::open(folder + "/settings.ini");
-    const std::pair<const char *, const char *> pictures[] = {{"fon", "clock.png"},
-                                                              {"hour", "hour.png"},
-                                                              {"mins", "min.png"},
-                                                              {"secunds", "sec.png"},
-                                                              {"shapocka", "shapocka.png"}};
-    for (const auto &[key, fallback] : pictures)
-        if (!QFileInfo(folder + "/" + ini->value(QStringLiteral("SkinSettings/") + key, fallback).toString()).isFile())
-            return false;
-    applied << folder;
-    return true;
-}
-
 void write_picture(const QString &path, QSize size, QColor colour)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -48,7 +33,7 @@ constructor_rig::constructor_rig()
     settings = std::make_unique<clock_settings>(*clock_ini);
     w = std::make_unique<skin_constructor>();
     w->set_prompts(&prompts);
-    w->set_skin_host(&host);
+    w->set_face_host(&host);
     w->set_clock_settings(settings.get());
 }
 

@@ -5,7 +5,7 @@
 #include "storage/clock_settings.h"
 #include "common/user_prompts.h"
 #include "settings/constructor/skin_constructor.h"
-#include "settings/constructor/skin_host.h"
+#include "settings_rig.h"
 #include "test_support.h"
 
 #include <QColor>
@@ -36,13 +36,7 @@ public:
     }
 };
 
-// Takes a skin when all its pictures exist, as the clock does.
-class recording_host : public skin_host
-{
-public:
-    QStringList applied;
-    bool apply_skin_folder(const QString &folder) override;
-};
+using recording_host = recording_face;
 
 // A solid picture of the given size and colour, saved as PNG.
 void write_picture(const QString &path, QSize size, QColor colour);

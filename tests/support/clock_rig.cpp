@@ -1,4 +1,7 @@
-#include "clock_fixture.h"
+#include "clock_rig.h"
+
+#include "calendar/my_calendar.h"
+#include "notebook/my_notebook.h"
 
 #include "storage/ini_format.h"
 #include "test_support.h"
@@ -50,4 +53,14 @@ void send_mouse(QWidget *w, QEvent::Type t, QPoint local, Qt::MouseButton b, Qt:
 {
     QMouseEvent e(t, QPointF(local), QPointF(w->mapToGlobal(local)), b, held, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
+}
+
+QWidget *clock_rig::calendar_window() const
+{
+    return calendar();
+}
+
+QWidget *clock_rig::notebook_window() const
+{
+    return notebook();
 }
