@@ -37,6 +37,8 @@ public:
     my_calendar *calendar() const { return m_calendar; }
     my_notebook *notebook() const { return m_notebook.get(); }
     window_commands *commands() const { return m_commands.get(); }
+    // What the settings dialog changes on the clock and the windows it sets flags on.
+    clock_link *hosts() const { return m_clock_link.get(); }
     const window_state &state() const { return m_state; }
 
 private:

@@ -142,6 +142,9 @@ void my_calendar::apply_overview_look()
 
 QString my_calendar::sound() const
 {
+    // As the file says now: the settings dialog or another program may
+    // have changed it since the calendar read it.
+    m_ini->sync();
     return typed_settings(*m_ini).get(calendar_file_keys::sound);
 }
 

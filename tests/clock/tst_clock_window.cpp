@@ -257,7 +257,6 @@ private slots:
         manual_time_source t;
         box_answerer boxes;
         clock_rig rig(t);
-        orvella &w = rig.clock();
         rig.commands()->restore_defaults();
         QCOMPARE(boxes.seen().size(), 1);
         QCOMPARE(boxes.seen()[0].text, QStringLiteral("Невозможно удалить ") + home.data_folder() + "//setup.dat");

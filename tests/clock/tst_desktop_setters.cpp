@@ -1,9 +1,9 @@
 // The settings dialog's desktop setters: what they write, the window flags
 // they give, the windows they show again, the restart warning and the
-// loading flag. A fake clock_host isolates the dialog where windows the
-// program does not have yet (calendar, notebook) are needed.
+// loading flag, on the program's own clock, calendar and notebook.
 #include "clock/clock_window.h"
 #include "clock/window_flags.h"
+#include "app/clock_link.h"
 #include "clock_rig.h"
 #include "common/time_source.h"
 #include "settings/alarm_setup.h"
@@ -17,6 +17,8 @@
 #include <QSettings>
 #include <QTest>
 
+#include <array>
+
 namespace {
 
 const Qt::WindowFlags ours =
@@ -29,49 +31,25 @@ int flags_of(const QWidget &w)
 
 const QString restart_text = QStringLiteral("Для изменения данной опции необходимо перезапустить программу!");
 
-class fake_host : public clock_host
+// The whole program on the data folder the test wrote, seen from the
+// settings dialog's desktop controls.
+struct desktop_rig
 {
-public:
-    fake_host()
-    {
-        // Plain windows to start with, so every table value is a change.
-        for (QWidget *w : {&clock, &calendar, &notebook}) {
-            w->resize(60, 40);
-            w->setWindowFlags(Qt::Window);
-        }
-    }
-    bool desktop_flag(flag_id f) const override { return flags[int(f)]; }
-    void set_desktop_flag(flag_id f, bool on) override { flags[int(f)] = on; }
-    QWidget *host_window(window_id w) override
-    {
-        return w == window_id::clock ? &clock : w == window_id::calendar ? &calendar : &notebook;
-    }
-    void reapply_window_flags(window_id w) override
-    {
-        const bool top = flags[int(flag_id::top)], no_trans = flags[int(flag_id::no_trans)];
-        if (w == window_id::clock)
-            clock.setWindowFlags(window_flags::clock(no_trans, mode, top));
-        else if (w == window_id::calendar)
-            calendar.setWindowFlags(window_flags::calendar(no_trans, flags[int(flag_id::top_cal)]));
-        else
-            notebook.setWindowFlags(window_flags::notebook(top));
-        ++reapplied;
-    }
-    int start_mode() const override { return mode; }
-    void set_face_opacity(double o) override { opacity = o; }
+    manual_time_source t;
+    clock_rig program{t};
+    alarm_setup &setup = *program.settings_dialog();
+    QWidget &clock = program.clock();
+    QWidget &calendar = *program.calendar_window();
+    QWidget &notebook = *program.notebook_window();
 
-    QWidget clock, calendar, notebook;
-    bool flags[6] = {};
-    int mode = 0;
-    int reapplied = 0;
-    double opacity = -1;
+    bool flag(clock_host::flag_id f) const { return program.hosts()->desktop_flag(f); }
+    void show_all()
+    {
+        for (QWidget *w : {&clock, &calendar, &notebook})
+            w->show();
+    }
+    std::array<int, 3> all_flags() const { return {flags_of(clock), flags_of(calendar), flags_of(notebook)}; }
 };
-
-void show_all(fake_host &h)
-{
-    for (QWidget *w : {&h.clock, &h.calendar, &h.notebook})
-        w->show();
-}
 
 } // namespace
 
@@ -102,14 +80,11 @@ private slots:
         make_clock_data(home, QString("[TYPE]\ntop=%1\nno_trans=%2\n")
                                   .arg(top ? "false" : "true", windowed ? "false" : "true")
                                   .toLatin1());
-        alarm_setup setup;
-        fake_host host;
-        host.flags[int(clock_host::flag_id::top)] = !top;
-        host.flags[int(clock_host::flag_id::no_trans)] = !windowed;
-        setup.set_clock_host(&host);
+        desktop_rig host;
+        alarm_setup &setup = host.setup;
         setup.show();
         QCOMPARE(setup.desktop()->on_top->isChecked(), !top);
-        show_all(host);
+        host.show_all();
         setup.desktop()->on_top->setChecked(top);
         setup.desktop()->windowed->setChecked(windowed);
         QCOMPARE(flags_of(host.clock), clock);
@@ -130,9 +105,8 @@ private slots:
     {
         temp_data_home home;
         make_clock_data(home, "[TYPE]\n");
-        alarm_setup setup;
-        fake_host host;
-        setup.set_clock_host(&host);
+        desktop_rig host;
+        alarm_setup &setup = host.setup;
         host.clock.show();
         setup.top_or_not_top(Qt::Checked);
         setup.no_trans(Qt::Checked);
@@ -156,11 +130,12 @@ private slots:
         QFETCH(bool, shown);
         temp_data_home home;
         make_clock_data(home, "[TYPE]\n");
-        alarm_setup setup;
-        fake_host host;
-        host.mode = mode;
-        setup.set_clock_host(&host);
-        show_all(host);
+        desktop_rig host;
+        alarm_setup &setup = host.setup;
+        host.program.clock().set_start_mode(mode);
+        host.show_all();
+        // As the program shows them: a clock of these modes hides at its first paint.
+        host.clock.setVisible(shown);
         setup.no_trans(Qt::Checked);
         QCOMPARE(host.clock.isVisible(), shown);
         QVERIFY(host.calendar.isVisible());
@@ -201,11 +176,8 @@ private slots:
     {
         temp_data_home home;
         make_clock_data(home, "[TYPE]\ntop=true\ntop_cal=true\n");
-        alarm_setup setup;
-        fake_host host;
-        host.flags[int(clock_host::flag_id::top)] = true;
-        host.flags[int(clock_host::flag_id::top_cal)] = true;
-        setup.set_clock_host(&host);
+        desktop_rig host;
+        alarm_setup &setup = host.setup;
         setup.show();
         QVERIFY(setup.desktop()->on_top->isChecked());
         QVERIFY(setup.desktop()->calendar_on_top->isChecked());
@@ -215,9 +187,9 @@ private slots:
         QCOMPARE(boxes.seen()[0].text, restart_text);
         QVERIFY(!setup.desktop()->on_top->isChecked());
         QVERIFY(!setup.desktop()->calendar_on_top->isChecked());
-        QVERIFY(!host.flags[int(clock_host::flag_id::top)]);
-        QVERIFY(!host.flags[int(clock_host::flag_id::top_cal)]);
-        QVERIFY(host.flags[int(clock_host::flag_id::ignore_win_key)]);
+        QVERIFY(!host.flag(clock_host::flag_id::top));
+        QVERIFY(!host.flag(clock_host::flag_id::top_cal));
+        QVERIFY(host.flag(clock_host::flag_id::ignore_win_key));
         const QString ini = home.data_folder() + "/clock.ini";
         QCOMPARE(stored(ini, "TYPE/ignore_win_key").toString(), "true");
         QCOMPARE(stored(ini, "TYPE/top").toString(), "false");
@@ -235,15 +207,13 @@ private slots:
     {
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nignore_win_key=true\n");
-        alarm_setup setup;
-        fake_host host;
-        host.flags[int(clock_host::flag_id::ignore_win_key)] = true;
-        setup.set_clock_host(&host);
+        desktop_rig host;
+        alarm_setup &setup = host.setup;
         box_answerer boxes;
         setup.top_or_not_top(Qt::Checked);
         QCOMPARE(boxes.seen().size(), 1);
-        QVERIFY(!host.flags[int(clock_host::flag_id::ignore_win_key)]);
-        QVERIFY(host.flags[int(clock_host::flag_id::top)]);
+        QVERIFY(!host.flag(clock_host::flag_id::ignore_win_key));
+        QVERIFY(host.flag(clock_host::flag_id::top));
         // Turning on-top off touches pinning not at all.
         boxes.clear();
         setup.top_or_not_top(Qt::Unchecked);
@@ -254,14 +224,14 @@ private slots:
     {
         temp_data_home home;
         make_clock_data(home, "[TYPE]\n");
-        alarm_setup setup;
-        fake_host host;
-        setup.set_clock_host(&host);
-        show_all(host);
+        desktop_rig host;
+        alarm_setup &setup = host.setup;
+        host.show_all();
+        const int clock_flags = flags_of(host.clock);
         setup.top_or_not_top_cal(Qt::Checked);
         QCOMPARE(flags_of(host.calendar), 0x4080b);
         QVERIFY(host.calendar.isVisible());
-        QCOMPARE(flags_of(host.clock), 0x1); // untouched
+        QCOMPARE(flags_of(host.clock), clock_flags); // untouched
         setup.clock_ini().sync();
         QCOMPARE(stored(home.data_folder() + "/clock.ini", "TYPE/top_cal").toString(), "true");
     }
@@ -271,9 +241,10 @@ private slots:
         temp_data_home home;
         const QByteArray before = "[TYPE]\ntransp=0.5\n";
         make_clock_data(home, before);
-        alarm_setup setup;
-        fake_host host;
-        setup.set_clock_host(&host);
+        desktop_rig host;
+        alarm_setup &setup = host.setup;
+        const auto flags_before = host.all_flags();
+        const double opacity_before = host.program.clock().look().opacity;
         box_answerer boxes;
         {
             loading_flag::scope loading;
@@ -288,10 +259,12 @@ private slots:
         QVERIFY(!loading_flag::raised());
         setup.clock_ini().sync();
         QCOMPARE(read_file(home.data_folder() + "/clock.ini"), before);
-        for (bool f : host.flags)
-            QVERIFY(!f);
-        QCOMPARE(host.reapplied, 0);
-        QCOMPARE(host.opacity, -1.0);
+        for (auto f : {clock_host::flag_id::ignore_win_key, clock_host::flag_id::fix_on_desktop,
+                       clock_host::flag_id::fix_on_mouse, clock_host::flag_id::top, clock_host::flag_id::top_cal,
+                       clock_host::flag_id::no_trans})
+            QVERIFY(!host.flag(f));
+        QCOMPARE(host.all_flags(), flags_before);
+        QCOMPARE(host.program.clock().look().opacity, opacity_before);
         QCOMPARE(boxes.seen().size(), 0);
     }
 
@@ -301,9 +274,9 @@ private slots:
         const QByteArray ini = "[TYPE]\nignore_win_key=true\nfix_on_desktop=true\nfix_on_mouse=true\n"
                                "no_trans=true\ntop_cal=false\ntransp=0.3\n";
         make_clock_data(home, ini);
-        alarm_setup setup;
-        fake_host host;
-        setup.set_clock_host(&host);
+        desktop_rig host;
+        alarm_setup &setup = host.setup;
+        const auto flags_before = host.all_flags();
         box_answerer boxes;
         setup.show();
         QVERIFY(setup.desktop()->pinned->isChecked());
@@ -315,7 +288,7 @@ private slots:
         QCOMPARE(setup.desktop()->opacity->value(), 0.3);
         QTest::qWait(50);
         QCOMPARE(boxes.seen().size(), 0);
-        QCOMPARE(host.reapplied, 0);
+        QCOMPARE(host.all_flags(), flags_before);
         setup.clock_ini().sync();
         QCOMPARE(read_file(home.data_folder() + "/clock.ini"), ini);
         setup.hide();

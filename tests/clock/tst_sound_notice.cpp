@@ -37,7 +37,6 @@ private slots:
         manual_time_source t;
         {
             clock_rig rig(t);
-            orvella &w = rig.clock();
         }
         // The handler went with the tray: a report now reaches nobody, and
         // the notice is kept for a tray that can show it.
@@ -51,7 +50,6 @@ private slots:
         make_clock_data(home, "[TYPE]\nclock=analog\n");
         manual_time_source t;
         clock_rig rig(t);
-        orvella &w = rig.clock();
         const QString text = QStringLiteral("Звук не воспроизводится: нет устройства вывода");
 
         // The failing call returns before anything is shown.

@@ -129,7 +129,6 @@ private slots:
         make_clock_data(home, "[TYPE]\nclock=analog\n");
         manual_time_source t;
         clock_rig rig(t);
-        orvella &w = rig.clock();
         rig.tray()->actions()[1]->trigger();
         rig.tray()->actions()[2]->trigger();
         QVERIFY(!rig.calendar_window() || rig.calendar_window()->isVisible());
@@ -141,7 +140,6 @@ private slots:
         make_clock_data(home, "[TYPE]\nclock=analog\n");
         manual_time_source t;
         clock_rig rig(t);
-        orvella &w = rig.clock();
         bool was_modal = false;
         QTimer::singleShot(100, this, [&] {
             was_modal = rig.settings_dialog()->isVisible() && rig.settings_dialog()->isModal();
@@ -158,7 +156,6 @@ private slots:
         make_clock_data(home, "[TYPE]\nclock=analog\n");
         manual_time_source t;
         clock_rig rig(t);
-        orvella &w = rig.clock();
         box_answerer boxes;
         rig.tray()->actions()[4]->trigger();
         QCOMPARE(boxes.seen().size(), 1);

@@ -57,7 +57,6 @@ void test_clock_scheduler::construction_rebases_interval_events()
                      "");
     manual_time_source clock(QDateTime(QDate(2026, 3, 5), QTime(9, 50, 42)));
     clock_rig rig(clock);
-    orvella &w = rig.clock();
     QSettings &ini = rig.settings_dialog()->alarm_ini();
     QCOMPARE(ini.value("1000/time").toString(), QStringLiteral("10:05"));
     QCOMPARE(ini.value("1000/date").toString(), QStringLiteral("05.03.2026"));
@@ -94,7 +93,6 @@ void test_clock_scheduler::show_stiker_plays_the_note_sound()
     write_file(home.home() + "/garbage.wav", "not a sound");
     manual_time_source clock;
     clock_rig rig(clock);
-    orvella &w = rig.clock();
     box_answerer boxes;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot play"));
     rig.commands()->show_note_stiker("Заметка на сегодня");

@@ -34,7 +34,6 @@ private slots:
         box_answerer boxes;
         manual_time_source t;
         app_composition windows(t);
-        orvella *clock = windows.clock_window();
         auto *notebook = qobject_cast<my_notebook *>(windows.notebook());
         QVERIFY(notebook);
         QVERIFY(!notebook->isVisible());
@@ -53,7 +52,6 @@ private slots:
         box_answerer boxes;
         manual_time_source t;
         auto windows = std::make_unique<app_composition>(t);
-        orvella *clock = windows->clock_window();
         const QString size_file = home.data_folder() + "/notebook_size.dat";
         write_file(size_file, "old");
         windows->commands()->restore_defaults();
@@ -82,7 +80,6 @@ private slots:
         boxes.prefer_button(button);
         manual_time_source t;
         app_composition windows(t);
-        orvella *clock = windows.clock_window();
         auto *notebook = qobject_cast<my_notebook *>(windows.notebook());
         const qint64 id = notebook->loaded_page();
         const QByteArray before =

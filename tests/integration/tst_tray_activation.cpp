@@ -43,7 +43,6 @@ private slots:
         make_clock_data(home, "[TYPE]\nclock=analog\nautorun=0\n");
         manual_time_source t;
         clock_rig rig(t);
-        orvella &w = rig.clock();
         QCOMPARE(rig.state().autorun, 0);
         rig.commands()->icon_activated(QSystemTrayIcon::DoubleClick); // returns: not modal
         QVERIFY(rig.settings_dialog()->isVisible());

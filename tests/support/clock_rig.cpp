@@ -39,6 +39,13 @@ void make_clock_data(const temp_data_home &home, const QByteArray &clock_ini)
     png(d + "/Skins/Standart/min.png", 4, 50, Qt::black);
     png(d + "/Skins/Standart/sec.png", 2, 50, Qt::red);
     png(d + "/Skins/Standart/shapocka.png", 8, 8, Qt::gray);
+    // The program's notebook opens at start-up; without a database it would
+    // ask the user about the missing one.
+    const QString seed = qEnvironmentVariable("ORVELLA_APP_DATA") + "/notebook.db";
+    if (QFile::exists(seed) && !QFile::exists(d + "/notebook.db")) {
+        QFile::copy(seed, d + "/notebook.db");
+        QFile::setPermissions(d + "/notebook.db", QFile::ReadOwner | QFile::WriteOwner);
+    }
 }
 
 QVariant stored(const QString &ini_file, const QString &key)

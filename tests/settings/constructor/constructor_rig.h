@@ -13,7 +13,7 @@
 #include <memory>
 
 // Answers the constructor's dialogs from queues; an empty queue cancels.
-class scripted_prompts : public user_prompts
+class queued_prompts : public user_prompts
 {
 public:
     QStringList texts, files, folders;
@@ -60,7 +60,7 @@ public:
     temp_data_home home;
     std::unique_ptr<QSettings> clock_ini;
     std::unique_ptr<clock_settings> settings;
-    scripted_prompts prompts;
+    queued_prompts prompts;
     recording_host host;
     box_answerer boxes;
     std::unique_ptr<skin_constructor> w;

@@ -13,7 +13,7 @@ struct picker_rig
 {
     temp_data_home home;
     box_answerer boxes;
-    scripted_prompts prompts;
+    queued_prompts prompts;
     QWidget parent;
     QList<bool> reloads;
     QString stored_path;
