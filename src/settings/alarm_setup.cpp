@@ -2,19 +2,19 @@
 // The look and calendar setters are in alarm_setup_controls.cpp.
 #include "settings/alarm_setup.h"
 
-#include "storage/data_folder.h"
-#include "storage/ini_format.h"
-#include "common/user_prompts.h"
+#include "common/loading_flag.h"
 #include "common/log.h"
+#include "common/user_prompts.h"
 #include "platform/audio_player.h"
 #include "scheduler/scheduler_page.h"
 #include "settings/autostart_control.h"
 #include "settings/calendar_host.h"
-#include "settings/calendar_keys.h"
 #include "settings/clock_host.h"
 #include "settings/gradient_writer.h"
-#include "common/loading_flag.h"
 #include "settings/skin_scale.h"
+#include "storage/calendar_keys.h"
+#include "storage/data_folder.h"
+#include "storage/ini_format.h"
 #include "ui_alarm_setup.h"
 
 #include <QAbstractButton>

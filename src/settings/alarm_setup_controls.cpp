@@ -1,16 +1,16 @@
 // alarm_setup: the setters of the clock's look and of the calendar, and the
 // colour, font, format and file buttons.
-#include "storage/data_folder.h"
+#include "common/loading_flag.h"
 #include "common/user_prompts.h"
 #include "gradients/gradient_editor.h"
 #include "scheduler/scheduler_page.h"
 #include "settings/alarm_setup.h"
 #include "settings/calendar_host.h"
-#include "settings/calendar_keys.h"
 #include "settings/clock_host.h"
 #include "settings/gradient_writer.h"
-#include "common/loading_flag.h"
 #include "settings/skin_scale.h"
+#include "storage/calendar_keys.h"
+#include "storage/data_folder.h"
 #include "ui_alarm_setup.h"
 
 using face_flag = clock_face_host::face_flag;
