@@ -97,7 +97,8 @@ void alarm_setup::set_start(int index)
 void alarm_setup::set_resize(int position)
 {
     if (loading_flag::raised()) {
-        m_ui->label_9->setText(skin_scale::loading_label(m_clock_ini->value("TYPE/resize").toString()));
+        // The stored text as written, not the number it reads as.
+        m_ui->label_9->setText(skin_scale::loading_label(m_clock_ini->value(clock_keys::resize.path()).toString()));
         return;
     }
     const QString face = m_face ? m_face->face() : m_clock_settings.get(clock_keys::clock);
