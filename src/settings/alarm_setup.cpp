@@ -32,8 +32,6 @@ struct desktop_option
 
 namespace {
 
-alarm_setup *g_instance = nullptr;
-
 using host_flag = clock_host::flag_id;
 using host_window = clock_host::window_id;
 
@@ -65,7 +63,6 @@ alarm_setup::alarm_setup(QWidget *parent)
       m_calendar_ini(ini_format::open(data_folder::file("//calendar.ini"))), m_clock_settings(*m_clock_ini),
       m_calendar_settings(*m_calendar_ini)
 {
-    g_instance = this;
     m_ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
 
@@ -94,13 +91,6 @@ alarm_setup::~alarm_setup()
     m_clock_ini->sync();
     m_alarm_ini->sync();
     m_calendar_ini->sync();
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-alarm_setup *alarm_setup::instance()
-{
-    return g_instance;
 }
 
 user_prompts &alarm_setup::prompts() const
