@@ -1,13 +1,13 @@
 // One evaluation pass over 1000 events of every repeat mode, from a real
 // alarm.ini in a temporary data folder. Prints the time per pass.
 
-#include "storage/data_folder.h"
-#include "storage/ini_format.h"
 #include "common/time_source.h"
 #include "scheduler/event_evaluator.h"
-#include "scheduler/event_keys.h"
 #include "scheduler/event_runner.h"
 #include "scheduler/event_store.h"
+#include "storage/alarm_keys.h"
+#include "storage/data_folder.h"
+#include "storage/ini_format.h"
 
 #include <QCoreApplication>
 #include <QDir>

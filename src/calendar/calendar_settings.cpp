@@ -18,7 +18,7 @@ QSize bounded_size(int w, int h)
 
 calendar_look read_look(QSettings &ini)
 {
-    using namespace calendar_file_keys;
+    using namespace calendar_keys;
     typed_settings s(ini);
     calendar_look l;
     l.skin_path = s.get(my_skin);
@@ -26,12 +26,12 @@ calendar_look read_look(QSettings &ini)
         l.skin_path = default_skin();
         s.set(my_skin, l.skin_path);
     }
-    l.transparent = s.get(do_transp_calendar);
-    l.shadow = s.get(do_shadow);
+    l.transparent = s.get(do_transp_calendar).on;
+    l.shadow = s.get(do_shadow).on;
     l.shadow_colour = s.get(shadow);
-    l.show_overview = s.get(show_monitor_notes);
-    l.font_to_overview = s.get(set_font_from_calendar);
-    l.colour_to_overview = s.get(set_color_from_calendar);
+    l.show_overview = s.get(show_monitor_notes).on;
+    l.font_to_overview = s.get(set_font_from_calendar).on;
+    l.colour_to_overview = s.get(set_color_from_calendar).on;
     l.colours = {s.get(weekday), s.get(weekend),     s.get(day_not_this_months),
                  s.get(border),  s.get(month_color), s.get(today_color)};
     l.has_font = s.contains(font);

@@ -1,13 +1,13 @@
 #include "calendar/my_calendar.h"
 
-#include "storage/data_folder.h"
-#include "storage/ini_format.h"
 #include "calendar/add_note.h"
 #include "calendar/calendar_log.h"
 #include "calendar/my_monitor.h"
 #include "calendar/notes_store.h"
 #include "calendar/qtcalendar.h"
 #include "calendar/resize_label.h"
+#include "storage/data_folder.h"
+#include "storage/ini_format.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -58,8 +58,7 @@ my_calendar::my_calendar(notes_store &store, const time_source &clock, QWidget *
     load_settings();
 
     typed_settings s(*m_ini);
-    m_saved =
-        checked_position({s.get(calendar_file_keys::poscalendarx), s.get(calendar_file_keys::poscalendary)}, size());
+    m_saved = checked_position({s.get(calendar_keys::poscalendarx), s.get(calendar_keys::poscalendary)}, size());
     setGeometry(QRect(m_saved, m_look.size));
 
     m_menu = new QMenu(this);
@@ -145,7 +144,7 @@ QString my_calendar::sound() const
     // As the file says now: the settings dialog or another program may
     // have changed it since the calendar read it.
     m_ini->sync();
-    return typed_settings(*m_ini).get(calendar_file_keys::sound);
+    return typed_settings(*m_ini).get(calendar_keys::sound);
 }
 
 void my_calendar::refresh()
@@ -182,8 +181,8 @@ void my_calendar::periodic_refresh()
 void my_calendar::save_position()
 {
     typed_settings s(*m_ini);
-    s.set(calendar_file_keys::poscalendarx, pos().x());
-    s.set(calendar_file_keys::poscalendary, pos().y());
+    s.set(calendar_keys::poscalendarx, pos().x());
+    s.set(calendar_keys::poscalendary, pos().y());
     m_saved = pos();
 }
 
@@ -296,8 +295,8 @@ void my_calendar::resizeEvent(QResizeEvent *e)
 {
     QWidget::resizeEvent(e);
     typed_settings s(*m_ini);
-    s.set(calendar_file_keys::width, width());
-    s.set(calendar_file_keys::height, height());
+    s.set(calendar_keys::width, width());
+    s.set(calendar_keys::height, height());
 }
 
 void my_calendar::place_grip()

@@ -8,8 +8,8 @@
 // actions) gets its own group, and leaving restores the outer one, so the
 // outer user's bare keys still land in its own event.
 
+#include "storage/alarm_keys.h"
 #include "storage/settings_file_watch.h"
-#include "scheduler/event_keys.h"
 
 #include <QDateTime>
 #include <QSet>

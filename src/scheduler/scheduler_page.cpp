@@ -1,14 +1,14 @@
 #include "scheduler/scheduler_page.h"
 
-#include "storage/data_folder.h"
-#include "common/user_prompts.h"
 #include "common/log.h"
 #include "common/time_source.h"
+#include "common/user_prompts.h"
 #include "platform/audio_player.h"
-#include "scheduler/event_keys.h"
 #include "scheduler/event_store.h"
 #include "scheduler/event_time.h"
 #include "scheduler/play_sound_file.h"
+#include "storage/alarm_keys.h"
+#include "storage/data_folder.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,9 @@
 #include "scheduler/snooze_store.h"
 
+#include "common/log.h"
 #include "storage/data_folder.h"
 #include "storage/ini_format.h"
-#include "common/log.h"
+#include "storage/snooze_keys.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -11,16 +12,17 @@
 
 namespace {
 
-snooze_store::reminder read_group(QSettings &s)
+snooze_store::reminder read_group(QSettings &ini)
 {
+    const typed_settings s(ini);
     snooze_store::reminder r;
     bool ok = false;
-    const qint64 due = s.value(QStringLiteral("due")).toString().toLongLong(&ok);
+    const qint64 due = s.get(snooze_keys::due).toLongLong(&ok);
     if (ok)
         r.due = QDateTime::fromSecsSinceEpoch(due);
-    r.text = s.value(QStringLiteral("text")).toString();
-    r.skin = s.value(QStringLiteral("skin")).toString();
-    r.sound = s.value(QStringLiteral("sound")).toString();
+    r.text = s.get(snooze_keys::text);
+    r.skin = s.get(snooze_keys::skin);
+    r.sound = s.get(snooze_keys::sound);
     return r;
 }
 
@@ -42,11 +44,12 @@ void snooze_store::add(const reminder &r)
     while (taken.contains(QString::number(key)))
         ++key;
     m_s->beginGroup(QString::number(key));
-    m_s->setValue(QStringLiteral("due"), QString::number(r.due.toSecsSinceEpoch()));
-    m_s->setValue(QStringLiteral("due_at"), r.due.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
-    m_s->setValue(QStringLiteral("text"), r.text);
-    m_s->setValue(QStringLiteral("skin"), r.skin);
-    m_s->setValue(QStringLiteral("sound"), r.sound);
+    typed_settings s(*m_s);
+    s.set(snooze_keys::due, QString::number(r.due.toSecsSinceEpoch()));
+    s.set(snooze_keys::due_at, r.due.toString(QLatin1String(snooze_keys::due_at_format)));
+    s.set(snooze_keys::text, r.text);
+    s.set(snooze_keys::skin, r.skin);
+    s.set(snooze_keys::sound, r.sound);
     m_s->endGroup();
     m_s->sync();
     if (m_s->status() != QSettings::NoError)

@@ -2,19 +2,19 @@
 // The look and calendar setters are in alarm_setup_controls.cpp.
 #include "settings/alarm_setup.h"
 
-#include "storage/data_folder.h"
-#include "storage/ini_format.h"
-#include "common/user_prompts.h"
+#include "common/loading_flag.h"
 #include "common/log.h"
+#include "common/user_prompts.h"
 #include "platform/audio_player.h"
 #include "scheduler/scheduler_page.h"
 #include "settings/autostart_control.h"
 #include "settings/calendar_host.h"
-#include "settings/calendar_keys.h"
 #include "settings/clock_host.h"
 #include "settings/gradient_writer.h"
-#include "common/loading_flag.h"
 #include "settings/skin_scale.h"
+#include "storage/calendar_keys.h"
+#include "storage/data_folder.h"
+#include "storage/ini_format.h"
 #include "ui_alarm_setup.h"
 
 #include <QAbstractButton>
@@ -31,8 +31,6 @@ struct desktop_option
 };
 
 namespace {
-
-alarm_setup *g_instance = nullptr;
 
 using host_flag = clock_host::flag_id;
 using host_window = clock_host::window_id;
@@ -65,7 +63,6 @@ alarm_setup::alarm_setup(QWidget *parent)
       m_calendar_ini(ini_format::open(data_folder::file("//calendar.ini"))), m_clock_settings(*m_clock_ini),
       m_calendar_settings(*m_calendar_ini)
 {
-    g_instance = this;
     m_ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
 
@@ -94,13 +91,6 @@ alarm_setup::~alarm_setup()
     m_clock_ini->sync();
     m_alarm_ini->sync();
     m_calendar_ini->sync();
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-alarm_setup *alarm_setup::instance()
-{
-    return g_instance;
 }
 
 user_prompts &alarm_setup::prompts() const

@@ -3,18 +3,14 @@
 // settings objects on clock.ini and alarm.ini; the clock window and the
 // scheduler read and write their keys through it.
 //
-// The one process-wide pointer of the program lives here: instance() is the
-// dialog created by the clock window, valid from its construction until its
-// destruction.
-//
 // Every control acts the moment it changes: its setter writes the key and
 // pushes the value into the running clock (clock_host, clock_face_host) or
 // calendar (calendar_host). Setters do nothing while the loading flag is
 // raised. The form is Ui::Dialog (alarm_setup.ui).
 
-#include "storage/clock_settings.h"
 #include "settings/clock_face_host.h"
 #include "settings/desktop_controls.h"
+#include "storage/clock_settings.h"
 
 #include <QDialog>
 #include <memory>
@@ -44,11 +40,6 @@ public:
     explicit alarm_setup(QWidget *parent = nullptr);
     ~alarm_setup() override;
 
-    static alarm_setup *instance();
-
-    // Back pointer to the clock window.
-    void set_clock_window(QWidget *w) { m_clock = w; }
-    QWidget *clock_window() const { return m_clock; }
     void set_clock_host(clock_host *h) { m_host = h; }
     // Also where skins chosen with "Выбрать скин" or made in the constructor go.
     void set_face_host(clock_face_host *h);
@@ -175,7 +166,6 @@ private:
     clock_settings m_clock_settings;
     typed_settings m_calendar_settings;
     desktop_controls m_desktop;
-    QWidget *m_clock = nullptr;
     clock_host *m_host = nullptr;
     clock_face_host *m_face = nullptr;
     calendar_host *m_calendar = nullptr;

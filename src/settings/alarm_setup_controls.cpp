@@ -1,16 +1,16 @@
 // alarm_setup: the setters of the clock's look and of the calendar, and the
 // colour, font, format and file buttons.
-#include "storage/data_folder.h"
+#include "common/loading_flag.h"
 #include "common/user_prompts.h"
 #include "gradients/gradient_editor.h"
 #include "scheduler/scheduler_page.h"
 #include "settings/alarm_setup.h"
 #include "settings/calendar_host.h"
-#include "settings/calendar_keys.h"
 #include "settings/clock_host.h"
 #include "settings/gradient_writer.h"
-#include "common/loading_flag.h"
 #include "settings/skin_scale.h"
+#include "storage/calendar_keys.h"
+#include "storage/data_folder.h"
 #include "ui_alarm_setup.h"
 
 using face_flag = clock_face_host::face_flag;
@@ -97,7 +97,8 @@ void alarm_setup::set_start(int index)
 void alarm_setup::set_resize(int position)
 {
     if (loading_flag::raised()) {
-        m_ui->label_9->setText(skin_scale::loading_label(m_clock_ini->value("TYPE/resize").toString()));
+        // The stored text as written, not the number it reads as.
+        m_ui->label_9->setText(skin_scale::loading_label(m_clock_ini->value(clock_keys::resize.path()).toString()));
         return;
     }
     const QString face = m_face ? m_face->face() : m_clock_settings.get(clock_keys::clock);

@@ -1,9 +1,38 @@
+#include "storage/calendar_keys.h"
 #include "storage/clock_settings.h"
 #include "storage/ini_format.h"
 #include "test_support.h"
 
 #include <QApplication>
 #include <QTest>
+
+namespace {
+
+// What a key reads as, in a form a table of expectations can hold.
+QString read_text(const typed_settings &s, const ini_key<int> &k)
+{
+    return QString::number(s.get(k));
+}
+QString read_text(const typed_settings &s, const ini_key<check_state> &k)
+{
+    return s.get(k).on ? "on" : "off";
+}
+QString read_text(const typed_settings &s, const ini_key<QColor> &k)
+{
+    const QColor c = s.get(k);
+    return c.isValid() ? c.name() : "invalid";
+}
+QString read_text(const typed_settings &s, const ini_key<QFont> &k)
+{
+    const QFont f = s.get(k);
+    return f == QApplication::font() ? "application font" : f.family() + ',' + QString::number(f.pointSize());
+}
+QString read_text(const typed_settings &s, const ini_key<QString> &k)
+{
+    return s.get(k);
+}
+
+} // namespace
 
 class tst_typed_settings : public QObject
 {
@@ -97,6 +126,53 @@ private slots:
         two->beginGroup("Gradient_Font");
         QCOMPARE(two->childKeys(), (QStringList{"0", "0.333333", "1"}));
         two->endGroup();
+    }
+
+    // A misspelt group or name in the table reads the default where the
+    // shipped file has a value; a key the file gained but the table lacks
+    // is read by nobody.
+    void calendar_keys_read_the_shipped_file()
+    {
+        auto ini = file_with(read_file(built_app_data() + "/calendar.ini"));
+        const typed_settings s(*ini);
+        namespace k = calendar_keys;
+        struct row
+        {
+            QString path, read;
+            const char *expected;
+        };
+        const auto r = [&s](const auto &key, const char *expected) {
+            return row{key.path(), read_text(s, key), expected};
+        };
+        const row rows[] = {
+            r(k::poscalendarx, "60"),
+            r(k::poscalendary, "300"),
+            r(k::width, "300"),
+            r(k::height, "210"),
+            r(k::weekday, "#eef3ff"),
+            r(k::weekend, "#ffb49c"),
+            r(k::day_not_this_months, "#8e9ab8"),
+            r(k::border, "#ffd36a"),
+            r(k::month_color, "#ffffff"),
+            r(k::today_color, "#8dffb8"),
+            r(k::shadow, "#000000"),
+            r(k::do_shadow, "off"),
+            r(k::font, "DejaVu Sans,10"),
+            r(k::set_color_from_calendar, "on"),
+            // Not in the shipped file: the defaults the calendar always had.
+            r(k::set_font_from_calendar, "off"),
+            r(k::show_monitor_notes, "off"),
+            r(k::do_transp_calendar, "off"),
+            r(k::my_skin, ""),
+            r(k::sound, ""),
+        };
+        QSet<QString> declared;
+        for (const row &x : rows) {
+            QVERIFY2(x.read == QLatin1String(x.expected), qPrintable(x.path + " reads " + x.read));
+            declared << x.path;
+        }
+        for (const QString &key : ini->allKeys())
+            QVERIFY2(declared.contains(key), qPrintable(key + " is not in calendar_keys"));
     }
 };
 

@@ -1,10 +1,10 @@
 #include "settings/constructor/calendar_skin_picker.h"
 
+#include "common/log.h"
+#include "common/user_prompts.h"
+#include "storage/calendar_keys.h"
 #include "storage/data_folder.h"
 #include "storage/typed_settings.h"
-#include "common/user_prompts.h"
-#include "common/log.h"
-#include "settings/calendar_keys.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,9 @@
 #pragma once
-// Every key of an event group in alarm.ini, with its stored form and the two
-// defaults in use: the evaluation pass and the scheduler page read absent
-// keys differently (repeat_min is 0 for the pass, 1 for the page).
+// Every key of alarm.ini. The file holds nothing but events, one group each,
+// named by the event's creation second; these are the keys inside such a
+// group, with their stored form and the two defaults in use: the evaluation
+// pass and the scheduler page read absent keys differently (repeat_min is 0
+// for the pass, 1 for the page).
 
 #include "storage/typed_settings.h"
 
