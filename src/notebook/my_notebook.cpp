@@ -7,7 +7,6 @@
 #include "notebook/image_page.h"
 #include "notebook/notebook_log.h"
 #include "notebook/notebook_prompts.h"
-#include "notebook/notebook_seed.h"
 #include "notebook/notebook_size_file.h"
 #include "notebook/text_item.h"
 #include "ui_my_notebook.h"
@@ -66,15 +65,6 @@ my_notebook::my_notebook(notebook_prompts *prompts, QWidget *parent)
     }
     m_prompts = prompts;
 
-    const QString database = m_data_folder + "/notebook.db";
-    const QString install = data_folder::installation_folder();
-    const notebook_seed::result seeded =
-        notebook_seed::ensure(database, install.isEmpty() ? QString() : install + "/notebook.db");
-    if (seeded.what == notebook_seed::outcome::failed) {
-        qCWarning(lc_notebook).noquote() << seeded.message;
-        m_prompts->message(this, notebook_prompts::box::warning, QStringLiteral("Внимание!"), seeded.message);
-    }
-
     m_scene = new QGraphicsScene(0, 0, 300, 300, this);
     ui->graphicsView->setScene(m_scene);
     ui->graphicsView->setRenderHint(QPainter::Antialiasing);
@@ -88,8 +78,8 @@ my_notebook::my_notebook(notebook_prompts *prompts, QWidget *parent)
     connect(m_find, &find_dialog::search, this, &my_notebook::find_text);
 
     m_store = std::make_unique<notebook_store>([this](const notebook_store::failure &f) { report(f); });
-    // The separator is the platform's own: the file tested and seeded above.
-    m_store->open(database, m_data_folder);
+    // The separator is the platform's own: the file the entry point seeded.
+    m_store->open(m_data_folder + "/notebook.db", m_data_folder);
     setWindowTitle(QStringLiteral("Заметки. ") + QStringLiteral("База: ") +
                    QDir::toNativeSeparators(m_store->database_name()));
     m_pictures = std::make_unique<image_page>(*m_scene, *ui->graphicsView, *m_store, *m_prompts, this);

@@ -1,12 +1,14 @@
 // The notebook window over a real database file: text pages in both modes,
 // the unsaved-changes question, deleting, finding, image pages with
-// captions, export, bad pages, the size file.
+// captions, export, bad pages, the size file, the entry point's seeding.
 #include "notebook/image_page.h"
 #include "notebook/my_notebook.h"
+#include "notebook/notebook_entry.h"
 #include "notebook/notebook_size_file.h"
 #include "notebook/text_item.h"
 #include "notebook_fixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
@@ -15,6 +17,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 
@@ -578,6 +581,21 @@ private slots:
         my_notebook &n = r.open();
         QVERIFY(n.page_list()->rowCount() > 0);
         QVERIFY(r.prompts.messages.isEmpty());
+    }
+
+    void entry_point_seeds_a_fresh_data_folder()
+    {
+        temp_data_home home;
+        QTemporaryDir work;
+        QVERIFY(QFile::link(built_app_data(), work.path() + "/app_data"));
+        const QString old_cwd = QDir::currentPath();
+        QDir::setCurrent(work.path());
+        box_answerer boxes;
+        std::unique_ptr<my_notebook> n(create_notebook_window());
+        QDir::setCurrent(old_cwd);
+        QCOMPARE(read_file(home.data_folder() + "/notebook.db"), read_file(built_seed()));
+        QVERIFY(n->page_list()->rowCount() > 0);
+        QVERIFY(boxes.seen().isEmpty());
     }
 };
 
