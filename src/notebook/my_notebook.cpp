@@ -5,6 +5,7 @@
 #include "notebook/edit_contents.h"
 #include "notebook/find_dialog.h"
 #include "notebook/image_page.h"
+#include "notebook/loading_feedback.h"
 #include "notebook/notebook_log.h"
 #include "notebook/notebook_prompts.h"
 #include "notebook/notebook_size_file.h"
@@ -21,38 +22,9 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSplashScreen>
 #include <QTextDocumentWriter>
 #include <QToolButton>
 #include <algorithm>
-
-namespace {
-
-const QString html_loading =
-    QStringLiteral("<html><head/><body><p><span style=\" font-size:12pt;\">Загрузка...</span></p></body></html>");
-
-// Shows that a page is loading for as long as the object lives.
-class loading_feedback
-{
-public:
-    loading_feedback(QWidget *window, QTextEdit *editor)
-    {
-        if (window->isHidden()) {
-            m_splash = std::make_unique<QSplashScreen>(QPixmap(QStringLiteral(":/icons/loader.png")));
-            m_splash->show();
-            m_splash->showMessage(QStringLiteral("загрузка..."), Qt::AlignBottom | Qt::AlignHCenter, Qt::black);
-        } else {
-            editor->setHtml(html_loading);
-            // Paint the notice; keystrokes and clicks wait until the page is there.
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        }
-    }
-
-private:
-    std::unique_ptr<QSplashScreen> m_splash;
-};
-
-} // namespace
 
 my_notebook::my_notebook(notebook_prompts *prompts, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::my_notebookClass>())
