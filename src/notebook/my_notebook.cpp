@@ -1,59 +1,28 @@
 #include "notebook/my_notebook.h"
 
-#include "storage/data_folder.h"
 #include "common/screen_placement.h"
 #include "notebook/edit_contents.h"
 #include "notebook/find_dialog.h"
 #include "notebook/image_page.h"
+#include "notebook/loading_feedback.h"
 #include "notebook/notebook_log.h"
+#include "notebook/notebook_menus.h"
 #include "notebook/notebook_prompts.h"
-#include "notebook/notebook_seed.h"
 #include "notebook/notebook_size_file.h"
 #include "notebook/text_item.h"
+#include "notebook/text_page.h"
+#include "storage/data_folder.h"
 #include "ui_my_notebook.h"
 
-#include <QBuffer>
 #include <QCursor>
 #include <QDateTime>
 #include <QDir>
 #include <QGraphicsScene>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSplashScreen>
-#include <QTextDocumentWriter>
-#include <QToolButton>
 #include <algorithm>
-
-namespace {
-
-const QString html_loading =
-    QStringLiteral("<html><head/><body><p><span style=\" font-size:12pt;\">Загрузка...</span></p></body></html>");
-
-// Shows that a page is loading for as long as the object lives.
-class loading_feedback
-{
-public:
-    loading_feedback(QWidget *window, QTextEdit *editor)
-    {
-        if (window->isHidden()) {
-            m_splash = std::make_unique<QSplashScreen>(QPixmap(QStringLiteral(":/icons/loader.png")));
-            m_splash->show();
-            m_splash->showMessage(QStringLiteral("загрузка..."), Qt::AlignBottom | Qt::AlignHCenter, Qt::black);
-        } else {
-            editor->setHtml(html_loading);
-            // Paint the notice; keystrokes and clicks wait until the page is there.
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        }
-    }
-
-private:
-    std::unique_ptr<QSplashScreen> m_splash;
-};
-
-} // namespace
 
 my_notebook::my_notebook(notebook_prompts *prompts, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::my_notebookClass>())
@@ -66,15 +35,6 @@ my_notebook::my_notebook(notebook_prompts *prompts, QWidget *parent)
     }
     m_prompts = prompts;
 
-    const QString database = m_data_folder + "/notebook.db";
-    const QString install = data_folder::installation_folder();
-    const notebook_seed::result seeded =
-        notebook_seed::ensure(database, install.isEmpty() ? QString() : install + "/notebook.db");
-    if (seeded.what == notebook_seed::outcome::failed) {
-        qCWarning(lc_notebook).noquote() << seeded.message;
-        m_prompts->message(this, notebook_prompts::box::warning, QStringLiteral("Внимание!"), seeded.message);
-    }
-
     m_scene = new QGraphicsScene(0, 0, 300, 300, this);
     ui->graphicsView->setScene(m_scene);
     ui->graphicsView->setRenderHint(QPainter::Antialiasing);
@@ -82,16 +42,22 @@ my_notebook::my_notebook(notebook_prompts *prompts, QWidget *parent)
 
     ui->textEdit->setObjectName(QStringLiteral("ui.textEdit"));
     ui->textEdit->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ui->textEdit, &QWidget::customContextMenuRequested, this, &my_notebook::menu);
+    connect(ui->textEdit, &QWidget::customContextMenuRequested, this, [this] { notebook_menus::editor_menu(*this); });
+    connect(ui->tableWidget, &QWidget::customContextMenuRequested, this,
+            [this] { notebook_menus::page_list_menu(*this); });
+    connect(ui->graphicsView, &QWidget::customContextMenuRequested, this,
+            [this] { notebook_menus::picture_menu(*this); });
 
     m_find = new find_dialog(this);
     connect(m_find, &find_dialog::search, this, &my_notebook::find_text);
 
     m_store = std::make_unique<notebook_store>([this](const notebook_store::failure &f) { report(f); });
-    // The separator is the platform's own: the file tested and seeded above.
-    m_store->open(database, m_data_folder);
+    // The separator is the platform's own: the file the entry point seeded.
+    m_store->open(m_data_folder + "/notebook.db", m_data_folder);
     setWindowTitle(QStringLiteral("Заметки. ") + QStringLiteral("База: ") +
                    QDir::toNativeSeparators(m_store->database_name()));
+    m_text = std::make_unique<text_page>(*ui->textEdit, *m_store, *m_prompts, this);
+    connect(m_text.get(), &text_page::mode_chosen, this, &my_notebook::switch_mode);
     m_pictures = std::make_unique<image_page>(*m_scene, *ui->graphicsView, *m_store, *m_prompts, this);
 
     build_tool_bar();
@@ -111,10 +77,7 @@ my_notebook::my_notebook(notebook_prompts *prompts, QWidget *parent)
 my_notebook::~my_notebook()
 {
     save_layout();
-    delete m_html;
-    m_html = nullptr;
-    delete m_text;
-    m_text = nullptr;
+    m_text.reset();
     m_pictures.reset();
     m_store.reset(); // closes the connection
     delete m_find;
@@ -136,6 +99,26 @@ QTableWidget *my_notebook::page_list() const
 QTextEdit *my_notebook::editor() const
 {
     return ui->textEdit;
+}
+
+QDockWidget *my_notebook::page_dock() const
+{
+    return ui->dockWidget;
+}
+
+QToolBar *my_notebook::tool_bar() const
+{
+    return ui->toolBar;
+}
+
+QRadioButton *my_notebook::html_switch() const
+{
+    return m_text->html_switch();
+}
+
+QRadioButton *my_notebook::text_switch() const
+{
+    return m_text->text_switch();
 }
 
 void my_notebook::build_tool_bar()
@@ -163,12 +146,8 @@ void my_notebook::build_tool_bar()
     color->setObjectName(QStringLiteral("setcolortsk"));
     connect(color, &QAction::triggered, this, &my_notebook::seteditorcolor);
     bar->addSeparator();
-    m_html = new QRadioButton(tr("Обрабатывать данные как HTML"));
-    m_text = new QRadioButton(tr("Обрабатывать данные как текст"));
-    bar->addWidget(m_html);
-    bar->addWidget(m_text);
-    connect(m_html, &QRadioButton::toggled, this, &my_notebook::update_html);
-    connect(m_text, &QRadioButton::toggled, this, &my_notebook::update_text);
+    bar->addWidget(m_text->html_switch());
+    bar->addWidget(m_text->text_switch());
     bar->addSeparator();
 }
 
@@ -184,21 +163,9 @@ void my_notebook::apply_editor_setup()
     notebook_store::editor_setup s;
     if (!m_store->read_editor_setup(s))
         return;
-    if (s.html)
-        m_html->setChecked(true);
-    else
-        m_text->setChecked(true);
+    m_text->apply_setup(s);
     set_tool_actions_enabled(!s.html);
-    if (!s.font.isEmpty())
-        m_editor_font.fromString(s.font);
-    ui->textEdit->setFont(m_editor_font);
-    m_editor_color = s.color.isEmpty() ? QColor() : QColor::fromString(s.color);
-    if (m_editor_color.isValid()) {
-        QPalette p = ui->textEdit->palette();
-        p.setBrush(QPalette::All, QPalette::Text, QBrush(m_editor_color));
-        ui->textEdit->setPalette(p);
-    }
-    m_pictures->set_caption_defaults(m_editor_font, m_editor_color);
+    m_pictures->set_caption_defaults(m_text->font(), m_text->color());
 }
 
 void my_notebook::restore_layout()
@@ -284,7 +251,7 @@ bool my_notebook::build_list()
 
     const bool any = t->rowCount() > 0;
     if (!any) {
-        ui->textEdit->clear();
+        m_text->clear();
         m_pictures->clear();
         ui->stackedWidget->setCurrentIndex(0);
         m_page_id = -1;
@@ -319,7 +286,7 @@ bool my_notebook::page_modified() const
 {
     if (m_page_id < 0)
         return false;
-    return m_page_image ? m_pictures->modified() : ui->textEdit->document()->isModified();
+    return m_page_image ? m_pictures->modified() : m_text->modified();
 }
 
 bool my_notebook::settle_unsaved()
@@ -335,9 +302,9 @@ bool my_notebook::settle_unsaved()
         // The page shown is the one saved, wherever the list's cursor is.
         if (!m_page_readable)
             return false;
-        return m_page_image ? m_pictures->save(m_page_id) : save_text_page(m_page_id);
+        return m_page_image ? m_pictures->save(m_page_id) : m_text->save(m_page_id);
     case notebook_prompts::unsaved_answer::discard:
-        ui->textEdit->document()->setModified(false);
+        m_text->set_modified(false);
         m_pictures->set_modified(false);
         return true;
     }
@@ -366,7 +333,7 @@ void my_notebook::tableWidget_currentItemChanged(QTableWidgetItem *current, QTab
 
 void my_notebook::set_notebook_data(int id)
 {
-    ui->textEdit->clear();
+    m_text->clear();
     m_pictures->clear();
     ui->stackedWidget->setCurrentIndex(0);
     m_page_id = id;
@@ -377,50 +344,22 @@ void my_notebook::set_notebook_data(int id)
         m_page_readable = readable;
         m_page_image = m_store->is_image_page(id);
         if (m_page_image) {
-            m_html->setEnabled(false);
-            m_text->setEnabled(false);
+            m_text->set_switch_enabled(false);
             set_tool_actions_enabled(true);
-            ui->textEdit->clear();
+            m_text->clear();
             ui->stackedWidget->setCurrentIndex(1);
             m_pictures->load(id, data);
         } else {
-            m_html->setEnabled(true);
-            m_text->setEnabled(true);
+            m_text->set_switch_enabled(true);
             ui->stackedWidget->setCurrentIndex(0);
-            const bool html = m_html->isChecked();
-            set_tool_actions_enabled(!html);
-            if (html) {
-                ui->textEdit->setHtml(QString::fromUtf8(data));
-            } else {
-                ui->textEdit->setPlainText(QString::fromUtf8(data));
-                set_format();
-            }
+            set_tool_actions_enabled(!m_text->html());
+            m_text->load(data);
         }
     }
     // A page that could not be read is shown but cannot be saved over.
-    ui->textEdit->setReadOnly(!m_page_readable);
-    ui->textEdit->document()->setModified(false);
+    m_text->set_read_only(!m_page_readable);
+    m_text->set_modified(false);
     m_pictures->set_modified(false);
-}
-
-bool my_notebook::save_text_page(qint64 id)
-{
-    QByteArray bytes;
-    if (m_html->isChecked()) {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QTextDocumentWriter writer(&buffer, "HTML");
-        writer.write(ui->textEdit->document());
-    } else {
-        bytes = ui->textEdit->document()->toPlainText().toUtf8();
-        const qsizetype zero = bytes.indexOf('\0');
-        if (zero >= 0)
-            bytes.truncate(zero);
-    }
-    if (!m_store->write_page_data(id, bytes))
-        return false;
-    ui->textEdit->document()->setModified(false);
-    return true;
 }
 
 void my_notebook::save()
@@ -438,112 +377,7 @@ void my_notebook::save()
     if (m_store->is_image_page(m_page_id))
         m_pictures->save(m_page_id);
     else
-        save_text_page(m_page_id);
-}
-
-void my_notebook::menu(const QPoint &)
-{
-    if (ui->tableWidget->rowCount() == 0)
-        return;
-    QMenu m(this);
-    connect(m.addAction(QIcon(QStringLiteral(":/icons/select-all.png")), tr("Выделить все")), &QAction::triggered, this,
-            &my_notebook::selectall);
-    connect(m.addAction(QIcon(QStringLiteral(":/icons/undo.png")), tr("Отменить")), &QAction::triggered, this,
-            &my_notebook::undo);
-    connect(m.addAction(QIcon(QStringLiteral(":/icons/cut.png")), tr("Вырезать")), &QAction::triggered, this,
-            &my_notebook::cut);
-    connect(m.addAction(QIcon(QStringLiteral(":/icons/copy.png")), tr("Копировать")), &QAction::triggered, this,
-            &my_notebook::copy);
-    connect(m.addAction(QIcon(QStringLiteral(":/icons/paste.png")), tr("Вставить")), &QAction::triggered, this,
-            &my_notebook::paste);
-    if (m_html->isChecked()) {
-        m.addSeparator();
-        connect(m.addAction(QIcon(QStringLiteral(":/icons/colors.png")), tr("Изменить цвет текста")),
-                &QAction::triggered, this, &my_notebook::setcolor);
-        connect(m.addAction(QIcon(QStringLiteral(":/icons/fonts.png")), tr("Изменить шрифт текста")),
-                &QAction::triggered, this, &my_notebook::setfont);
-    }
-    if (ui->dockWidget->isHidden()) {
-        m.addSeparator();
-        connect(m.addAction(QIcon(QStringLiteral(":/icons/theme.png")), tr("Показать темы")), &QAction::triggered, this,
-                &my_notebook::show_dockWidget);
-    }
-    if (ui->toolBar->isHidden()) {
-        m.addSeparator();
-        connect(m.addAction(QIcon(QStringLiteral(":/icons/menu.png")), tr("Показать тулбар")), &QAction::triggered,
-                this, &my_notebook::show_toolBar);
-    }
-    m.exec(QCursor::pos());
-}
-
-void my_notebook::on_tableWidget_customContextMenuRequested(const QPoint &)
-{
-    QMenu m(this);
-    connect(m.addAction(QIcon(QStringLiteral(":/icons/new.png")), tr("Добавить заметку")), &QAction::triggered, this,
-            &my_notebook::add_notebook);
-    connect(m.addAction(QIcon(QStringLiteral(":/icons/del.png")), tr("Удалить заметку")), &QAction::triggered, this,
-            &my_notebook::delete_notebook);
-    m.addSeparator();
-    connect(m.addAction(QIcon(QStringLiteral(":/icons/find.png")), tr("Поиск по теме заметки")), &QAction::triggered,
-            this, &my_notebook::find);
-    connect(m.addAction(QIcon(QStringLiteral(":/icons/base.png")), tr("Сжать базу данных")), &QAction::triggered, this,
-            &my_notebook::vacuum);
-    m.exec(QCursor::pos());
-}
-
-void my_notebook::on_graphicsView_customContextMenuRequested(const QPoint &)
-{
-    QMenu m(this);
-    const struct
-    {
-        const char *text, *icon;
-        void (my_notebook::*slot)();
-    } items[] = {
-        {"Добавить картинку из буфера", ":/icons/insertimage_buf.png", &my_notebook::add_img_buff},
-        {"Добавить картинку из файла", ":/icons/insertimage.png", &my_notebook::add_img_file},
-        {"Подоганть размер элементов", ":/icons/fit", &my_notebook::fit},
-        {"Сохранить картинку в файл", ":/icons/save.png", &my_notebook::save_img_file},
-        {"Удалить картинку", ":/icons/del.png", &my_notebook::del_img},
-        {nullptr, nullptr, nullptr},
-        {"Добавить/изменить комментарий", ":/icons/add_comment.png", &my_notebook::add_text},
-        {"Удалить комментарий", ":/icons/del_com.png", &my_notebook::del_text},
-        {"Повернуть комментарий", ":/icons/turn.png", &my_notebook::rotate_text},
-        {"Изменить шрифт комментария", ":/icons/fonts.png", &my_notebook::setfont_GraphicsTextItem},
-        {"Изменить цвет комментария", ":/icons/colors.png", &my_notebook::setcolor_GraphicsTextItem},
-    };
-    for (const auto &i : items) {
-        if (!i.text) {
-            m.addSeparator();
-            continue;
-        }
-        connect(m.addAction(QIcon(QString::fromLatin1(i.icon)), tr(i.text)), &QAction::triggered, this, i.slot);
-    }
-    m.exec(QCursor::pos());
-}
-
-void my_notebook::selectall()
-{
-    ui->textEdit->selectAll();
-}
-
-void my_notebook::undo()
-{
-    ui->textEdit->undo();
-}
-
-void my_notebook::cut()
-{
-    ui->textEdit->cut();
-}
-
-void my_notebook::copy()
-{
-    ui->textEdit->copy();
-}
-
-void my_notebook::paste()
-{
-    ui->textEdit->paste();
+        m_text->save(m_page_id);
 }
 
 void my_notebook::find()
@@ -585,35 +419,6 @@ void my_notebook::find_text(const QString &text)
     }
 }
 
-void my_notebook::merge_format(const QTextCharFormat &format)
-{
-    QTextCursor cursor = ui->textEdit->textCursor();
-    if (!cursor.hasSelection())
-        cursor.select(QTextCursor::WordUnderCursor);
-    cursor.mergeCharFormat(format);
-    ui->textEdit->mergeCurrentCharFormat(format);
-}
-
-void my_notebook::setcolor()
-{
-    const QColor c = m_prompts->color(this, ui->textEdit->textColor());
-    if (!c.isValid())
-        return;
-    QTextCharFormat f;
-    f.setForeground(QBrush(c));
-    merge_format(f);
-}
-
-void my_notebook::setfont()
-{
-    const std::optional<QFont> font = m_prompts->font(this, ui->textEdit->font());
-    if (!font)
-        return;
-    QTextCharFormat f;
-    f.setFont(*font);
-    merge_format(f);
-}
-
 void my_notebook::setfont_GraphicsTextItem()
 {
     if (ui->tableWidget->rowCount() > 0)
@@ -626,33 +431,9 @@ void my_notebook::setcolor_GraphicsTextItem()
         m_pictures->choose_caption_color(current_row_page());
 }
 
-void my_notebook::vacuum()
-{
-    m_store->compact_database();
-}
-
-void my_notebook::show_dockWidget()
-{
-    ui->dockWidget->show();
-}
-
-void my_notebook::show_toolBar()
-{
-    ui->toolBar->show();
-}
-
 void my_notebook::add_notebook()
 {
-    QMenu m(this);
-    QAction *text = m.addAction(QIcon(QStringLiteral(":/icons/inserttext.png")), tr("Добавить текст"));
-    QAction *picture = m.addAction(QIcon(QStringLiteral(":/icons/insertimage.png")), tr("Добавить картинку"));
-    QWidget *button = ui->toolBar->widgetForAction(findChild<QAction *>(QStringLiteral("addtsk_")));
-    const QPoint at = button ? button->mapToGlobal(QPoint(0, button->height())) : QCursor::pos();
-    QAction *chosen = m.exec(at);
-    if (chosen == text)
-        add_page(false);
-    else if (chosen == picture)
-        add_page(true);
+    notebook_menus::add_page_menu(*this);
 }
 
 bool my_notebook::add_page(bool image)
@@ -669,7 +450,7 @@ bool my_notebook::add_page(bool image)
     if (!m_store->insert_page(*title, image))
         return false;
     // Nothing is left unsaved here: the list is rebuilt without asking again.
-    ui->textEdit->document()->setModified(false);
+    m_text->set_modified(false);
     m_pictures->set_modified(false);
     build_list();
     QList<notebook_store::page_row> rows;
@@ -706,7 +487,7 @@ void my_notebook::delete_notebook()
         return;
     for (qint64 id : ids)
         m_store->delete_page(id);
-    ui->textEdit->document()->setModified(false);
+    m_text->set_modified(false);
     m_pictures->set_modified(false);
     m_page_id = -1;
     build_list();
@@ -716,65 +497,16 @@ void my_notebook::delete_notebook()
     }
 }
 
-void my_notebook::set_format()
-{
-    QTextDocument *doc = ui->textEdit->document();
-    const bool was_modified = doc->isModified();
-    // A plain-text page has no character formats of its own, so the
-    // document's default font and the palette give every character the
-    // editor font and colour; merging a format into each character of a
-    // large page would take seconds.
-    doc->setDefaultFont(m_editor_font);
-    ui->textEdit->setFont(m_editor_font);
-    QTextCharFormat f;
-    f.setFont(m_editor_font);
-    if (m_editor_color.isValid())
-        f.setForeground(QBrush(m_editor_color));
-    ui->textEdit->mergeCurrentCharFormat(f);
-    apply_editor_color();
-    // Formatting a plain-text page is not a change of its text.
-    doc->setModified(was_modified);
-}
-
-void my_notebook::apply_editor_color()
-{
-    if (!m_editor_color.isValid())
-        return;
-    QPalette p = ui->textEdit->palette();
-    p.setBrush(QPalette::All, QPalette::Text, QBrush(m_editor_color));
-    ui->textEdit->setPalette(p);
-    ui->textEdit->setTextColor(m_editor_color);
-}
-
 void my_notebook::seteditorfont()
 {
-    const std::optional<QFont> font = m_prompts->font(this, m_editor_font);
-    if (!font)
-        return;
-    m_editor_font = *font;
-    if (m_text->isChecked())
-        set_format();
-    else
-        ui->textEdit->setFont(m_editor_font);
-    m_pictures->set_caption_defaults(m_editor_font, m_editor_color);
-    m_store->write_editor_font(m_editor_font.toString());
+    if (m_text->choose_editor_font())
+        m_pictures->set_caption_defaults(m_text->font(), m_text->color());
 }
 
 void my_notebook::seteditorcolor()
 {
-    const QColor c = m_prompts->color(this, m_editor_color);
-    if (!c.isValid())
-        return;
-    m_editor_color = c;
-    if (m_text->isChecked()) {
-        set_format();
-    } else {
-        const bool was_modified = ui->textEdit->document()->isModified();
-        apply_editor_color();
-        ui->textEdit->document()->setModified(was_modified);
-    }
-    m_pictures->set_caption_defaults(m_editor_font, m_editor_color);
-    m_store->write_editor_color(c.name());
+    if (m_text->choose_editor_color())
+        m_pictures->set_caption_defaults(m_text->font(), m_text->color());
 }
 
 void my_notebook::switch_mode(bool html)
@@ -783,29 +515,16 @@ void my_notebook::switch_mode(bool html)
         return;
     if (!settle_unsaved()) {
         // Put the switch back as it was; nothing is written.
-        const QSignalBlocker b1(m_html), b2(m_text);
-        (html ? m_text : m_html)->setChecked(true);
+        m_text->revert_switch(html);
         return;
     }
-    m_store->write_editor_mode(m_html->isChecked());
+    m_text->store_mode();
     set_tool_actions_enabled(!html);
     const qint64 id = current_row_page();
     if (id >= 0)
         set_notebook_data(int(id));
     if (!html)
-        set_format();
-}
-
-void my_notebook::update_html(bool checked)
-{
-    if (checked)
-        switch_mode(true);
-}
-
-void my_notebook::update_text(bool checked)
-{
-    if (checked)
-        switch_mode(false);
+        m_text->apply_editor_format();
 }
 
 void my_notebook::add_img_buff()

@@ -1,29 +1,30 @@
 #pragma once
 // my_notebook: the notebook window. Page titles in a dock on the left;
 // on the right a rich-text editor for text pages or a picture view for
-// image pages. Storage goes through notebook_store, the picture work
-// through image_page, questions to the user through notebook_prompts.
+// image pages. Storage goes through notebook_store, the page contents
+// through text_page and image_page, questions to the user through
+// notebook_prompts, the context menus through notebook_menus.
 
 #include "notebook/notebook_store.h"
 
-#include <QColor>
-#include <QFont>
 #include <QMainWindow>
 #include <memory>
 
 namespace Ui {
 class my_notebookClass;
 }
+class QDockWidget;
 class QGraphicsScene;
 class QRadioButton;
 class QTableWidget;
 class QTableWidgetItem;
-class QTextCharFormat;
 class QTextEdit;
+class QToolBar;
 class TextItem;
 class find_dialog;
 class image_page;
 class notebook_prompts;
+class text_page;
 
 class my_notebook : public QMainWindow
 {
@@ -48,45 +49,30 @@ public:
 
     QTableWidget *page_list() const;
     QTextEdit *editor() const;
+    QDockWidget *page_dock() const;
+    QToolBar *tool_bar() const;
     QGraphicsScene *scene() const { return m_scene; }
+    text_page &text() { return *m_text; }
     image_page &pictures() { return *m_pictures; }
     notebook_store &store() { return *m_store; }
     find_dialog *finder() const { return m_find; }
-    QRadioButton *html_switch() const { return m_html; }
-    QRadioButton *text_switch() const { return m_text; }
+    QRadioButton *html_switch() const;
+    QRadioButton *text_switch() const;
     qint64 loaded_page() const { return m_page_id; }
-    QFont editor_font() const { return m_editor_font; }
-    QColor editor_color() const { return m_editor_color; }
     // Moves to the first page whose title contains text, as the find dialog does.
     void find_text(const QString &text);
 
 public slots:
     void tableWidget_currentItemChanged(QTableWidgetItem *current, QTableWidgetItem *previous);
-    void menu(const QPoint &pos);
-    void on_tableWidget_customContextMenuRequested(const QPoint &pos);
-    void on_graphicsView_customContextMenuRequested(const QPoint &pos);
-    void selectall();
-    void undo();
-    void cut();
-    void copy();
-    void paste();
     void find();
-    void setcolor();
-    void setfont();
     void setfont_GraphicsTextItem();
     void setcolor_GraphicsTextItem();
-    void vacuum();
-    void show_dockWidget();
-    void show_toolBar();
     void add_notebook();
     void delete_notebook();
     void set_notebook_data(int id);
     void save();
     void seteditorfont();
     void seteditorcolor();
-    void update_html(bool checked);
-    void update_text(bool checked);
-    void set_format();
     void add_img_buff();
     void add_img_file();
     void fit();
@@ -112,23 +98,17 @@ private:
     qint64 current_row_page() const;
     void make_current(int row);
     void switch_mode(bool html);
-    bool save_text_page(qint64 id);
-    void merge_format(const QTextCharFormat &format);
-    void apply_editor_color();
     void set_tool_actions_enabled(bool on);
 
     std::unique_ptr<Ui::my_notebookClass> ui;
     bool m_no_size_file = false;
-    QRadioButton *m_html = nullptr;
-    QRadioButton *m_text = nullptr;
-    QFont m_editor_font;
-    QColor m_editor_color;
     QGraphicsScene *m_scene = nullptr;
     QString m_data_folder;
 
     std::unique_ptr<notebook_prompts> m_own_prompts;
     notebook_prompts *m_prompts = nullptr;
     std::unique_ptr<notebook_store> m_store;
+    std::unique_ptr<text_page> m_text;
     std::unique_ptr<image_page> m_pictures;
     find_dialog *m_find = nullptr;
 

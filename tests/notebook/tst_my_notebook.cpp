@@ -1,22 +1,29 @@
 // The notebook window over a real database file: text pages in both modes,
 // the unsaved-changes question, deleting, finding, image pages with
-// captions, export, bad pages, the size file.
+// captions, export, bad pages, the size file, the context menus, the entry
+// point's seeding.
 #include "notebook/image_page.h"
 #include "notebook/my_notebook.h"
+#include "notebook/notebook_entry.h"
 #include "notebook/notebook_size_file.h"
 #include "notebook/text_item.h"
 #include "notebook_fixture.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QImage>
+#include <QMenu>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 namespace {
 
@@ -34,6 +41,24 @@ qint64 id_titled(my_notebook &n, const QString &title)
 {
     const int r = row_titled(n, title);
     return r < 0 ? -1 : n.page_list()->item(r, 0)->data(Qt::DisplayRole).toLongLong();
+}
+
+// The texts of the menu that widget's context-menu request opens, closed
+// unused; empty when none opens.
+QStringList context_menu_of(QWidget *widget)
+{
+    QStringList texts;
+    QTimer::singleShot(0, [&texts] {
+        if (auto *m = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (QAction *a : m->actions())
+                if (!a->isSeparator())
+                    texts << a->text();
+            m->close();
+        }
+    });
+    emit widget->customContextMenuRequested(QPoint(5, 5));
+    QCoreApplication::processEvents(); // the timer, when no menu opened
+    return texts;
 }
 
 } // namespace
@@ -578,6 +603,38 @@ private slots:
         my_notebook &n = r.open();
         QVERIFY(n.page_list()->rowCount() > 0);
         QVERIFY(r.prompts.messages.isEmpty());
+    }
+
+    void context_menus_follow_the_page()
+    {
+        rig r;
+        my_notebook &n = r.open();
+        QCOMPARE(context_menu_of(n.page_list()),
+                 (QStringList{"Добавить заметку", "Удалить заметку", "Поиск по теме заметки", "Сжать базу данных"}));
+        const QStringList picture = context_menu_of(n.findChild<QGraphicsView *>());
+        QCOMPARE(picture.size(), 10);
+        QCOMPARE(picture.first(), "Добавить картинку из буфера");
+        QCOMPARE(context_menu_of(n.editor()).size(), 5);
+        n.html_switch()->click();
+        QCOMPARE(context_menu_of(n.editor()).last(), "Изменить шрифт текста");
+        run_sql(r.db(), {"DELETE FROM notebook"});
+        n.rebuild_page_list();
+        QVERIFY(context_menu_of(n.editor()).isEmpty());
+    }
+
+    void entry_point_seeds_a_fresh_data_folder()
+    {
+        temp_data_home home;
+        QTemporaryDir work;
+        QVERIFY(QFile::link(built_app_data(), work.path() + "/app_data"));
+        const QString old_cwd = QDir::currentPath();
+        QDir::setCurrent(work.path());
+        box_answerer boxes;
+        std::unique_ptr<my_notebook> n(create_notebook_window());
+        QDir::setCurrent(old_cwd);
+        QCOMPARE(read_file(home.data_folder() + "/notebook.db"), read_file(built_seed()));
+        QVERIFY(n->page_list()->rowCount() > 0);
+        QVERIFY(boxes.seen().isEmpty());
     }
 };
 

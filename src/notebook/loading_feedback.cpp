@@ -1,0 +1,26 @@
+#include "notebook/loading_feedback.h"
+
+#include <QCoreApplication>
+#include <QTextEdit>
+
+namespace {
+
+const QString html_loading =
+    QStringLiteral("<html><head/><body><p><span style=\" font-size:12pt;\">Загрузка...</span></p></body></html>");
+
+} // namespace
+
+loading_feedback::loading_feedback(QWidget *window, QTextEdit *editor)
+{
+    if (window->isHidden()) {
+        m_splash = std::make_unique<QSplashScreen>(QPixmap(QStringLiteral(":/icons/loader.png")));
+        m_splash->show();
+        m_splash->showMessage(QStringLiteral("загрузка..."), Qt::AlignBottom | Qt::AlignHCenter, Qt::black);
+    } else {
+        editor->setHtml(html_loading);
+        // Paint the notice; keystrokes and clicks wait until the page is there.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+}
+
+loading_feedback::~loading_feedback() = default;

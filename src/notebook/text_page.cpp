@@ -1,0 +1,217 @@
+#include "notebook/text_page.h"
+
+#include "notebook/notebook_prompts.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QRadioButton>
+#include <QTextDocumentWriter>
+#include <QTextEdit>
+
+text_page::text_page(QTextEdit &editor, notebook_store &store, notebook_prompts &prompts, QWidget *window)
+    : m_editor(editor), m_store(store), m_prompts(prompts), m_window(window),
+      // The labels keep the window's translation context.
+      m_html(new QRadioButton(QCoreApplication::translate("my_notebook", "Обрабатывать данные как HTML"))),
+      m_text(new QRadioButton(QCoreApplication::translate("my_notebook", "Обрабатывать данные как текст")))
+{
+    connect(m_html, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            emit mode_chosen(true);
+    });
+    connect(m_text, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            emit mode_chosen(false);
+    });
+}
+
+text_page::~text_page()
+{
+    // The tool bar holds the switches, but they must not outlive the page
+    // whose mode they set.
+    delete m_html;
+    delete m_text;
+}
+
+bool text_page::html() const
+{
+    return m_html->isChecked();
+}
+
+void text_page::set_switch_enabled(bool on)
+{
+    m_html->setEnabled(on);
+    m_text->setEnabled(on);
+}
+
+void text_page::revert_switch(bool html)
+{
+    const QSignalBlocker b1(m_html), b2(m_text);
+    (html ? m_text : m_html)->setChecked(true);
+}
+
+void text_page::store_mode()
+{
+    m_store.write_editor_mode(m_html->isChecked());
+}
+
+void text_page::apply_setup(const notebook_store::editor_setup &setup)
+{
+    if (setup.html)
+        m_html->setChecked(true);
+    else
+        m_text->setChecked(true);
+    if (!setup.font.isEmpty())
+        m_font.fromString(setup.font);
+    m_editor.setFont(m_font);
+    m_color = setup.color.isEmpty() ? QColor() : QColor::fromString(setup.color);
+    if (m_color.isValid()) {
+        QPalette p = m_editor.palette();
+        p.setBrush(QPalette::All, QPalette::Text, QBrush(m_color));
+        m_editor.setPalette(p);
+    }
+}
+
+void text_page::clear()
+{
+    m_editor.clear();
+}
+
+void text_page::load(const QByteArray &data)
+{
+    if (html()) {
+        m_editor.setHtml(QString::fromUtf8(data));
+    } else {
+        m_editor.setPlainText(QString::fromUtf8(data));
+        apply_editor_format();
+    }
+}
+
+QByteArray text_page::content() const
+{
+    QByteArray bytes;
+    if (html()) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QTextDocumentWriter writer(&buffer, "HTML");
+        writer.write(m_editor.document());
+    } else {
+        bytes = m_editor.document()->toPlainText().toUtf8();
+        const qsizetype zero = bytes.indexOf('\0');
+        if (zero >= 0)
+            bytes.truncate(zero);
+    }
+    return bytes;
+}
+
+bool text_page::save(qint64 id)
+{
+    if (!m_store.write_page_data(id, content()))
+        return false;
+    set_modified(false);
+    return true;
+}
+
+bool text_page::modified() const
+{
+    return m_editor.document()->isModified();
+}
+
+void text_page::set_modified(bool m)
+{
+    m_editor.document()->setModified(m);
+}
+
+void text_page::set_read_only(bool on)
+{
+    m_editor.setReadOnly(on);
+}
+
+void text_page::apply_editor_format()
+{
+    QTextDocument *doc = m_editor.document();
+    const bool was_modified = doc->isModified();
+    // A plain-text page has no character formats of its own, so the
+    // document's default font and the palette give every character the
+    // editor font and colour; merging a format into each character of a
+    // large page would take seconds.
+    doc->setDefaultFont(m_font);
+    m_editor.setFont(m_font);
+    QTextCharFormat f;
+    f.setFont(m_font);
+    if (m_color.isValid())
+        f.setForeground(QBrush(m_color));
+    m_editor.mergeCurrentCharFormat(f);
+    apply_color();
+    // Formatting a plain-text page is not a change of its text.
+    doc->setModified(was_modified);
+}
+
+void text_page::apply_color()
+{
+    if (!m_color.isValid())
+        return;
+    QPalette p = m_editor.palette();
+    p.setBrush(QPalette::All, QPalette::Text, QBrush(m_color));
+    m_editor.setPalette(p);
+    m_editor.setTextColor(m_color);
+}
+
+bool text_page::choose_editor_font()
+{
+    const std::optional<QFont> font = m_prompts.font(m_window, m_font);
+    if (!font)
+        return false;
+    m_font = *font;
+    if (m_text->isChecked())
+        apply_editor_format();
+    else
+        m_editor.setFont(m_font);
+    m_store.write_editor_font(m_font.toString());
+    return true;
+}
+
+bool text_page::choose_editor_color()
+{
+    const QColor c = m_prompts.color(m_window, m_color);
+    if (!c.isValid())
+        return false;
+    m_color = c;
+    if (m_text->isChecked()) {
+        apply_editor_format();
+    } else {
+        const bool was_modified = modified();
+        apply_color();
+        set_modified(was_modified);
+    }
+    m_store.write_editor_color(c.name());
+    return true;
+}
+
+void text_page::merge_format(const QTextCharFormat &format)
+{
+    QTextCursor cursor = m_editor.textCursor();
+    if (!cursor.hasSelection())
+        cursor.select(QTextCursor::WordUnderCursor);
+    cursor.mergeCharFormat(format);
+    m_editor.mergeCurrentCharFormat(format);
+}
+
+void text_page::choose_selection_color()
+{
+    const QColor c = m_prompts.color(m_window, m_editor.textColor());
+    if (!c.isValid())
+        return;
+    QTextCharFormat f;
+    f.setForeground(QBrush(c));
+    merge_format(f);
+}
+
+void text_page::choose_selection_font()
+{
+    const std::optional<QFont> font = m_prompts.font(m_window, m_editor.font());
+    if (!font)
+        return;
+    QTextCharFormat f;
+    f.setFont(*font);
+    merge_format(f);
+}
