@@ -1,5 +1,6 @@
 #include "dial_kit.h"
 
+#include "glyphs.h"
 #include "paint_util.h"
 
 #include <QConicalGradient>
@@ -87,6 +88,21 @@ QPainterPath place(const QPainterPath &shape, QPointF c, qreal r, qreal deg, boo
         t.translate(0, -r);
     }
     return t.map(shape);
+}
+
+QPainterPath hour_numeral(int hour, QPointF c, qreal r, qreal h, qreal sw)
+{
+    return place(stroke_number(QString::number(hour == 0 ? 12 : hour), h, sw), c, r, hour * 30.0, true);
+}
+
+QImage draw_dial(int size, const std::function<void(QPainter &, QPointF)> &draw)
+{
+    QImage img = canvas(size, size);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    draw(p, QPointF(size / 2.0, size / 2.0));
+    p.end();
+    return img;
 }
 
 } // namespace asset

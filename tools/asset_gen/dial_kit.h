@@ -4,7 +4,10 @@
 #include <QColor>
 #include <QPainter>
 #include <QPainterPath>
+#include <QImage>
 #include <QPointF>
+
+#include <functional>
 
 namespace asset {
 
@@ -25,5 +28,13 @@ QPainterPath radial_bar(QPointF c, qreal r0, qreal r1, qreal w, qreal deg);
 // A shape defined around (0, 0) and moved to angle deg and radius r; upright
 // keeps it unrotated, otherwise its top points outwards.
 QPainterPath place(const QPainterPath &shape, QPointF c, qreal r, qreal deg, bool upright);
+
+// The numeral of hour (0 written as 12) in stroke_number() lettering of
+// height h and stroke width sw, upright at radius r in the hour's direction.
+QPainterPath hour_numeral(int hour, QPointF c, qreal r, qreal h, qreal sw);
+
+// A transparent dial picture size pixels square: draw paints it with an
+// antialiasing painter, given the centre.
+QImage draw_dial(int size, const std::function<void(QPainter &, QPointF)> &draw);
 
 } // namespace asset

@@ -4,9 +4,19 @@
 #include <QPolygonF>
 #include <QTransform>
 
+#include <initializer_list>
+
 namespace asset {
 
 namespace {
+
+// Open line segments through the points, in order.
+void polyline(QPainterPath &p, std::initializer_list<QPointF> points)
+{
+    p.moveTo(*points.begin());
+    for (auto it = points.begin() + 1; it != points.end(); ++it)
+        p.lineTo(*it);
+}
 
 // Centre lines of the digits in a box 0.6 wide and 1.0 high (y down).
 QPainterPath digit_skeleton(QChar c, qreal *advance)
@@ -18,9 +28,7 @@ QPainterPath digit_skeleton(QChar c, qreal *advance)
         p.addEllipse(QRectF(0.0, 0.0, 0.6, 1.0));
         break;
     case '1':
-        p.moveTo(0.06, 0.2);
-        p.lineTo(0.3, 0.0);
-        p.lineTo(0.3, 1.0);
+        polyline(p, {{0.06, 0.2}, {0.3, 0.0}, {0.3, 1.0}});
         *advance = 0.42;
         break;
     case '2':
@@ -37,15 +45,10 @@ QPainterPath digit_skeleton(QChar c, qreal *advance)
         p.cubicTo(0.58, 1.05, 0.11, 1.06, 0.0, 0.84);
         break;
     case '4':
-        p.moveTo(0.46, 1.0);
-        p.lineTo(0.46, 0.0);
-        p.lineTo(0.0, 0.68);
-        p.lineTo(0.62, 0.68);
+        polyline(p, {{0.46, 1.0}, {0.46, 0.0}, {0.0, 0.68}, {0.62, 0.68}});
         break;
     case '5':
-        p.moveTo(0.55, 0.0);
-        p.lineTo(0.11, 0.0);
-        p.lineTo(0.06, 0.45);
+        polyline(p, {{0.55, 0.0}, {0.11, 0.0}, {0.06, 0.45}});
         p.cubicTo(0.25, 0.34, 0.62, 0.37, 0.6, 0.69);
         p.cubicTo(0.58, 1.05, 0.11, 1.05, 0.0, 0.85);
         break;
@@ -55,9 +58,7 @@ QPainterPath digit_skeleton(QChar c, qreal *advance)
         p.cubicTo(-0.01, 0.35, 0.2, 0.07, 0.5, 0.0);
         break;
     case '7':
-        p.moveTo(0.0, 0.0);
-        p.lineTo(0.6, 0.0);
-        p.lineTo(0.2, 1.0);
+        polyline(p, {{0.0, 0.0}, {0.6, 0.0}, {0.2, 1.0}});
         break;
     case '8':
         p.addEllipse(QRectF(0.06, 0.0, 0.48, 0.45));

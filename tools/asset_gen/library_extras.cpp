@@ -15,90 +15,77 @@ namespace asset {
 namespace {
 
 const int dial_size = 240;
-const QPointF dial_centre(dial_size / 2.0, dial_size / 2.0);
 
 QImage plain_dial(const QColor &centre, const QColor &edge, const QColor &ink, const QColor &bezel)
 {
-    const QPointF c = dial_centre;
-    QImage img = canvas(dial_size, dial_size);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    radial_disc(p, c, 117.5, centre, edge);
-    inner_shadow(p, c, 117.5, 7, 60);
-    metal_ring(p, c, 119.6, 116.8, bezel, 0.5);
-    for (int h = 0; h < 12; ++h)
-        p.fillPath(radial_bar(c, h % 3 ? 99 : 92, 115.2, h % 3 ? 3.2 : 5.2, h * 30.0), ink);
-    return img;
+    return draw_dial(dial_size, [&](QPainter &p, QPointF c) {
+        radial_disc(p, c, 117.5, centre, edge);
+        inner_shadow(p, c, 117.5, 7, 60);
+        metal_ring(p, c, 119.6, 116.8, bezel, 0.5);
+        for (int h = 0; h < 12; ++h)
+            p.fillPath(radial_bar(c, h % 3 ? 99 : 92, 115.2, h % 3 ? 3.2 : 5.2, h * 30.0), ink);
+    });
 }
 
 // Minimal: a flat white disc, a hairline rim, fine minute ticks and twelve
 // slim bars; nothing else.
 QImage minimal_dial()
 {
-    const QPointF c = dial_centre;
-    QImage img = canvas(dial_size, dial_size);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillPath(disc(c, 119.5), QColor("#fbfbfa"));
-    p.fillPath(ring_path(c, 119.5, 118.2), QColor("#c9cacc"));
-    for (int m = 0; m < 60; ++m) {
-        if (m % 5 == 0)
-            p.fillPath(radial_bar(c, m % 15 ? 100 : 94, 112, m % 15 ? 2.4 : 3.4, m * 6.0), QColor("#1b1c1e"));
-        else
-            p.fillPath(radial_bar(c, 107, 112, 1.0, m * 6.0), QColor("#a6a8ab"));
-    }
-    return img;
+    return draw_dial(dial_size, [](QPainter &p, QPointF c) {
+        p.fillPath(disc(c, 119.5), QColor("#fbfbfa"));
+        p.fillPath(ring_path(c, 119.5, 118.2), QColor("#c9cacc"));
+        for (int m = 0; m < 60; ++m) {
+            if (m % 5 == 0)
+                p.fillPath(radial_bar(c, m % 15 ? 100 : 94, 112, m % 15 ? 2.4 : 3.4, m * 6.0), QColor("#1b1c1e"));
+            else
+                p.fillPath(radial_bar(c, 107, 112, 1.0, m * 6.0), QColor("#a6a8ab"));
+        }
+    });
 }
 
 // Modern: matte black with a faint sheen, bold white blocks, an orange
 // minute track.
 QImage modern_dial()
 {
-    const QPointF c = dial_centre;
-    QImage img = canvas(dial_size, dial_size);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    radial_disc(p, c, 118, QColor("#2b2d31"), QColor("#0d0e10"));
-    inner_shadow(p, c, 118, 8, 90);
-    metal_ring(p, c, 119.8, 117.2, QColor("#3a3c40"), 0.35);
-    for (int m = 0; m < 60; ++m)
-        if (m % 5 != 0)
-            p.fillPath(radial_bar(c, 109, 113, 1.2, m * 6.0), QColor("#ff7a1a"));
-    for (int h = 0; h < 12; ++h) {
-        const bool main = h % 3 == 0;
-        p.fillPath(radial_bar(c, main ? 80 : 88, 113, main ? 9.0 : 6.0, h * 30.0), QColor("#f4f4f2"));
-    }
-    return img;
+    return draw_dial(dial_size, [](QPainter &p, QPointF c) {
+        radial_disc(p, c, 118, QColor("#2b2d31"), QColor("#0d0e10"));
+        inner_shadow(p, c, 118, 8, 90);
+        metal_ring(p, c, 119.8, 117.2, QColor("#3a3c40"), 0.35);
+        for (int m = 0; m < 60; ++m)
+            if (m % 5 != 0)
+                p.fillPath(radial_bar(c, 109, 113, 1.2, m * 6.0), QColor("#ff7a1a"));
+        for (int h = 0; h < 12; ++h) {
+            const bool main = h % 3 == 0;
+            p.fillPath(radial_bar(c, main ? 80 : 88, 113, main ? 9.0 : 6.0, h * 30.0), QColor("#f4f4f2"));
+        }
+    });
 }
 
 // Dark blue sunray dial with silver indices.
 QImage ocean_dial()
 {
-    const QPointF c = dial_centre;
-    QImage img = canvas(dial_size, dial_size);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    radial_disc(p, c, 117.5, QColor("#2f5c9e"), QColor("#0d2247"));
-    // Fine rays catching the light, fading towards the rim.
-    p.save();
-    p.setClipPath(disc(c, 117));
-    for (int i = 0; i < 180; ++i) {
-        const qreal a = i * 2.0;
-        QColor ray = i % 2 ? QColor(255, 255, 255, 10) : QColor(0, 0, 20, 14);
-        p.setPen(QPen(ray, 1.2));
-        p.drawLine(polar(c, 6, a), polar(c, 117, a));
-    }
-    p.restore();
-    inner_shadow(p, c, 117.5, 7, 80);
-    metal_ring(p, c, 119.6, 116.6, QColor("#b8bec8"), 0.6);
-    for (int h = 0; h < 12; ++h) {
-        const bool main = h % 3 == 0;
-        const QPainterPath bar = radial_bar(c, main ? 90 : 96, 112, main ? 6.0 : 4.0, h * 30.0);
-        p.fillPath(bar, QColor("#e9edf2"));
-        p.setPen(QPen(QColor("#8d96a3"), 0.6));
-        p.drawPath(bar);
-    }
-    return img;
+    return draw_dial(dial_size, [](QPainter &p, QPointF c) {
+        radial_disc(p, c, 117.5, QColor("#2f5c9e"), QColor("#0d2247"));
+        // Fine rays catching the light, fading towards the rim.
+        p.save();
+        p.setClipPath(disc(c, 117));
+        for (int i = 0; i < 180; ++i) {
+            const qreal a = i * 2.0;
+            QColor ray = i % 2 ? QColor(255, 255, 255, 10) : QColor(0, 0, 20, 14);
+            p.setPen(QPen(ray, 1.2));
+            p.drawLine(polar(c, 6, a), polar(c, 117, a));
+        }
+        p.restore();
+        inner_shadow(p, c, 117.5, 7, 80);
+        metal_ring(p, c, 119.6, 116.6, QColor("#b8bec8"), 0.6);
+        for (int h = 0; h < 12; ++h) {
+            const bool main = h % 3 == 0;
+            const QPainterPath bar = radial_bar(c, main ? 90 : 96, 112, main ? 6.0 : 4.0, h * 30.0);
+            p.fillPath(bar, QColor("#e9edf2"));
+            p.setPen(QPen(QColor("#8d96a3"), 0.6));
+            p.drawPath(bar);
+        }
+    });
 }
 
 library_part hand_part(const char *library, const char *name, const hand_picture &h, int percent)

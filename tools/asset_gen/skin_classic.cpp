@@ -15,35 +15,30 @@ const char *const romans[] = {"XII", "I", "II", "III", "IIII", "V", "VI", "VII",
 
 QImage classic_face()
 {
-    const int size = 260;
-    const QPointF c(size / 2.0, size / 2.0);
-    QImage img = canvas(size, size);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+    return draw_dial(260, [](QPainter &p, QPointF c) {
+        radial_disc(p, c, 127, QColor("#fcf7ea"), QColor("#e8d9b6"));
+        inner_shadow(p, c, 127, 8, 60);
 
-    radial_disc(p, c, 127, QColor("#fcf7ea"), QColor("#e8d9b6"));
-    inner_shadow(p, c, 127, 8, 60);
+        // Fine engine turning in the centre.
+        p.setBrush(Qt::NoBrush);
+        for (qreal r = 6; r < 66; r += 2.4) {
+            p.setPen(QPen(QColor(120, 90, 40, 26), 0.7));
+            p.drawEllipse(c, r, r);
+        }
+        const QColor ink("#2e2217");
+        p.setPen(QPen(ink, 0.8));
+        p.drawEllipse(c, 67, 67);
+        p.drawEllipse(c, 119.6, 119.6);
+        p.drawEllipse(c, 124.8, 124.8);
+        p.setPen(QPen(ink, 0.5));
+        p.drawEllipse(c, 88, 88);
 
-    // Fine engine turning in the centre.
-    p.setBrush(Qt::NoBrush);
-    for (qreal r = 6; r < 66; r += 2.4) {
-        p.setPen(QPen(QColor(120, 90, 40, 26), 0.7));
-        p.drawEllipse(c, r, r);
-    }
-    const QColor ink("#2e2217");
-    p.setPen(QPen(ink, 0.8));
-    p.drawEllipse(c, 67, 67);
-    p.drawEllipse(c, 119.6, 119.6);
-    p.drawEllipse(c, 124.8, 124.8);
-    p.setPen(QPen(ink, 0.5));
-    p.drawEllipse(c, 88, 88);
-
-    for (int h = 0; h < 12; ++h) {
-        p.fillPath(radial_bar(c, 119.6, 124.8, 2.6, h * 30.0), ink);
-        p.fillPath(place(roman_numeral(QString::fromLatin1(romans[h]), 21), c, 102, h * 30.0, false), ink);
-    }
-    metal_ring(p, c, 129.6, 126.2, QColor("#b8924a"), 0.6);
-    return img;
+        for (int h = 0; h < 12; ++h) {
+            p.fillPath(radial_bar(c, 119.6, 124.8, 2.6, h * 30.0), ink);
+            p.fillPath(place(roman_numeral(QString::fromLatin1(romans[h]), 21), c, 102, h * 30.0, false), ink);
+        }
+        metal_ring(p, c, 129.6, 126.2, QColor("#b8924a"), 0.6);
+    });
 }
 
 } // namespace

@@ -18,48 +18,44 @@ const QColor glow("#6dffb8");
 QImage midnight_face()
 {
     const int size = 240;
-    const QPointF c(size / 2.0, size / 2.0);
-    QImage img = canvas(size, size);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+    return draw_dial(size, [](QPainter &p, QPointF c) {
+        radial_disc(p, c, 117.5, QColor("#22345a"), QColor("#080d18"));
+        // Sunray finish: faint alternating sectors.
+        QConicalGradient rays(c, 90);
+        for (int i = 0; i <= 72; ++i)
+            rays.setColorAt(i / 72.0, QColor(255, 255, 255, i % 2 ? 0 : 9));
+        p.fillPath(ring_path(c, 106.5, 0.1), rays);
 
-    radial_disc(p, c, 117.5, QColor("#22345a"), QColor("#080d18"));
-    // Sunray finish: faint alternating sectors.
-    QConicalGradient rays(c, 90);
-    for (int i = 0; i <= 72; ++i)
-        rays.setColorAt(i / 72.0, QColor(255, 255, 255, i % 2 ? 0 : 9));
-    p.fillPath(ring_path(c, 106.5, 0.1), rays);
+        metal_ring(p, c, 116.8, 106.4, QColor("#8a939f"), 0.3);
+        inner_shadow(p, c, 106.5, 4, 90);
+        const QColor dark("#1a1e25");
+        for (int h = 0; h < 12; ++h)
+            p.fillPath(radial_bar(c, 108.2, 115.4, 2.8, h * 30.0), dark);
 
-    metal_ring(p, c, 116.8, 106.4, QColor("#8a939f"), 0.3);
-    inner_shadow(p, c, 106.5, 4, 90);
-    const QColor dark("#1a1e25");
-    for (int h = 0; h < 12; ++h)
-        p.fillPath(radial_bar(c, 108.2, 115.4, 2.8, h * 30.0), dark);
-
-    QImage lumes = canvas(size, size);
-    {
-        QPainter q(&lumes);
-        q.setRenderHint(QPainter::Antialiasing);
-        for (int h = 0; h < 12; ++h) {
-            QPainterPath mark;
-            if (h == 0) {
-                mark.moveTo(-9, -101);
-                mark.lineTo(9, -101);
-                mark.lineTo(0, -80);
-                mark.closeSubpath();
-            } else {
-                const qreal w = h % 3 ? 6.2 : 8.4;
-                mark.addRoundedRect(QRectF(-w / 2, -101, w, h % 3 ? 19 : 23), 2, 2);
+        QImage lumes = canvas(size, size);
+        {
+            QPainter q(&lumes);
+            q.setRenderHint(QPainter::Antialiasing);
+            for (int h = 0; h < 12; ++h) {
+                QPainterPath mark;
+                if (h == 0) {
+                    mark.moveTo(-9, -101);
+                    mark.lineTo(9, -101);
+                    mark.lineTo(0, -80);
+                    mark.closeSubpath();
+                } else {
+                    const qreal w = h % 3 ? 6.2 : 8.4;
+                    mark.addRoundedRect(QRectF(-w / 2, -101, w, h % 3 ? 19 : 23), 2, 2);
+                }
+                q.fillPath(place(mark, c, 0, h * 30.0, false), lume);
             }
-            q.fillPath(place(mark, c, 0, h * 30.0, false), lume);
         }
-    }
-    p.drawImage(0, 0, blurred_silhouette(lumes, 2, QColor(109, 255, 184, 90)));
-    p.drawImage(0, 0, lumes);
-    p.setPen(QPen(QColor("#b9c3cf"), 0.8));
-    p.setBrush(Qt::NoBrush);
-    metal_ring(p, c, 119.6, 116.8, QColor("#3a414b"), 0.45);
-    return img;
+        p.drawImage(0, 0, blurred_silhouette(lumes, 2, QColor(109, 255, 184, 90)));
+        p.drawImage(0, 0, lumes);
+        p.setPen(QPen(QColor("#b9c3cf"), 0.8));
+        p.setBrush(Qt::NoBrush);
+        metal_ring(p, c, 119.6, 116.8, QColor("#3a414b"), 0.45);
+    });
 }
 
 // Steel frame with a luminous inlay.

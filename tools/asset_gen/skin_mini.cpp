@@ -1,7 +1,6 @@
 // A small friendly clock: white face, teal rim, rounded stick hands.
 
 #include "dial_kit.h"
-#include "glyphs.h"
 #include "hand_shapes.h"
 #include "paint_util.h"
 #include "skins.h"
@@ -12,27 +11,20 @@ namespace {
 
 QImage mini_face()
 {
-    const int size = 140;
-    const QPointF c(size / 2.0, size / 2.0);
-    QImage img = canvas(size, size);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+    return draw_dial(140, [](QPainter &p, QPointF c) {
+        radial_disc(p, c, 68, QColor("#ffffff"), QColor("#e9eef0"));
+        p.fillPath(ring_path(c, 68, 62.6), QColor("#dcefef"));
+        inner_shadow(p, c, 68, 5, 50);
+        metal_ring(p, c, 69.8, 67.5, QColor("#1d7480"), 0.35);
 
-    radial_disc(p, c, 68, QColor("#ffffff"), QColor("#e9eef0"));
-    p.fillPath(ring_path(c, 68, 62.6), QColor("#dcefef"));
-    inner_shadow(p, c, 68, 5, 50);
-    metal_ring(p, c, 69.8, 67.5, QColor("#1d7480"), 0.35);
-
-    const QColor ink("#24404c");
-    for (int h = 0; h < 12; ++h) {
-        if (h % 3 == 0) {
-            const QString n = QString::number(h == 0 ? 12 : h);
-            p.fillPath(place(stroke_number(n, 12, 2.1), c, h == 0 ? 51 : 53, h * 30.0, true), ink);
-        } else {
-            p.fillPath(place(disc({0, 0}, 2.3), c, 56, h * 30.0, false), ink);
+        const QColor ink("#24404c");
+        for (int h = 0; h < 12; ++h) {
+            if (h % 3 == 0)
+                p.fillPath(hour_numeral(h, c, h == 0 ? 51 : 53, 12, 2.1), ink);
+            else
+                p.fillPath(place(disc({0, 0}, 2.3), c, 56, h * 30.0, false), ink);
         }
-    }
-    return img;
+    });
 }
 
 } // namespace

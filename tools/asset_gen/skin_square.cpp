@@ -2,7 +2,6 @@
 // quarters and coral accents.
 
 #include "dial_kit.h"
-#include "glyphs.h"
 #include "hand_shapes.h"
 #include "paint_util.h"
 #include "skins.h"
@@ -16,49 +15,43 @@ namespace {
 QImage square_face()
 {
     const int size = 220;
-    const QPointF c(size / 2.0, size / 2.0);
-    QImage img = canvas(size, size);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+    return draw_dial(size, [](QPainter &p, QPointF c) {
+        const QRectF outer(0.5, 0.5, size - 1, size - 1);
+        QLinearGradient frame(outer.topLeft(), outer.bottomRight());
+        frame.setColorAt(0, QColor("#566273"));
+        frame.setColorAt(1, QColor("#262c35"));
+        QPainterPath frame_path;
+        frame_path.addRoundedRect(outer, 46, 46);
+        p.fillPath(frame_path, frame);
 
-    const QRectF outer(0.5, 0.5, size - 1, size - 1);
-    QLinearGradient frame(outer.topLeft(), outer.bottomRight());
-    frame.setColorAt(0, QColor("#566273"));
-    frame.setColorAt(1, QColor("#262c35"));
-    QPainterPath frame_path;
-    frame_path.addRoundedRect(outer, 46, 46);
-    p.fillPath(frame_path, frame);
+        const QRectF inner = outer.adjusted(3.2, 3.2, -3.2, -3.2);
+        QPainterPath face;
+        face.addRoundedRect(inner, 43, 43);
+        QLinearGradient sand(inner.topLeft(), inner.bottomRight());
+        sand.setColorAt(0, QColor("#fbf6ee"));
+        sand.setColorAt(1, QColor("#e9dccb"));
+        p.fillPath(face, sand);
+        // Soft shade along the top and left edges under the frame.
+        p.save();
+        p.setClipPath(face);
+        QPainterPath shade = face.subtracted([&] {
+            QPainterPath in;
+            in.addRoundedRect(inner.adjusted(4, 5, 1, 1), 40, 40);
+            return in;
+        }());
+        p.fillPath(shade, QColor(0, 0, 0, 22));
+        p.restore();
 
-    const QRectF inner = outer.adjusted(3.2, 3.2, -3.2, -3.2);
-    QPainterPath face;
-    face.addRoundedRect(inner, 43, 43);
-    QLinearGradient sand(inner.topLeft(), inner.bottomRight());
-    sand.setColorAt(0, QColor("#fbf6ee"));
-    sand.setColorAt(1, QColor("#e9dccb"));
-    p.fillPath(face, sand);
-    // Soft shade along the top and left edges under the frame.
-    p.save();
-    p.setClipPath(face);
-    QPainterPath shade = face.subtracted([&] {
-        QPainterPath in;
-        in.addRoundedRect(inner.adjusted(4, 5, 1, 1), 40, 40);
-        return in;
-    }());
-    p.fillPath(shade, QColor(0, 0, 0, 22));
-    p.restore();
-
-    const QColor ink("#2c333d");
-    const QColor coral("#e4572e");
-    for (int h = 0; h < 12; ++h) {
-        if (h % 3 == 0) {
-            const QString n = QString::number(h == 0 ? 12 : h);
-            p.fillPath(place(stroke_number(n, 25, 3.6), c, h == 0 ? 78 : 82, h * 30.0, true), ink);
-        } else {
-            p.fillPath(radial_bar(c, 88, 99, 3.4, h * 30.0), ink);
+        const QColor ink("#2c333d");
+        const QColor coral("#e4572e");
+        for (int h = 0; h < 12; ++h) {
+            if (h % 3 == 0)
+                p.fillPath(hour_numeral(h, c, h == 0 ? 78 : 82, 25, 3.6), ink);
+            else
+                p.fillPath(radial_bar(c, 88, 99, 3.4, h * 30.0), ink);
         }
-    }
-    p.fillPath(place(disc({0, 0}, 2.6), c, 99, 0, false), coral);
-    return img;
+        p.fillPath(place(disc({0, 0}, 2.6), c, 99, 0, false), coral);
+    });
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // The default skin: a clean light dial with Arabic numerals and dark baton hands.
 
 #include "dial_kit.h"
-#include "glyphs.h"
 #include "hand_shapes.h"
 #include "paint_util.h"
 #include "skins.h"
@@ -12,26 +11,19 @@ namespace {
 
 QImage standart_face()
 {
-    const int size = 240;
-    const QPointF c(size / 2.0, size / 2.0);
-    QImage img = canvas(size, size);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+    return draw_dial(240, [](QPainter &p, QPointF c) {
+        radial_disc(p, c, 117.5, QColor("#ffffff"), QColor("#e6e6e2"));
+        inner_shadow(p, c, 117.5, 7, 46);
+        metal_ring(p, c, 119.6, 116.8, QColor("#50555d"), 0.5);
 
-    radial_disc(p, c, 117.5, QColor("#ffffff"), QColor("#e6e6e2"));
-    inner_shadow(p, c, 117.5, 7, 46);
-    metal_ring(p, c, 119.6, 116.8, QColor("#50555d"), 0.5);
-
-    const QColor ink("#23262b");
-    for (int h = 0; h < 12; ++h) {
-        const bool main = h % 3 == 0;
-        p.fillPath(radial_bar(c, 99, 115.2, main ? 4.6 : 3.0, h * 30.0), ink);
-    }
-    for (int h = 1; h <= 12; ++h) {
-        const QPainterPath n = stroke_number(QString::number(h), 15.5, 2.3);
-        p.fillPath(place(n, c, h >= 10 ? 82 : 84, h * 30.0, true), ink);
-    }
-    return img;
+        const QColor ink("#23262b");
+        for (int h = 0; h < 12; ++h) {
+            const bool main = h % 3 == 0;
+            p.fillPath(radial_bar(c, 99, 115.2, main ? 4.6 : 3.0, h * 30.0), ink);
+        }
+        for (int h = 1; h <= 12; ++h)
+            p.fillPath(hour_numeral(h, c, h >= 10 ? 82 : 84, 15.5, 2.3), ink);
+    });
 }
 
 } // namespace

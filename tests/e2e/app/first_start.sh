@@ -9,16 +9,11 @@ BUILD=$1
 
 install_program "$BUILD"
 start_x with-wm
-export XDG_DATA_HOME=$E2E_TMP/home
-export QT_QPA_PLATFORM=xcb
-mkdir -p "$XDG_DATA_HOME"
-DATA=$XDG_DATA_HOME/Orvella
+data_home
 SHIPPED=$E2E_PREFIX/share/orvella/app_data
 
 cd "$E2E_TMP"   # no ./app_data here: the installed one must be found
-"$E2E_PREFIX/bin/orvella" >"$E2E_TMP/log" 2>&1 &
-PID=$!
-E2E_PIDS+=($PID)
+launch "$E2E_TMP/log" "$E2E_PREFIX/bin/orvella"
 
 clock=$(wait_window '^Orvella$' 15)
 check "clock window titled Orvella is shown" test -n "$clock"
@@ -46,9 +41,7 @@ kill $PID; wait $PID 2>/dev/null
 # The folder exists and lost a file: restore what is missing, keep the rest, say so.
 printf '[TYPE]\r\nclock=digital\r\nposx=333\r\n[e2e]\r\nmine=1\r\n' >"$DATA/clock.ini"
 rm "$DATA/calendar.ini"
-"$E2E_PREFIX/bin/orvella" >"$E2E_TMP/log3" 2>&1 &
-PID=$!
-E2E_PIDS+=($PID)
+launch "$E2E_TMP/log3" "$E2E_PREFIX/bin/orvella"
 box=$(wait_window '^Внимание!$' 15)
 check "restoration warning shown for a folder that lost a file" test -n "$box"
 import -window root "$E2E_TMP/warning.png" 2>/dev/null

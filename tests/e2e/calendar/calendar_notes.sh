@@ -9,50 +9,31 @@ source "$(dirname "$0")/../lib.sh"
 BUILD=$1
 SHOTS=${ORVELLA_E2E_SHOTS:-}
 
-for tool in Xvfb openbox xdotool faketime iconv setxkbmap; do
-  command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+skip_unless_installed Xvfb openbox xdotool faketime iconv setxkbmap
 
 start_x with-wm
 setxkbmap -layout ru
 install_program "$BUILD"
-export XDG_DATA_HOME=$E2E_TMP/home
-export QT_QPA_PLATFORM=xcb
-DATA=$XDG_DATA_HOME/Orvella
-mkdir -p "$XDG_DATA_HOME"
-cp -r "$E2E_PREFIX/share/orvella/app_data" "$DATA"
+data_home "$E2E_PREFIX/share/orvella/app_data"
 # Start with the calendar shown (and the clock); the note sound is a shipped one.
 sed -i 's/^set_start=.*/set_start=1/' "$DATA/clock.ini"
 printf '\n[Sound]\nsound=%s\n' "$DATA/Sound/marimba.wav" >>"$DATA/calendar.ini"
 
-notes_utf8() { iconv -f CP1251 -t UTF-8 "$DATA/my_notes.ini" 2>/dev/null; }
+notes_utf8() { from_cp1251 "$DATA/my_notes.ini"; }
 # A Russian keyboard: xdotool types Cyrillic from the layout itself instead
 # of remapping spare key codes on the fly, which loses letters.
 type_text() { xdotool type --delay 60 -- "$1"; }
+# type_into WINDOW TEXT: the text typed into the window once it has the focus.
+type_into() { xdotool windowactivate --sync "$1" 2>/dev/null; type_text "$2"; }
 shot() { [ -n "$SHOTS" ] && import -window root "$SHOTS/$1.png" 2>/dev/null; true; }
 
 start_program() {
   cd "$E2E_TMP"
-  faketime -f "@2026-03-05 $1" "$E2E_PREFIX/bin/orvella" >>"$E2E_TMP/log" 2>&1 &
-  E2E_PIDS+=($!)
-  # faketime runs the program as its child: the program's own id is the one
-  # to stop and to watch.
-  PID=
-  for _ in $(seq 1 50); do
-    PID=$(pgrep -n -f "^$E2E_PREFIX/bin/orvella") && break
-    sleep 0.1
-  done
-  E2E_PIDS+=($PID)
+  launch_faked "@2026-03-05 $1"
 }
 
-# Opens the calendar's context menu and picks entry number $1 (1 = first).
-calendar_menu() {
-  local cal=$1 n=$2
-  xdotool mousemove --window "$cal" 150 120 click 3
-  sleep 0.8
-  for _ in $(seq 1 "$n"); do xdotool key Down; sleep 0.1; done
-  xdotool key Return
-}
+# Opens the calendar's context menu and picks entry number $2 (1 = first).
+calendar_menu() { menu_pick "$1" 150 120 "$2"; }
 
 start_program "10:14:10"
 cal=$(wait_window '^Календарик$' 30)
@@ -64,8 +45,7 @@ shot calendar_start
 calendar_menu "$cal" 2   # "Добавление новой заметки"
 editor=$(wait_window '^05\.03\.2026$' 10)
 check "note editor opened for today" test -n "$editor"
-xdotool windowactivate --sync "$editor" 2>/dev/null
-type_text 'Купить молоко'
+type_into "$editor" 'Купить молоко'
 sleep 0.3
 shot editor
 xdotool key Return   # OK is the default button
@@ -77,22 +57,15 @@ shot calendar_with_note
 
 # 2. A timed note for the coming minute, written by another program.
 printf '\n[05.03.2026]\n1772705100=Проверка заметки, 2, 10:15\n' | iconv -f UTF-8 -t CP1251 >>"$DATA/my_notes.ini"
-recording=
-if pactl info >/dev/null 2>&1 && command -v parec >/dev/null && command -v sox >/dev/null; then
-  sink=$(pactl get-default-sink 2>/dev/null)
-  parec --device="$sink.monitor" --raw --format=s16le --rate=44100 --channels=2 >"$E2E_TMP/rec.raw" 2>/dev/null &
-  E2E_PIDS+=($!)
-  recording=$!
-fi
+start_recording
 stiker=$(wait_window '^Вам напоминание\.\.\.$' 60)
 check "reminder sticker shown" test -n "$stiker"
 sleep 2
 shot reminder
 check "reminder marked shown" grep -q 'Проверка заметки, 2, 10:15, 05:03:2026:10:15, 1' <(notes_utf8)
 if [ -n "$recording" ]; then
-  kill "$recording" 2>/dev/null
-  sleep 0.3
-  rms=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$E2E_TMP/rec.raw" -n stat 2>&1 | awk -F: '/RMS +amplitude/ {print $2}')
+  stop_recording
+  rms=$(recorded_rms)
   echo "recorded RMS $rms"
   check "note sound reached the sound server" awk -v v="$rms" 'BEGIN { exit !(v > 0.005) }'
 fi
@@ -114,17 +87,11 @@ sleep 0.5
 shot overview
 # Find by content: the find dialog selects the note's cell. The menu is
 # opened on the empty part of the table, which leaves the current cell be.
-overview_menu() {
-  xdotool mousemove --window "$overview" 250 150 click 3
-  sleep 0.8
-  for _ in $(seq 1 "$1"); do xdotool key Down; sleep 0.1; done
-  xdotool key Return
-}
+overview_menu() { menu_pick "$overview" 250 150 "$1"; }
 overview_menu 5   # "Найти по содержимому"
 find=$(wait_window '^Найти\.\.\.$' 10)
 check "find dialog opened" test -n "$find"
-xdotool windowactivate --sync "$find" 2>/dev/null
-type_text 'молоко'
+type_into "$find" 'молоко'
 sleep 0.5
 shot find
 xdotool key Escape

@@ -9,24 +9,17 @@ source "$(dirname "$0")/../lib.sh"
 BUILD=$1
 SHOTS=${ORVELLA_E2E_SHOTS:-}
 
-for tool in Xvfb openbox xdotool faketime iconv; do
-  command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+skip_unless_installed Xvfb openbox xdotool faketime iconv
 
 start_x with-wm
 install_program "$BUILD"
-export XDG_DATA_HOME=$E2E_TMP/home
-export QT_QPA_PLATFORM=xcb
-DATA=$XDG_DATA_HOME/Orvella
-mkdir -p "$XDG_DATA_HOME"
-cp -r "$E2E_PREFIX/share/orvella/app_data" "$DATA"
+data_home "$E2E_PREFIX/share/orvella/app_data"
 NOTES=$DATA/my_notes.ini
-notes_utf8() { iconv -f CP1251 -t UTF-8 "$NOTES" 2>/dev/null; }
-write_notes() { iconv -f UTF-8 -t CP1251 >"$1"; }
+notes_utf8() { from_cp1251 "$NOTES"; }
 shot() { [ -n "$SHOTS" ] && import -window root "$SHOTS/$1.png" 2>/dev/null; true; }
 stickers() { xdotool search --onlyvisible --name '^Вам напоминание\.\.\.$' 2>/dev/null | wc -l; }
 
-write_notes "$NOTES" <<'EOF'
+to_cp1251 "$NOTES" <<'EOF'
 [05.03.2026]
 1772700000=Позвонить маме, 2, 10:15
 
@@ -35,25 +28,19 @@ write_notes "$NOTES" <<'EOF'
 EOF
 
 cd "$E2E_TMP"
-faketime -f "@2026-03-05 10:14:40" "$E2E_PREFIX/bin/orvella" >>"$E2E_TMP/log" 2>&1 &
-E2E_PIDS+=($!)
-for _ in $(seq 1 50); do
-  PID=$(pgrep -n -f "^$E2E_PREFIX/bin/orvella") && break
-  sleep 0.1
-done
-E2E_PIDS+=($PID)
+launch_faked "@2026-03-05 10:14:40"
 sleep 3
 
 # A sync tool brings a copy in which another note was edited: same size,
 # and the old modification time put back.
 touch -r "$NOTES" "$E2E_TMP/stamp"
-sed 's/черновик отчёта/чистовик отчёта/' <(notes_utf8) | write_notes "$NOTES.sync"
+sed 's/черновик отчёта/чистовик отчёта/' <(notes_utf8) | to_cp1251 "$NOTES.sync"
 mv "$NOTES.sync" "$NOTES"
 touch -r "$E2E_TMP/stamp" "$NOTES"
 sleep 6
 # Then another program adds a note on another date, a moment before the
 # reminder fires.
-printf '\n[06.03.2026]\n1772700002=Купить подарок, 0, 00:00\n' | write_notes "$E2E_TMP/add"
+printf '\n[06.03.2026]\n1772700002=Купить подарок, 0, 00:00\n' | to_cp1251 "$E2E_TMP/add"
 cat "$E2E_TMP/add" >>"$NOTES"
 
 sticker=$(wait_window '^Вам напоминание\.\.\.$' 40)

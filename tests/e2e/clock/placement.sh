@@ -9,37 +9,22 @@ source "$(dirname "$0")/../lib.sh"
 BUILD=$1
 SHOTS=${2:-}
 
-for tool in Xvfb openbox xdotool xwininfo; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+skip_unless_installed Xvfb openbox xdotool xwininfo
 
 install_program "$BUILD"
 start_x with-wm
-export QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR
-export XDG_DATA_HOME=$E2E_TMP/home
-DATA=$XDG_DATA_HOME/Orvella
+data_home
 APP_DATA=$E2E_PREFIX/share/orvella/app_data
 cd "$E2E_TMP"
 
 # prepare KEY=VALUE...: the shipped data folder with these TYPE keys.
-prepare() {
-  rm -rf "$DATA"
-  mkdir -p "$DATA"
-  cp -r "$APP_DATA/." "$DATA/"
-  local kv
-  for kv in "$@"; do
-    sed -i "/^${kv%%=*}=/d" "$DATA/clock.ini"
-    sed -i "s/^\[TYPE\]\r\?\$/[TYPE]\n${kv}/" "$DATA/clock.ini"
-  done
-}
+prepare() { fresh_data "$DATA" "$APP_DATA" "$@"; }
 
 PID=
 WIN=
 start_clock() {
-  "$E2E_PREFIX/bin/orvella" >>"$E2E_TMP/log" 2>&1 &
-  PID=$!
-  E2E_PIDS+=($PID)
+  launch "$E2E_TMP/log" "$E2E_PREFIX/bin/orvella"
   WIN=$(wait_window '^Orvella$' 15)
   # Past the fade-in and the first second's repaints, when a face that
   # sizes itself late would have moved.

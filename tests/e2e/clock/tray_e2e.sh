@@ -1,122 +1,60 @@
-#!/bin/bash
+#!/usr/bin/env bash
 # End to end: the tray icon, its double click and menu, pinned and on-top
-# clocks, and the menu on a right click where no tray exists. Runs the real
-# program on its own Xvfb with openbox and trayer, with a private data
-# folder copied from the built app_data; cleans up everything it starts.
+# clocks, and the menu on a right click where no tray exists. Runs the built
+# program under Xvfb with openbox and trayer, with a private data folder
+# copied from the built app_data.
 #
-# usage: tray_e2e.sh ORVELLA_BINARY APP_DATA_FOLDER [OUTPUT_FOLDER]
+# usage: tray_e2e.sh BUILD_DIR [OUTPUT_FOLDER]
 set -u
+source "$(dirname "$0")/../lib.sh"
+BUILD=$1
+OUT=${2:-}
+BIN=$BUILD/bin/orvella
+APP_DATA=$BUILD/share/orvella/app_data
 
-BIN=$1
-APP_DATA=$2
-OUT=${3:-}
+skip_unless_installed Xvfb openbox trayer xdotool xprop xwininfo xmessage
+[ -x "$BIN" ] || { echo "FAILED: no program at $BIN"; exit 1; }
+[ -f "$APP_DATA/clock.ini" ] || { echo "FAILED: no app_data at $APP_DATA"; exit 1; }
 
-for tool in Xvfb openbox trayer xdotool xprop xwininfo xmessage; do
-    if ! command -v "$tool" > /dev/null; then
-        echo "SKIP: $tool is not installed"
-        exit 77
-    fi
-done
-[ -x "$BIN" ] || { echo "FAIL: no program at $BIN"; exit 1; }
-[ -f "$APP_DATA/clock.ini" ] || { echo "FAIL: no app_data at $APP_DATA"; exit 1; }
-
-WORK=$(mktemp -d /tmp/tray_e2e.XXXXXX)
-PIDS=()
-FAILED=0
-
-cleanup() {
-    local p
-    for p in "${PIDS[@]}"; do
-        kill "$p" 2> /dev/null
-    done
-    for p in "${PIDS[@]}"; do
-        wait "$p" 2> /dev/null
-    done
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-ok() { echo "PASS: $*"; }
 # Ended: no process, or a zombie its parent (this script) has not reaped.
 gone() { [ ! -e "/proc/$1" ] || grep -q '^[0-9]* (.*) Z' "/proc/$1/stat"; }
-bad() { echo "FAIL: $*"; FAILED=1; }
+# has TEXT PART: PART is in TEXT.
+has() { [[ $1 == *"$2"* ]]; }
 
-# wait_for SECONDS COMMAND...: true once the command succeeds.
-wait_for() {
-    local limit=$(($1 * 10))
-    shift
-    local i
-    for ((i = 0; i < limit; ++i)); do
-        "$@" > /dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# A free display away from the low numbers other sessions and tools assume.
-XVFB=
-start_xvfb() {
-    local n tries
-    n=$((200 + RANDOM % 600))
-    for ((tries = 0; tries < 20; ++tries, ++n)); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        # -noreset: a server resetting after a check disconnects refuses the next client.
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset > "$WORK/xvfb.log" 2>&1 &
-        XVFB=$!
-        PIDS+=($XVFB)
-        if wait_for 10 sh -c "xwininfo -root -display :$n || ! kill -0 $XVFB"; then
-            if ! gone "$XVFB" && xwininfo -root -display ":$n" > /dev/null 2>&1; then
-                export DISPLAY=":$n"
-                return 0
-            fi
-        fi
-        kill "$XVFB" 2> /dev/null # lost a race for that number
-        wait "$XVFB" 2> /dev/null
-    done
-    echo "FAIL: Xvfb did not start"
-    cat "$WORK/xvfb.log"
-    exit 1
-}
-start_xvfb
-echo "display $DISPLAY"
-
-export HOME="$WORK/home"
-export XDG_RUNTIME_DIR="$WORK/run"
+export HOME="$E2E_TMP/home"
+export XDG_RUNTIME_DIR="$E2E_TMP/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 # No session bus: the tray icon is an XEmbed icon in trayer.
 unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY SESSION_MANAGER
-export QT_QPA_PLATFORM=xcb
 
-openbox > "$WORK/openbox.log" 2>&1 &
-OPENBOX=$!
-PIDS+=($OPENBOX)
+start_x with-wm
+echo "display $DISPLAY"
 # Every check below needs a managing window manager.
 wm_alive() {
-    gone "$OPENBOX" || return 0
-    echo "FAIL: openbox ended ($1)"
-    cat "$WORK/openbox.log"
+    gone "$E2E_WM_PID" || return 0
+    echo "FAILED: openbox ended ($1)"
+    cat "$E2E_TMP/openbox.log"
     exit 1
 }
-wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' || { echo "FAIL: openbox did not start"; exit 1; }
+wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' || { echo "FAILED: openbox did not start"; exit 1; }
 
 TRAYER=
 start_trayer() {
     local attempt
     for attempt in 1 2; do
         trayer --edge top --align right --widthtype request --height 32 --SetDockType true \
-            --transparent false > "$WORK/trayer.log" 2>&1 &
+            --transparent false > "$E2E_TMP/trayer.log" 2>&1 &
         TRAYER=$!
-        PIDS+=($TRAYER)
+        E2E_PIDS+=($TRAYER)
         wait_for 10 xwininfo -name panel && return 0
         # Seen once on a loaded machine: trayer gave up before the window
         # manager settled. One more try before failing.
         kill "$TRAYER" 2> /dev/null
         wait "$TRAYER" 2> /dev/null
     done
-    echo "FAIL: trayer did not start"
-    cat "$WORK/trayer.log"
+    echo "FAILED: trayer did not start"
+    cat "$E2E_TMP/trayer.log"
     exit 1
 }
 stop_trayer() {
@@ -125,27 +63,21 @@ stop_trayer() {
 }
 
 # A fresh data folder; arguments are KEY=VALUE lines for group TYPE.
-DATA="$WORK/data"
+DATA="$E2E_TMP/data"
 prepare_data() {
     rm -rf "$DATA"
-    mkdir -p "$DATA/Orvella"
-    cp -r "$APP_DATA/." "$DATA/Orvella/"
-    local ini="$DATA/Orvella/clock.ini" kv
-    for kv in "$@"; do
-        sed -i "/^${kv%%=*}=/d" "$ini"
-        sed -i "s/^\[TYPE\]\$/[TYPE]\n${kv}/" "$ini"
-    done
+    fresh_data "$DATA/Orvella" "$APP_DATA" "$@"
 }
 
 ORVELLA=
 CLOCK=
 start_orvella() {
-    XDG_DATA_HOME="$DATA" "$BIN" > "$WORK/orvella.log" 2>&1 &
+    XDG_DATA_HOME="$DATA" "$BIN" > "$E2E_TMP/orvella.log" 2>&1 &
     ORVELLA=$!
-    PIDS+=($ORVELLA)
+    E2E_PIDS+=($ORVELLA)
     if ! wait_for 15 xwininfo -name Orvella; then
-        echo "FAIL: no clock window"
-        cat "$WORK/orvella.log"
+        echo "FAILED: no clock window"
+        cat "$E2E_TMP/orvella.log"
         exit 1
     fi
     CLOCK=$(xwininfo -name Orvella | awk '/Window id:/ {print $4}')
@@ -163,14 +95,16 @@ is_unmapped() { [ "$(map_state "$1")" = IsUnMapped ]; }
 stack_index() {
     xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //' | tr ',' '\n' | tr -d ' ' | grep -n -x "$1" | cut -d: -f1
 }
+# below LOWER UPPER: both stacking positions known, LOWER under UPPER.
+below() { [ -n "$1" ] && [ -n "$2" ] && [ "$1" -lt "$2" ]; }
 
 XMESSAGE=
 XMESSAGE_WIN=
 start_xmessage() {
     xmessage -geometry 300x200+100+100 "an ordinary window" &
     XMESSAGE=$!
-    PIDS+=($XMESSAGE)
-    wait_for 10 xwininfo -name xmessage || { bad "xmessage did not start"; return 1; }
+    E2E_PIDS+=($XMESSAGE)
+    check "xmessage started" wait_for 10 xwininfo -name xmessage || return 1
     XMESSAGE_WIN=$(xwininfo -name xmessage | awk '/Window id:/ {print $4}')
     xdotool windowactivate --sync "$XMESSAGE_WIN" > /dev/null 2>&1
     xdotool windowraise "$XMESSAGE_WIN"
@@ -193,19 +127,17 @@ prepare_data clock=analog autorun=2 set_start=0 posx=5000 posy=0 top=false ignor
 start_orvella
 PANEL=$(xwininfo -name panel | awk '/Window id:/ {print $4}')
 icon_in_tray() { xwininfo -tree -id "$PANEL" | grep -q '("orvella" "orvella")'; }
-if wait_for 10 icon_in_tray; then
-    ok "tray icon embedded in trayer"
+if check "tray icon embedded in trayer" wait_for 10 icon_in_tray; then
     ICON=$(xwininfo -tree -id "$PANEL" | awk '/\("orvella" "orvella"\)/ {print $1; exit}')
-    wait_for 5 is_viewable "$CLOCK" || bad "clock not shown at start"
+    check "clock shown at start" wait_for 5 is_viewable "$CLOCK"
     xdotool mousemove --window "$ICON" 8 8 click --repeat 2 --delay 80 1
-    if wait_for 5 is_unmapped "$CLOCK"; then ok "double click hides the clock"; else bad "double click did not hide the clock"; fi
+    check "double click hides the clock" wait_for 5 is_unmapped "$CLOCK"
     xdotool mousemove --window "$ICON" 8 8 click --repeat 2 --delay 80 1
-    if wait_for 5 is_viewable "$CLOCK"; then ok "double click shows the clock again"; else bad "second double click did not show the clock"; fi
+    check "double click shows the clock again" wait_for 5 is_viewable "$CLOCK"
 
     before=$(program_window_ids)
     xdotool mousemove --window "$ICON" 8 8 click 3
-    if wait_for 5 new_program_window "$before"; then
-        ok "right click on the icon opens the menu"
+    if check "right click on the icon opens the menu" wait_for 5 new_program_window "$before"; then
         sleep 0.3
         if [ -n "$OUT" ] && command -v import > /dev/null; then
             import -window root "$OUT/tray_menu.png" && echo "screenshot: $OUT/tray_menu.png"
@@ -214,13 +146,9 @@ if wait_for 10 icon_in_tray; then
         MENU=$(comm -13 <(echo "$before") <(program_window_ids) | head -1)
         eval "$(xdotool getwindowgeometry --shell "$MENU")"
         xdotool mousemove $((X + 30)) $((Y + HEIGHT - 12)) click 1
-        if wait_for 5 gone "$ORVELLA"; then ok "Exit in the menu ends the program"; else bad "Exit did not end the program"; fi
-        grep -q "^posx=1\r\?$" "$DATA/Orvella/clock.ini" && ok "Exit wrote the position" || bad "Exit wrote no position"
-    else
-        bad "no menu on a right click on the icon"
+        check "Exit in the menu ends the program" wait_for 5 gone "$ORVELLA"
+        check "Exit wrote the position" grep -q "^posx=1\r\?$" "$DATA/Orvella/clock.ini"
     fi
-else
-    bad "no tray icon under trayer"
 fi
 stop_orvella
 
@@ -235,21 +163,18 @@ state=$(xprop -id "$CLOCK" _NET_WM_STATE)
 desk=$(xprop -id "$CLOCK" _NET_WM_DESKTOP)
 echo "$type"
 echo "$state"
-[[ $type == *_NET_WM_WINDOW_TYPE_DESKTOP* ]] && ok "pinned: desktop window type" || bad "pinned: window type is not desktop"
+check "pinned: desktop window type" has "$type" _NET_WM_WINDOW_TYPE_DESKTOP
 for s in BELOW SKIP_TASKBAR SKIP_PAGER; do
-    [[ $state == *_NET_WM_STATE_$s* ]] && ok "pinned: state $s" || bad "pinned: state $s missing"
+    check "pinned: state $s" has "$state" "_NET_WM_STATE_$s"
 done
-[[ $desk == *4294967295* ]] && ok "pinned: on every workspace" || bad "pinned: not on every workspace ($desk)"
+check "pinned: on every workspace ($desk)" has "$desk" 4294967295
 if start_xmessage; then
     ci=$(stack_index "$CLOCK")
     xi=$(stack_index "$XMESSAGE_WIN")
-    [ -n "$ci" ] && [ -n "$xi" ] && [ "$ci" -lt "$xi" ] && ok "pinned: below an ordinary window" ||
-        bad "pinned: not below an ordinary window ($ci vs $xi)"
+    check "pinned: below an ordinary window ($ci vs $xi)" below "$ci" "$xi"
     xdotool key super+d
-    if wait_for 5 is_unmapped "$XMESSAGE_WIN"; then
-        is_viewable "$CLOCK" && ok "pinned: show desktop leaves the clock" || bad "pinned: show desktop hid the clock"
-    else
-        bad "show desktop did not hide the ordinary window"
+    if check "show desktop hides the ordinary window" wait_for 5 is_unmapped "$XMESSAGE_WIN"; then
+        check "pinned: show desktop leaves the clock" is_viewable "$CLOCK"
     fi
     xdotool key super+d
     stop_xmessage
@@ -267,13 +192,10 @@ for top in true false; do
         ci=$(stack_index "$CLOCK")
         xi=$(stack_index "$XMESSAGE_WIN")
         if [ "$top" = true ]; then
-            [[ $(xprop -id "$CLOCK" _NET_WM_STATE) == *_NET_WM_STATE_ABOVE* ]] && ok "on top: state ABOVE" ||
-                bad "on top: no ABOVE state"
-            [ -n "$ci" ] && [ -n "$xi" ] && [ "$ci" -gt "$xi" ] && ok "on top: stays above a raised window" ||
-                bad "on top: a raised window went above the clock ($ci vs $xi)"
+            check "on top: state ABOVE" has "$(xprop -id "$CLOCK" _NET_WM_STATE)" _NET_WM_STATE_ABOVE
+            check "on top: stays above a raised window ($ci vs $xi)" below "$xi" "$ci"
         else
-            [ -n "$ci" ] && [ -n "$xi" ] && [ "$ci" -lt "$xi" ] && ok "not on top: a raised window goes above" ||
-                bad "not on top: the clock stayed above ($ci vs $xi)"
+            check "not on top: a raised window goes above ($ci vs $xi)" below "$ci" "$xi"
         fi
         stop_xmessage
     fi
@@ -288,14 +210,10 @@ wait_for 5 is_viewable "$CLOCK"
 sleep 0.5
 before=$(program_window_ids)
 xdotool mousemove --window "$CLOCK" 120 60 click 3
-if wait_for 5 new_program_window "$before"; then
-    ok "no tray: right click on the clock opens the menu"
-    if grep -q "no system tray" "$WORK/orvella.log"; then ok "no tray: logged"; else bad "no tray: nothing logged"; fi
-    [ "$(grep -c "no system tray" "$WORK/orvella.log")" -eq 1 ] || bad "no tray: logged more than once"
-else
-    bad "no tray: no menu on a right click"
+if check "no tray: right click on the clock opens the menu" wait_for 5 new_program_window "$before"; then
+    check "no tray: logged" grep -q "no system tray" "$E2E_TMP/orvella.log"
+    check "no tray: logged once" test "$(grep -c "no system tray" "$E2E_TMP/orvella.log")" -eq 1
 fi
 stop_orvella
 
-[ "$FAILED" = 0 ] && echo "all passed"
-exit "$FAILED"
+finish

@@ -6,18 +6,12 @@
 set -u
 source "$(dirname "$0")/../lib.sh"
 BUILD=$1
-for tool in Xvfb openbox xdotool setxkbmap import sqlite3; do
-  command -v "$tool" >/dev/null || { echo "skip: $tool missing"; exit 77; }
-done
+skip_unless_installed Xvfb openbox xdotool setxkbmap import sqlite3
 
 install_program "$BUILD"
 start_x with-wm
-export XDG_DATA_HOME=$E2E_TMP/home
-export QT_QPA_PLATFORM=xcb
-DATA=$XDG_DATA_HOME/Orvella
 # A complete data folder, so start-up asks nothing.
-mkdir -p "$DATA"
-cp -r "$E2E_PREFIX/share/orvella/app_data/." "$DATA/"
+data_home "$E2E_PREFIX/share/orvella/app_data"
 rm -f "$DATA/notebook.db"   # the notebook seeds it itself
 cd "$E2E_TMP"
 SHOTS=${NOTEBOOK_E2E_SHOTS:-$E2E_TMP}
@@ -37,9 +31,7 @@ type_cyrillic() {
 }
 
 start_program() {
-  "$E2E_PREFIX/bin/orvella" >>"$E2E_TMP/log" 2>&1 &
-  PID=$!
-  E2E_PIDS+=($PID)
+  launch "$E2E_TMP/log" "$E2E_PREFIX/bin/orvella"
   CLOCK=$(wait_window '^Orvella$' 15)
 }
 

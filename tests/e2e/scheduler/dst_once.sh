@@ -9,24 +9,18 @@ set -u
 source "$(dirname "$0")/../lib.sh"
 BUILD=$1
 
-for tool in Xvfb xdotool faketime; do
-  command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+skip_unless_installed Xvfb xdotool faketime
 
 install_program "$BUILD"
 start_x with-wm
 export TZ=Europe/Berlin
-export XDG_DATA_HOME=$E2E_TMP/home
-export QT_QPA_PLATFORM=xcb
-DATA=$XDG_DATA_HOME/Orvella
-mkdir -p "$XDG_DATA_HOME"
-cp -r "$E2E_PREFIX/share/orvella/app_data" "$DATA"
+data_home "$E2E_PREFIX/share/orvella/app_data"
 
 MARKER=$E2E_TMP/started.txt
 printf '#!/bin/sh\ndate >>"%s"\n' "$MARKER" >"$E2E_TMP/leave_marker.sh"
 chmod +x "$E2E_TMP/leave_marker.sh"
 
-cat >"$DATA/alarm.ini" <<INI
+to_cp1251 "$DATA/alarm.ini" <<INI
 [1772705001]
 name=once
 time=02:30
@@ -61,7 +55,6 @@ time=00:30
 repeat=5
 repeat_min=30
 INI
-iconv -f UTF-8 -t CP1251 "$DATA/alarm.ini" >"$DATA/alarm.tmp" && mv "$DATA/alarm.tmp" "$DATA/alarm.ini"
 
 # 02:15 CEST (00:15 UTC), forty times real speed: the first 02:30 comes
 # within half a minute, the second (CET) about a minute and a half later.
@@ -71,12 +64,10 @@ offset=$(( start - $(date +%s) ))
 second_0230=$(date -d '2026-10-25T01:30:00Z' +%s)
 
 cd "$E2E_TMP"
-faketime -f "$offset x40" "$E2E_PREFIX/bin/orvella" >"$E2E_TMP/log" 2>&1 &
-PID=$!
-E2E_PIDS+=($PID)
+launch "$E2E_TMP/log" faketime -f "$offset x40" "$E2E_PREFIX/bin/orvella"
 
 # Wait for the every-30-minutes event to record the second 02:30.
-utc_of() { iconv -f CP1251 -t UTF-8 "$DATA/alarm.ini" 2>/dev/null |
+utc_of() { from_cp1251 "$DATA/alarm.ini" |
   awk -v g="[$1]" '$0 == g {in_g = 1; next} /^\[/ {in_g = 0} in_g && /^lastrun_utc=/ {sub(/^lastrun_utc=/, ""); print}'; }
 for _ in $(seq 1 200); do
   u=$(utc_of 1772705004)
@@ -100,6 +91,6 @@ check "program still running" kill -0 $PID
 
 if [ "$fails" -ne 0 ]; then
   echo "--- program log"; cat "$E2E_TMP/log"
-  echo "--- alarm.ini"; iconv -f CP1251 -t UTF-8 "$DATA/alarm.ini"
+  echo "--- alarm.ini"; from_cp1251 "$DATA/alarm.ini"
 fi
 finish

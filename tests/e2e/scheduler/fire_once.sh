@@ -7,16 +7,10 @@ source "$(dirname "$0")/../lib.sh"
 BUILD=$1
 SHOTS=${ORVELLA_E2E_SHOTS:-}
 
-for tool in Xvfb xdotool faketime; do
-  command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+skip_unless_installed Xvfb xdotool faketime
 
 start_x with-wm
-export XDG_DATA_HOME=$E2E_TMP/home
-export QT_QPA_PLATFORM=xcb
-DATA=$XDG_DATA_HOME/Orvella
-mkdir -p "$XDG_DATA_HOME"
-cp -r "$BUILD/share/orvella/app_data" "$DATA"   # a restored data folder: no warning box
+data_home "$BUILD/share/orvella/app_data"   # a restored data folder: no warning box
 
 MARKER=$E2E_TMP/started.txt
 cat >"$E2E_TMP/leave_marker.sh" <<SCRIPT
@@ -25,7 +19,8 @@ echo "\$(pwd) \$# [\$1] [\$2] [\$3]" >>"$MARKER"
 SCRIPT
 chmod +x "$E2E_TMP/leave_marker.sh"
 
-cat >"$DATA/alarm.ini" <<INI
+# The settings format stores text in CP1251.
+to_cp1251 "$DATA/alarm.ini" <<INI
 [1772705000]
 name=e2e
 time=10:15
@@ -37,22 +32,11 @@ beep_pc=true
 run_file=$E2E_TMP/leave_marker.sh
 run_arg=one  two
 INI
-# The settings format stores text in CP1251.
-iconv -f UTF-8 -t CP1251 "$DATA/alarm.ini" >"$DATA/alarm.tmp" && mv "$DATA/alarm.tmp" "$DATA/alarm.ini"
 
-# Record what the sound server plays, when there is one.
-recording=
-if pactl info >/dev/null 2>&1 && command -v parec >/dev/null && command -v sox >/dev/null; then
-  sink=$(pactl get-default-sink 2>/dev/null)
-  parec --device="$sink.monitor" --raw --format=s16le --rate=44100 --channels=2 >"$E2E_TMP/rec.raw" 2>/dev/null &
-  E2E_PIDS+=($!)
-  recording=$!
-fi
+start_recording
 
 cd "$E2E_TMP"
-faketime -f '@2026-03-05 10:14:50' "$BUILD/bin/orvella" >"$E2E_TMP/log" 2>&1 &
-PID=$!
-E2E_PIDS+=($PID)
+launch "$E2E_TMP/log" faketime -f '@2026-03-05 10:14:50' "$BUILD/bin/orvella"
 
 stiker=$(wait_window '^Вам напоминание\.\.\.$' 40)
 check "sticker shown in the event's minute" test -n "$stiker"
@@ -71,11 +55,9 @@ check "lastrun written" grep -q 'lastrun=05:03:2026:10:15' "$DATA/alarm.ini"
 check "program still running" kill -0 $PID
 
 if [ -n "$recording" ]; then
-  kill "$recording" 2>/dev/null
-  sleep 0.3
-  stat() { sox -t raw -r 44100 -e signed -b 16 -c 2 "$E2E_TMP/rec.raw" -n "$@" stat 2>&1 | awk -F: '/RMS +amplitude/ {print $2}'; }
-  all=$(stat remix 1)
-  tone=$(stat remix 1 sinc 950-1050)
+  stop_recording
+  all=$(recorded_rms remix 1)
+  tone=$(recorded_rms remix 1 sinc 950-1050)
   echo "recorded: RMS $all overall, $tone around 1000 Hz"
   check "sound reached the sound server" awk -v v="$all" 'BEGIN { exit !(v > 0.01) }'
   # The bell alone gives about 0.002 in that band over the recording.
@@ -96,6 +78,6 @@ fi
 
 if [ "$fails" -ne 0 ]; then
   echo "--- program log"; cat "$E2E_TMP/log"
-  echo "--- alarm.ini"; iconv -f CP1251 -t UTF-8 "$DATA/alarm.ini"
+  echo "--- alarm.ini"; from_cp1251 "$DATA/alarm.ini"
 fi
 finish

@@ -11,9 +11,7 @@ source "$HERE/../lib.sh"
 BUILD=$1
 SHOTS=${2:-}
 
-for tool in Xvfb openbox xdotool xwininfo import convert; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+skip_unless_installed Xvfb openbox xdotool xwininfo import convert
 
 install_program "$BUILD"
 start_x with-wm
@@ -24,17 +22,11 @@ if command -v xcompmgr >/dev/null; then
   xcompmgr >/dev/null 2>&1 &
   E2E_PIDS+=($!)
 fi
-export XDG_DATA_HOME=$E2E_TMP/home
-export QT_QPA_PLATFORM=xcb
-DATA=$XDG_DATA_HOME/Orvella
-mkdir -p "$DATA"
 # The shipped data folder as a first start leaves it, without the box.
-cp -r "$E2E_PREFIX/share/orvella/app_data/." "$DATA/"
+data_home "$E2E_PREFIX/share/orvella/app_data"
 
 cd "$E2E_TMP"
-"$E2E_PREFIX/bin/orvella" >"$E2E_TMP/log" 2>&1 &
-PID=$!
-E2E_PIDS+=($PID)
+launch "$E2E_TMP/log" "$E2E_PREFIX/bin/orvella"
 
 clock=$(wait_window '^Orvella$' 15)
 check "clock window is shown" test -n "$clock"

@@ -11,16 +11,11 @@ source "$(dirname "$0")/../lib.sh"
 BUILD=$1
 SHOTS=${ORVELLA_E2E_SHOTS:-}
 
-for tool in Xvfb openbox trayer xdotool xwininfo faketime iconv; do
-  command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+skip_unless_installed Xvfb openbox trayer xdotool xwininfo faketime iconv
 
 install_program "$BUILD"
 start_x with-wm
-export XDG_DATA_HOME=$E2E_TMP/home
-DATA=$XDG_DATA_HOME/Orvella
-mkdir -p "$XDG_DATA_HOME"
-cp -r "$E2E_PREFIX/share/orvella/app_data" "$DATA"
+data_home "$E2E_PREFIX/share/orvella/app_data"
 : >"$DATA/alarm.ini"
 sed -i 's/^clock=.*/clock=analog/; s/^transp=.*/transp=0.8/' "$DATA/clock.ini"
 
@@ -30,18 +25,11 @@ E2E_PIDS+=($!)
 for _ in $(seq 1 100); do xwininfo -name panel >/dev/null 2>&1 && break; sleep 0.1; done
 
 shot() { [ -n "$SHOTS" ] && import -window root "$SHOTS/$1.png" 2>/dev/null; return 0; }
-key() { iconv -f CP1251 -t UTF-8 "$DATA/$1" | grep -c "^$2\$"; }
-value_is() { iconv -f CP1251 -t UTF-8 "$DATA/$1" | grep -qx "$2"; }
-wait_for() { # wait_for SECONDS command...
-  local i n=$(($1 * 10)); shift
-  for ((i = 0; i < n; ++i)); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
+key() { from_cp1251 "$DATA/$1" | grep -c "^$2\$"; }
+value_is() { from_cp1251 "$DATA/$1" | grep -qx "$2"; }
 
 cd "$E2E_TMP"
-faketime -f '@2026-03-05 10:13:30' "$E2E_PREFIX/bin/orvella" >"$E2E_TMP/log" 2>&1 &
-PID=$!
-E2E_PIDS+=($PID)
+launch "$E2E_TMP/log" faketime -f '@2026-03-05 10:13:30' "$E2E_PREFIX/bin/orvella"
 
 clock=$(wait_window '^Orvella$' 15)
 check "clock window shown" test -n "$clock"
@@ -115,7 +103,7 @@ check "program still running" kill -0 $PID
 
 if [ "$fails" -ne 0 ]; then
   echo "--- program log"; cat "$E2E_TMP/log"
-  echo "--- alarm.ini"; iconv -f CP1251 -t UTF-8 "$DATA/alarm.ini"
-  echo "--- clock.ini"; iconv -f CP1251 -t UTF-8 "$DATA/clock.ini"
+  echo "--- alarm.ini"; from_cp1251 "$DATA/alarm.ini"
+  echo "--- clock.ini"; from_cp1251 "$DATA/clock.ini"
 fi
 finish
