@@ -51,10 +51,7 @@ private slots:
         manual_time_source t;
         clock_rig rig(t);
         orvella &w = rig.clock();
-        // The toolkit adds title-bar hints of its own to framed windows; ours are these.
-        const Qt::WindowFlags ours =
-            Qt::WindowType_Mask | Qt::FramelessWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint;
-        QCOMPARE(int(w.windowFlags() & ours), flags);
+        QCOMPARE(flags_of(w), flags);
     }
 
     void position_off_every_screen_is_rescued_for_every_face_data()

@@ -21,14 +21,6 @@
 
 namespace {
 
-const Qt::WindowFlags ours =
-    Qt::WindowType_Mask | Qt::FramelessWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint;
-
-int flags_of(const QWidget &w)
-{
-    return int(w.windowFlags() & ours);
-}
-
 const QString restart_text = QStringLiteral("Для изменения данной опции необходимо перезапустить программу!");
 
 // The whole program on the data folder the test wrote, seen from the

@@ -123,15 +123,19 @@ private slots:
         QVERIFY(w.isVisible());
     }
 
-    void calendar_and_notes_actions_are_safe_before_those_windows_exist()
+    void calendar_and_notes_actions_reach_their_windows()
     {
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\n");
         manual_time_source t;
         clock_rig rig(t);
-        rig.tray()->actions()[1]->trigger();
-        rig.tray()->actions()[2]->trigger();
-        QVERIFY(!rig.calendar_window() || rig.calendar_window()->isVisible());
+        rig.tray()->action(clock_tray::command::calendar)->trigger();
+        QVERIFY(rig.calendar_window()->isVisible());
+        rig.tray()->action(clock_tray::command::calendar)->trigger();
+        QVERIFY(!rig.calendar_window()->isVisible());
+        rig.tray()->action(clock_tray::command::notes)->trigger();
+        QVERIFY(rig.notebook_window()->isVisible());
+        rig.notebook_window()->hide();
     }
 
     void settings_action_opens_the_dialog_modally()

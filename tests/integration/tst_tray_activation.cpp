@@ -53,7 +53,7 @@ private slots:
         rig.settings_dialog()->hide();
     }
 
-    void autorun_1_without_a_notebook_does_nothing()
+    void autorun_1_brings_up_the_notebook_only()
     {
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nautorun=1\n");
@@ -61,8 +61,13 @@ private slots:
         clock_rig rig(t);
         orvella &w = rig.clock();
         rig.commands()->icon_activated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(rig.notebook_window()->isVisible());
         QVERIFY(!rig.settings_dialog()->isVisible());
         QVERIFY(!w.isVisible());
+        // A second double click keeps it up.
+        rig.commands()->icon_activated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(rig.notebook_window()->isVisible());
+        rig.notebook_window()->hide();
     }
 
     void autorun_2_toggles_the_clock()
@@ -99,7 +104,7 @@ private slots:
         QCOMPARE(stored(home.data_folder() + "/clock.ini", "TYPE/set_start").toInt(), 3);
     }
 
-    void autorun_3_without_a_calendar_leaves_the_clock_alone()
+    void autorun_3_toggles_the_calendar_and_leaves_the_clock_alone()
     {
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nautorun=3\nposx=30\nposy=30\n");
@@ -108,14 +113,19 @@ private slots:
         orvella &w = rig.clock();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(!rig.calendar_window()->isVisible());
         rig.commands()->icon_activated(QSystemTrayIcon::DoubleClick);
         QVERIFY(w.isVisible());
+        QVERIFY(rig.calendar_window()->isVisible());
+        rig.commands()->icon_activated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(w.isVisible());
+        QVERIFY(!rig.calendar_window()->isVisible());
     }
 
     void autorun_4_with_a_hidden_calendar_shows_rather_than_hides()
     {
-        // The calendar window is not there (hidden, as far as the rule goes):
-        // a visible clock must stay visible.
+        // Only both shown counts as shown: a visible clock with a hidden
+        // calendar stays visible, and the calendar comes up.
         temp_data_home home;
         make_clock_data(home, "[TYPE]\nclock=analog\nautorun=4\nposx=30\nposy=30\n");
         manual_time_source t;
@@ -123,11 +133,14 @@ private slots:
         orvella &w = rig.clock();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QVERIFY(!rig.calendar_window() || !rig.calendar_window()->isVisible());
+        QVERIFY(!rig.calendar_window()->isVisible());
         rig.commands()->icon_activated(QSystemTrayIcon::DoubleClick);
         QVERIFY(w.isVisible());
-        if (rig.calendar_window())
-            QVERIFY(rig.calendar_window()->isVisible());
+        QVERIFY(rig.calendar_window()->isVisible());
+        // Both up: the next double click hides both.
+        rig.commands()->icon_activated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(!w.isVisible());
+        QVERIFY(!rig.calendar_window()->isVisible());
     }
 
     void autorun_4_shows_a_clock_hidden_by_start_mode_2()

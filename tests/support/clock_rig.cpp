@@ -56,6 +56,13 @@ QVariant stored(const QString &ini_file, const QString &key)
     return ini_format::open(copy)->value(key);
 }
 
+int flags_of(const QWidget &w)
+{
+    const Qt::WindowFlags ours =
+        Qt::WindowType_Mask | Qt::FramelessWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint;
+    return int(w.windowFlags() & ours);
+}
+
 void send_mouse(QWidget *w, QEvent::Type t, QPoint local, Qt::MouseButton b, Qt::MouseButtons held)
 {
     QMouseEvent e(t, QPointF(local), QPointF(w->mapToGlobal(local)), b, held, Qt::NoModifier);

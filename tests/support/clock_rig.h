@@ -24,6 +24,10 @@ void make_clock_data(const temp_data_home &home, const QByteArray &clock_ini);
 // cached.
 QVariant stored(const QString &ini_file, const QString &key);
 
+// The window flags the program sets (the toolkit adds title-bar hints of
+// its own to framed windows).
+int flags_of(const QWidget &w);
+
 void send_mouse(QWidget *w, QEvent::Type t, QPoint local, Qt::MouseButton b, Qt::MouseButtons held);
 
 // Every window and service of the program, built by the composition root
