@@ -76,6 +76,7 @@ public:
     QTimeLine *sec_line() { return &m_sec_line; }
     int remembered_width() const { return m_remembered_width; }
     QRect hour_card() const { return m_hour_rect; }
+    QRect sec_card() const { return m_sec_rect; }
 
 signals:
     // The right button came up on the clock (the position is stored by then

@@ -140,7 +140,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!running(w.min_line()) && !running(w.sec_line()), 3000);
         QCOMPARE(w.last_turn_of_minutes(), t.now());
         QCOMPARE(w.hour_card(), QRect(0, 0, 30, 30));
-        QCOMPARE(w.sec_rect, QRect(80, 15, 15, 15));
+        QCOMPARE(w.sec_card(), QRect(80, 15, 15, 15));
     }
 
     void without_animation_values_change_in_place()
