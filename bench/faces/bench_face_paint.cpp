@@ -1,11 +1,8 @@
 // One paint of each face into an image, averaged over many paints.
 // Usage: bench_face_paint [app_data folder] [paints]
-#include "storage/clock_settings.h"
-#include "clock/faces/analog_face.h"
-#include "clock/faces/card_painter.h"
-#include "clock/faces/digital_face.h"
-#include "clock/faces/flip_face.h"
+#include "clock/faces/clock_faces.h"
 #include "clock/skin_loader.h"
+#include "storage/clock_settings.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -60,10 +57,12 @@ int main(int argc, char *argv[])
             p->fill(Qt::gray);
         }
     }
+    // One set of faces, as one clock window holds them.
+    clock_faces faces;
     const QSize face = look.pictures.face.size();
     const double analog = mean_us(paints, face, [&](QPainter &p, int i) {
         p.setOpacity(look.opacity);
-        analog_face::paint(p, look, base.addSecs(i), face);
+        faces.analog.paint(p, look, base.addSecs(i), face);
     });
 
     look.font = QFont(QStringLiteral("DejaVu Sans"), 28);
@@ -71,18 +70,18 @@ int main(int argc, char *argv[])
     look.format_1 = QStringLiteral("hh:mm:ss");
     look.format_2 = QStringLiteral("dddd, d MMMM");
     int remembered = 0;
-    const QSize digital_size = digital_face::layout(look, base, false, remembered).size;
+    const QSize digital_size = faces.digital.layout(look, base, false, remembered).size;
     const double digital = mean_us(paints, digital_size, [&](QPainter &p, int i) {
         const QDateTime t = base.addSecs(i);
         p.setOpacity(look.opacity);
-        digital_face::paint(p, look, digital_face::layout(look, t, false, remembered, p.device()), digital_size);
+        faces.digital.paint(p, look, faces.digital.layout(look, t, false, remembered, p.device()), digital_size);
     });
 
     look.gradient_bk = clock_settings::default_gradient(clock_keys::gradient_bk);
     look.gradient_font = clock_settings::default_gradient(clock_keys::gradient_font);
     look.flip_size = 120;
     look.text_flip_clock = QStringLiteral("dddd, d MMMM");
-    const QSize flip_size = flip_face::wanted_size(look, base);
+    const QSize flip_size = faces.flip.wanted_size(look, base);
     auto flip_paint = [&](bool turning) {
         return mean_us(paints, flip_size, [&](QPainter &p, int i) {
             const QDateTime t = base.addSecs(i);
@@ -92,7 +91,7 @@ int main(int argc, char *argv[])
                 c.sec = {t.addSecs(-1), true, (i * 7) % 101};
             }
             p.setOpacity(look.opacity);
-            flip_face::paint(p, look, t, flip_size, c);
+            faces.flip.paint(p, look, t, flip_size, c);
         });
     };
     const double flip_still = flip_paint(false);

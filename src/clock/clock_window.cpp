@@ -142,8 +142,8 @@ QPoint orvella::frame_offset() const
 
 void orvella::fit_to_face()
 {
-    const QSize s =
-        m_fit.size_for(m_look, shifted_now(), m_no_trans, m_remembered_width, this, face_size::largest_screen());
+    const QSize s = m_fit.size_for(m_faces, m_look, shifted_now(), m_no_trans, m_remembered_width, this,
+                                   face_size::largest_screen());
     if (s.isValid() && s != size())
         resize_keeping_position(s);
 }
@@ -208,7 +208,7 @@ QRect orvella::digital_repaint_area()
 {
     // The date line changes once a day: most ticks repaint the time only.
     int width = m_remembered_width;
-    const digital_text now = digital_face::layout(m_look, shifted_now(), m_no_trans, width, this);
+    const digital_text now = m_faces.digital.layout(m_look, shifted_now(), m_no_trans, width, this);
     const QRect area = digital_face::changed_area(m_digital_shown, now, size());
     m_digital_shown = now;
     return area;
@@ -264,13 +264,13 @@ void orvella::paintEvent(QPaintEvent *)
     if (m_look.clock == QLatin1String("analog")) {
         QPainter p(this);
         p.setOpacity(paint_opacity(0.1));
-        analog_face::paint(p, m_look, now, size());
+        m_faces.analog.paint(p, m_look, now, size());
     } else if (m_look.clock == QLatin1String("digital")) {
         int width = m_remembered_width;
-        const digital_text text = digital_face::layout(m_look, now, m_no_trans, width, this);
+        const digital_text text = m_faces.digital.layout(m_look, now, m_no_trans, width, this);
         QPainter p(this);
         p.setOpacity(paint_opacity(0.05));
-        digital_face::paint(p, m_look, text, size());
+        m_faces.digital.paint(p, m_look, text, size());
     } else if (m_look.clock == QLatin1String("flip")) {
         QPainter p(this);
         paint_flip(p, now, size());
@@ -300,7 +300,7 @@ void orvella::paint_flip(QPainter &p, const QDateTime &now, QSize window)
         m_sec_line.start();
     if (due.min)
         m_min_line.start();
-    flip_face::paint(p, m_look, now, window, flip_state());
+    m_faces.flip.paint(p, m_look, now, window, flip_state());
 }
 
 void orvella::showEvent(QShowEvent *e)

@@ -144,5 +144,6 @@ private:
     // window reports it at its frame's origin for a while after mapping.
     QPoint m_home;
     digital_text m_digital_shown; // the text the last tick asked to paint
+    clock_faces m_faces;          // what each face measured and rendered for this window
     face_fit m_fit;
 };

@@ -65,7 +65,7 @@ QImage clock_picture(const QString &folder, const QTime &t)
     QImage img(size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
-    analog_face::paint(p, look, QDateTime(QDate(2026, 5, 20), t), size);
+    analog_face().paint(p, look, QDateTime(QDate(2026, 5, 20), t), size);
     p.end();
     return img.convertToFormat(QImage::Format_ARGB32);
 }

@@ -2,28 +2,21 @@
 
 #include <QPainter>
 
-namespace {
-
 // The dial, stretched once for the screen's device pixel ratio rather than
 // at every paint.
-QPixmap at_device_ratio(const QPixmap &face, const QPainter &p)
+const QPixmap &analog_face::at_device_ratio(const QPixmap &face, const QPainter &p)
 {
     const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
     if (dpr == 1.0 || face.isNull() || face.devicePixelRatio() != 1.0)
         return face;
-    static qint64 key = 0;
-    static qreal key_dpr = 0;
-    static QPixmap scaled;
-    if (key != face.cacheKey() || key_dpr != dpr) {
-        scaled = face.scaled(face.size() * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        scaled.setDevicePixelRatio(dpr);
-        key = face.cacheKey();
-        key_dpr = dpr;
+    if (m_dial_source != face.cacheKey() || m_dial_dpr != dpr) {
+        m_dial = face.scaled(face.size() * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_dial.setDevicePixelRatio(dpr);
+        m_dial_source = face.cacheKey();
+        m_dial_dpr = dpr;
     }
-    return scaled;
+    return m_dial;
 }
-
-} // namespace
 
 void analog_face::paint(QPainter &p, const clock_look &look, const QDateTime &t, QSize window)
 {

@@ -1,10 +1,13 @@
 #pragma once
 // The analog face: a skin's dial, three hands and a cap, painted from the
-// clock's look at the given (shifted) time.
+// clock's look at the given (shifted) time. Each clock (or preview) keeps
+// its own face, so the dial stretched for one screen is not thrown away by
+// another painting a different skin.
 
 #include "clock/clock_look.h"
 
 #include <QDateTime>
+#include <QPixmap>
 #include <QSize>
 
 class QPainter;
@@ -14,12 +17,18 @@ class analog_face
 public:
     // window is the clock window's size: the second marks follow its
     // smaller side, while everything else is placed on the face picture.
-    static void paint(QPainter &p, const clock_look &look, const QDateTime &t, QSize window);
+    void paint(QPainter &p, const clock_look &look, const QDateTime &t, QSize window);
 
     // The window takes the face picture's size.
     static QSize wanted_size(const clock_look &look) { return look.pictures.face.size(); }
 
 private:
+    const QPixmap &at_device_ratio(const QPixmap &face, const QPainter &p);
     static void paint_hand(QPainter &p, QSize face, const QPixmap &hand, double x, double y, double z, double degrees);
     static void paint_second_marks(QPainter &p, const clock_look &look, QSize face, QSize window);
+
+    // The dial at the screen's device pixel ratio, and what it was made from.
+    QPixmap m_dial;
+    qint64 m_dial_source = 0;
+    qreal m_dial_dpr = 0;
 };

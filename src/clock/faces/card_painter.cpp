@@ -58,15 +58,6 @@ QString stops_key(const QGradientStops &stops)
     return k;
 }
 
-// Rendered cards by value. A turning card is painted twice per 40 ms frame
-// plus the still ones; shaping and filling gradient text that often is most
-// of the flip face's cost, while the values change once a second at most.
-render_cache &rendered_cards()
-{
-    static render_cache cache(64);
-    return cache;
-}
-
 } // namespace
 
 void card_painter::paint_card(QPainter &p, const QRect &r, const QString &text, const QFont &font) const
@@ -76,7 +67,7 @@ void card_painter::paint_card(QPainter &p, const QRect &r, const QString &text, 
     const QString key = text + '|' + font.key() + '|' + stops_key(m_background) + '|' + stops_key(m_digits);
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    draw_cached(p, rendered_cards(), key, r, [&](QPainter &q) { draw_card(q, r, text, font); });
+    draw_cached(p, m_cards, key, r, [&](QPainter &q) { draw_card(q, r, text, font); });
     p.restore();
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 // Paints one flip card, still or in the middle of its turn, from the two
 // card gradients and a text. No pictures: everything scales with the card.
+// Rendered cards go to the cache of the face that paints them.
+
+#include "clock/faces/cached_render.h"
 
 #include <QGradientStops>
 #include <QString>
@@ -12,8 +15,8 @@ class QRect;
 class card_painter
 {
 public:
-    card_painter(const QGradientStops &background, const QGradientStops &digits)
-        : m_background(background), m_digits(digits)
+    card_painter(const QGradientStops &background, const QGradientStops &digits, render_cache &cards)
+        : m_background(background), m_digits(digits), m_cards(cards)
     {}
 
     // "03pm" -> "03": the card shows only the number.
@@ -35,4 +38,5 @@ private:
 
     QGradientStops m_background;
     QGradientStops m_digits;
+    render_cache &m_cards;
 };

@@ -10,29 +10,6 @@
 
 namespace {
 
-// The idle clock lays its text out at every tick, and the window asks for
-// the size before each paint: measuring is shaping, so a line is measured
-// once per text, not once per use.
-struct measured_font
-{
-    QString key;
-    int line_height = 0;
-    QHash<QString, QRect> boxes;
-};
-
-QRect measure(measured_font &m, const QFontMetrics &fm, const QString &text)
-{
-    auto it = m.boxes.constFind(text);
-    if (it != m.boxes.constEnd())
-        return *it;
-    // A line of seconds changes every second; keep the table small.
-    if (m.boxes.size() > 16)
-        m.boxes.clear();
-    const QRect r = fm.boundingRect(text);
-    m.boxes.insert(text, r);
-    return r;
-}
-
 QString font_key(const QFont &font, const QPaintDevice *device)
 {
     return font.key() + '|' + QString::number(device ? device->logicalDpiY() : 0);
@@ -40,39 +17,54 @@ QString font_key(const QFont &font, const QPaintDevice *device)
 
 } // namespace
 
+// The idle clock lays its text out at every tick, and the window asks for
+// the size before each paint: measuring is shaping, so a line is measured
+// once per text, not once per use.
+QRect digital_face::measure(const QFontMetrics &fm, const QString &text)
+{
+    auto it = m_boxes.constFind(text);
+    if (it != m_boxes.constEnd())
+        return *it;
+    // A line of seconds changes every second; keep the table small.
+    if (m_boxes.size() > 16)
+        m_boxes.clear();
+    const QRect r = fm.boundingRect(text);
+    m_boxes.insert(text, r);
+    return r;
+}
+
 digital_text digital_face::layout(const clock_look &look, const QDateTime &t, bool framed, int &remembered_width,
                                   const QPaintDevice *device)
 {
-    static measured_font measured;
     const QString key = font_key(look.font, device);
     const QFontMetrics fm = device ? QFontMetrics(look.font, device) : QFontMetrics(look.font);
-    if (measured.key != key) {
-        measured = measured_font{key, fm.height(), {}};
+    if (m_font_key != key) {
+        m_font_key = key;
+        m_line_height = fm.height();
+        m_boxes.clear();
     }
     digital_text d;
     // The window asks for its size and then paints, both at the same second:
     // format once per second (unless the formats show milliseconds).
-    static QString last_formats, last1, last2;
-    static qint64 last_second = -1;
     const QString formats = look.format_1 + '\n' + look.format_2;
     const qint64 second = t.toMSecsSinceEpoch() / 1000;
-    if (second == last_second && formats == last_formats && !needs_sub_second(look)) {
-        d.line1 = last1;
-        d.line2 = last2;
+    if (second == m_second && formats == m_formats && !needs_sub_second(look)) {
+        d.line1 = m_line1;
+        d.line2 = m_line2;
     } else {
         // Day and month names follow the user's locale, as on the desktop around the clock.
         const QLocale locale;
         d.line1 = locale.toString(t, look.format_1);
         if (!look.format_2.isEmpty())
             d.line2 = locale.toString(t, look.format_2);
-        last_second = second;
-        last_formats = formats;
-        last1 = d.line1;
-        last2 = d.line2;
+        m_second = second;
+        m_formats = formats;
+        m_line1 = d.line1;
+        m_line2 = d.line2;
     }
-    d.box1 = measure(measured, fm, d.line1);
-    d.box2 = d.line2.isEmpty() ? QRect() : measure(measured, fm, d.line2);
-    d.line_height = measured.line_height;
+    d.box1 = measure(fm, d.line1);
+    d.box2 = d.line2.isEmpty() ? QRect() : measure(fm, d.line2);
+    d.line_height = m_line_height;
 
     const bool two = !d.line2.isEmpty();
     const int text_w = two ? qMax(d.box1.width(), d.box2.width()) : d.box1.width();
@@ -87,42 +79,35 @@ digital_text digital_face::layout(const clock_look &look, const QDateTime &t, bo
     return d;
 }
 
-namespace {
-
 // The first line, shaped once per text: drawn every second, it changes
 // every second, but the fade-in and exposures paint it more often.
-const QStaticText &first_line(const QString &text, const QFont &font)
+const QStaticText &digital_face::first_line(const QString &text, const QFont &font)
 {
-    static QStaticText st;
-    static QString key;
     const QString k = text + '|' + font.key();
-    if (k != key) {
-        st = QStaticText(text);
-        st.setTextFormat(Qt::PlainText);
-        st.setPerformanceHint(QStaticText::AggressiveCaching);
-        st.prepare(QTransform(), font);
-        key = k;
+    if (k != m_first_line_key) {
+        m_first_line = QStaticText(text);
+        m_first_line.setTextFormat(Qt::PlainText);
+        m_first_line.setPerformanceHint(QStaticText::AggressiveCaching);
+        m_first_line.prepare(QTransform(), font);
+        m_first_line_key = k;
     }
-    return st;
+    return m_first_line;
 }
 
 // The second line (a date, as a rule) changes once a day: drawn once into a
 // strip as wide as the window, then copied at every paint.
-void paint_second_line(QPainter &p, const clock_look &look, const QString &text, int base, QSize window)
+void digital_face::paint_second_line(QPainter &p, const clock_look &look, const QString &text, int base, QSize window)
 {
     const QFontMetrics fm(look.font, p.device());
     const QRect strip = line_strip(fm, base, window);
-    static render_cache cache(2);
     const QString key =
         text + '|' + look.font.key() + '|' + look.color.name(QColor::HexArgb) + '|' + QString::number(base);
-    draw_cached(p, cache, key, strip, [&](QPainter &q) {
+    draw_cached(p, m_second_lines, key, strip, [&](QPainter &q) {
         q.setFont(look.font);
         q.setPen(look.color);
         q.drawText(10, base, text);
     });
 }
-
-} // namespace
 
 void digital_face::paint(QPainter &p, const clock_look &look, const digital_text &text, QSize window)
 {

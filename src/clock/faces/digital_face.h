@@ -1,14 +1,20 @@
 #pragma once
 // The digital face: one or two lines of the shifted date-time in the
 // user's formats, font and colour. The window fits itself to the text.
+// A face object keeps what it measured, formatted and rendered for its own
+// clock; two clocks with different looks each keep theirs.
 
 #include "clock/clock_look.h"
+#include "clock/faces/cached_render.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QRect>
 #include <QSize>
+#include <QStaticText>
 #include <QString>
 
+class QFontMetrics;
 class QPaintDevice;
 class QPainter;
 
@@ -26,10 +32,10 @@ public:
     // Formats the lines and works out the window size. In framed mode the
     // width comes from remembered_width, which only ever grows (by 20 %
     // headroom), so the frame does not jitter as the digits change.
-    static digital_text layout(const clock_look &look, const QDateTime &t, bool framed, int &remembered_width,
-                               const QPaintDevice *device = nullptr);
+    digital_text layout(const clock_look &look, const QDateTime &t, bool framed, int &remembered_width,
+                        const QPaintDevice *device = nullptr);
 
-    static void paint(QPainter &p, const clock_look &look, const digital_text &text, QSize window);
+    void paint(QPainter &p, const clock_look &look, const digital_text &text, QSize window);
 
     // What must be repainted to go from one text to the next: the first
     // line's band while only it changed (the seconds), else everything.
@@ -37,4 +43,22 @@ public:
 
     // True when the formats show something finer than a second.
     static bool needs_sub_second(const clock_look &look);
+
+private:
+    QRect measure(const QFontMetrics &fm, const QString &text);
+    const QStaticText &first_line(const QString &text, const QFont &font);
+    void paint_second_line(QPainter &p, const clock_look &look, const QString &text, int base, QSize window);
+
+    // Line boxes of the font last measured with.
+    QString m_font_key;
+    int m_line_height = 0;
+    QHash<QString, QRect> m_boxes;
+
+    // The lines last formatted, and for which second and formats.
+    QString m_formats, m_line1, m_line2;
+    qint64 m_second = -1;
+
+    QStaticText m_first_line;
+    QString m_first_line_key;
+    render_cache m_second_lines{2};
 };

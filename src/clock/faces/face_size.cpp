@@ -1,22 +1,19 @@
 #include "clock/faces/face_size.h"
 
-#include "clock/faces/analog_face.h"
-#include "clock/faces/digital_face.h"
-#include "clock/faces/flip_face.h"
 #include "common/log.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
-QSize face_size::wanted(const clock_look &look, const QDateTime &t, bool framed, int &remembered_width,
-                        const QPaintDevice *device)
+QSize face_size::wanted(clock_faces &faces, const clock_look &look, const QDateTime &t, bool framed,
+                        int &remembered_width, const QPaintDevice *device)
 {
     if (look.clock == QLatin1String("analog"))
         return look.pictures.face.isNull() ? QSize() : analog_face::wanted_size(look);
     if (look.clock == QLatin1String("digital"))
-        return digital_face::layout(look, t, framed, remembered_width, device).size;
+        return faces.digital.layout(look, t, framed, remembered_width, device).size;
     if (look.clock == QLatin1String("flip"))
-        return flip_face::wanted_size(look, t, device);
+        return faces.flip.wanted_size(look, t, device);
     return QSize();
 }
 
@@ -40,10 +37,10 @@ QSize face_size::largest_screen()
     return best;
 }
 
-QSize face_fit::size_for(const clock_look &look, const QDateTime &t, bool framed, int &remembered_width,
-                         const QPaintDevice *device, QSize limit)
+QSize face_fit::size_for(clock_faces &faces, const clock_look &look, const QDateTime &t, bool framed,
+                         int &remembered_width, const QPaintDevice *device, QSize limit)
 {
-    const QSize want = face_size::wanted(look, t, framed, remembered_width, device);
+    const QSize want = face_size::wanted(faces, look, t, framed, remembered_width, device);
     if (!want.isValid())
         return want;
     const QSize got = face_size::clamped(want, limit);

@@ -4,6 +4,7 @@
 // keeps, and a later change of size is known before the paint that needs it.
 
 #include "clock/clock_look.h"
+#include "clock/faces/clock_faces.h"
 
 #include <QDateTime>
 #include <QSize>
@@ -15,9 +16,10 @@ class face_size
 public:
     // The size the face asks for at time t, or an invalid size when the
     // face type names no face. framed and remembered_width follow the
-    // digital face's framed sizing (the width only grows).
-    static QSize wanted(const clock_look &look, const QDateTime &t, bool framed, int &remembered_width,
-                        const QPaintDevice *device = nullptr);
+    // digital face's framed sizing (the width only grows). The faces
+    // measure with what they have measured before.
+    static QSize wanted(clock_faces &faces, const clock_look &look, const QDateTime &t, bool framed,
+                        int &remembered_width, const QPaintDevice *device = nullptr);
 
     // At least one pixel and at most limit on each side; an empty limit
     // (no screen known) leaves the size alone.
@@ -34,7 +36,7 @@ public:
 class face_fit
 {
 public:
-    QSize size_for(const clock_look &look, const QDateTime &t, bool framed, int &remembered_width,
+    QSize size_for(clock_faces &faces, const clock_look &look, const QDateTime &t, bool framed, int &remembered_width,
                    const QPaintDevice *device, QSize limit);
 
 private:

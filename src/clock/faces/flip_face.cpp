@@ -18,35 +18,38 @@ QFont digit_font(int pixel_size)
     return f;
 }
 
-QRect caption_box(const clock_look &look, const QString &caption, const QPaintDevice *device)
+QString caption_text(const clock_look &look, const QDateTime &t)
+{
+    return look.text_flip_clock.isEmpty() ? QString() : QLocale().toString(t, look.text_flip_clock);
+}
+
+} // namespace
+
+QRect flip_face::caption_box(const clock_look &look, const QString &caption, const QPaintDevice *device)
 {
     if (caption.isEmpty())
         return QRect();
-    // Asked at every frame of a turn; the caption changes once a day or so.
-    static QString last_key;
-    static QRect last_box;
     const QString key =
         caption + '|' + look.font_flip_clock.key() + '|' + QString::number(device ? device->logicalDpiY() : 0);
-    if (key != last_key) {
+    if (key != m_caption_key) {
         const QFontMetrics fm =
             device ? QFontMetrics(look.font_flip_clock, device) : QFontMetrics(look.font_flip_clock);
-        last_box = fm.boundingRect(caption);
-        last_key = key;
+        m_caption_box = fm.boundingRect(caption);
+        m_caption_key = key;
     }
-    return last_box;
+    return m_caption_box;
 }
 
 // The caption with its shadow, drawn once per text into a strip the width
 // of the window covering the caption's line.
-void paint_caption(QPainter &p, const clock_look &look, const QString &caption, int top, QSize window)
+void flip_face::paint_caption(QPainter &p, const clock_look &look, const QString &caption, int top, QSize window)
 {
     const QFontMetrics fm(look.font_flip_clock, p.device());
     const int base = top + fm.height();
     const QRect strip = line_strip(fm, base, window);
-    static render_cache cache(4);
     const QString key = caption + '|' + look.font_flip_clock.key() + '|' + look.color_flip_clock.name(QColor::HexArgb) +
                         look.shade_flip_clock.name(QColor::HexArgb) + '|' + QString::number(base);
-    draw_cached(p, cache, key, strip, [&](QPainter &q) {
+    draw_cached(p, m_captions, key, strip, [&](QPainter &q) {
         q.setFont(look.font_flip_clock);
         q.setPen(look.shade_flip_clock);
         q.drawText(1, base + 1, caption);
@@ -54,13 +57,6 @@ void paint_caption(QPainter &p, const clock_look &look, const QString &caption, 
         q.drawText(0, base, caption);
     });
 }
-
-QString caption_text(const clock_look &look, const QDateTime &t)
-{
-    return look.text_flip_clock.isEmpty() ? QString() : QLocale().toString(t, look.text_flip_clock);
-}
-
-} // namespace
 
 QString flip_face::hour_text(const clock_look &look, const QDateTime &t)
 {
@@ -103,7 +99,7 @@ void flip_face::paint(QPainter &p, const clock_look &look, const QDateTime &t, Q
     const flip_geometry g = geometry(window);
     const QFont big = digit_font(int(0.9 * g.hour.height()));
     const QFont small = digit_font(int(0.8 * g.sec.height()));
-    const card_painter cp(look.gradient_bk, look.gradient_font);
+    const card_painter cp(look.gradient_bk, look.gradient_font, m_cards);
 
     const QString hh = hour_text(look, t);
     const QString mm = t.toString(QStringLiteral("mm"));

@@ -32,7 +32,7 @@ QImage paint(const clock_look &l, QTime t, QSize window = QSize())
         window = l.pictures.face.size();
     QImage img = blank(window);
     QPainter p(&img);
-    analog_face::paint(p, l, QDateTime(QDate(2026, 3, 14), t), window);
+    analog_face().paint(p, l, QDateTime(QDate(2026, 3, 14), t), window);
     p.end();
     return img.convertToFormat(QImage::Format_ARGB32);
 }

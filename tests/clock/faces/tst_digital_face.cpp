@@ -22,11 +22,11 @@ clock_look test_look()
     return l;
 }
 
-QImage paint(const clock_look &l, const digital_text &d)
+QImage paint(digital_face &face, const clock_look &l, const digital_text &d)
 {
     QImage img = blank(d.size);
     QPainter p(&img);
-    digital_face::paint(p, l, d, d.size);
+    face.paint(p, l, d, d.size);
     p.end();
     return img.convertToFormat(QImage::Format_ARGB32);
 }
@@ -45,9 +45,10 @@ class tst_digital_face : public QObject
 private slots:
     void one_line_frameless_fits_the_text_with_margins()
     {
+        digital_face face;
         clock_look l = test_look();
         int remembered = 0;
-        const digital_text d = digital_face::layout(l, noon, false, remembered, nullptr);
+        const digital_text d = face.layout(l, noon, false, remembered, nullptr);
         QCOMPARE(d.line1, QStringLiteral("12:34:56"));
         QVERIFY(d.line2.isEmpty());
         const QFontMetrics fm(l.font);
@@ -56,7 +57,7 @@ private slots:
 
         // On the rendered face the text starts 10 px in and leaves about 10 px on
         // the right.
-        const QRect r = bounds(paint(l, d), ink);
+        const QRect r = bounds(paint(face, l, d), ink);
         QVERIFY2(r.left() >= 9 && r.left() <= 13, qPrintable(QString::number(r.left())));
         QVERIFY2(d.size.width() - 1 - r.right() >= 7 && d.size.width() - 1 - r.right() <= 14,
                  qPrintable(QString::number(r.right())));
@@ -65,18 +66,19 @@ private slots:
 
     void second_line_grows_the_window()
     {
+        digital_face face;
         clock_look l = test_look();
         int remembered = 0;
-        const digital_text one = digital_face::layout(l, noon, false, remembered, nullptr);
+        const digital_text one = face.layout(l, noon, false, remembered, nullptr);
         l.format_2 = QStringLiteral("dddd, d MMMM");
-        const digital_text two = digital_face::layout(l, noon, false, remembered, nullptr);
+        const digital_text two = face.layout(l, noon, false, remembered, nullptr);
         QCOMPARE(two.line2, noon.toString(QStringLiteral("dddd, d MMMM")));
         const QFontMetrics fm(l.font);
         QCOMPARE(two.size.height(), one.size.height() + fm.boundingRect(two.line2).height());
         QCOMPARE(two.size.width(), qMax(fm.boundingRect(two.line1).width(), fm.boundingRect(two.line2).width()) + 20);
 
         // Both lines are drawn, the second below the first, inside the window.
-        const QImage img = paint(l, two);
+        const QImage img = paint(face, l, two);
         const int split = one.size.height();
         QVERIFY(count(img, ink, QRect(0, 0, img.width(), split - 4)) > 50);
         QVERIFY(count(img, ink, QRect(0, split + 2, img.width(), img.height() - split - 2)) > 50);
@@ -85,6 +87,7 @@ private slots:
 
     void framed_width_only_grows_with_headroom()
     {
+        digital_face face;
         clock_look l = test_look();
         const QFontMetrics fm(l.font);
         auto literal = [&](const QString &s) {
@@ -93,7 +96,7 @@ private slots:
         };
         int remembered = 0;
         const int first = literal(QStringLiteral("0000000000"));
-        digital_text d = digital_face::layout(l, noon, true, remembered, nullptr);
+        digital_text d = face.layout(l, noon, true, remembered, nullptr);
         QCOMPARE(remembered, int(1.2 * first));
         QCOMPARE(d.size.width(), remembered);
 
@@ -101,54 +104,55 @@ private slots:
         const int keep = remembered;
         for (const char *s : {"000000000000", "00000000000000"}) {
             QVERIFY(literal(QString::fromLatin1(s)) <= 1.2 * keep);
-            d = digital_face::layout(l, noon, true, remembered, nullptr);
+            d = face.layout(l, noon, true, remembered, nullptr);
             QCOMPARE(remembered, keep);
         }
 
         // Narrower text never shrinks the window.
         literal(QStringLiteral("0"));
-        d = digital_face::layout(l, noon, true, remembered, nullptr);
+        d = face.layout(l, noon, true, remembered, nullptr);
         QCOMPARE(d.size.width(), keep);
 
         // Much wider text: 1.2 x the new width.
         const int wide = literal(QStringLiteral("000000000000000000000000"));
-        d = digital_face::layout(l, noon, true, remembered, nullptr);
+        d = face.layout(l, noon, true, remembered, nullptr);
         QCOMPARE(remembered, int(1.2 * wide));
         QCOMPARE(d.size.height(), fm.boundingRect(QStringLiteral("000")).height());
     }
 
     void am_pm_marker_comes_from_the_format()
     {
+        digital_face face;
         clock_look l = test_look();
         l.format_1 = QStringLiteral("h:mm AP");
         l.ampm = true; // belongs to the flip face only
         int remembered = 0;
-        const digital_text d =
-            digital_face::layout(l, QDateTime(noon.date(), QTime(15, 7)), false, remembered, nullptr);
+        const digital_text d = face.layout(l, QDateTime(noon.date(), QTime(15, 7)), false, remembered, nullptr);
         QCOMPARE(d.line1, QStringLiteral("3:07 PM"));
     }
 
     void a_changed_format_shows_within_the_same_second()
     {
+        digital_face face;
         clock_look l = test_look();
         int remembered = 0;
-        QCOMPARE(digital_face::layout(l, noon, false, remembered, nullptr).line1, QStringLiteral("12:34:56"));
+        QCOMPARE(face.layout(l, noon, false, remembered, nullptr).line1, QStringLiteral("12:34:56"));
         l.format_1 = QStringLiteral("hh:mm");
         l.format_2 = QStringLiteral("dd.MM");
-        const digital_text d = digital_face::layout(l, noon, false, remembered, nullptr);
+        const digital_text d = face.layout(l, noon, false, remembered, nullptr);
         QCOMPARE(d.line1, QStringLiteral("12:34"));
         QCOMPARE(d.line2, QStringLiteral("14.03"));
-        QCOMPARE(digital_face::layout(l, noon.addSecs(86400), false, remembered, nullptr).line2,
-                 QStringLiteral("15.03"));
+        QCOMPARE(face.layout(l, noon.addSecs(86400), false, remembered, nullptr).line2, QStringLiteral("15.03"));
     }
 
     void only_the_time_repaints_while_the_date_stays()
     {
+        digital_face face;
         clock_look l = test_look();
         l.format_2 = QStringLiteral("dd.MM");
         int remembered = 0;
-        const digital_text a = digital_face::layout(l, noon, false, remembered, nullptr);
-        const digital_text b = digital_face::layout(l, noon.addSecs(1), false, remembered, nullptr);
+        const digital_text a = face.layout(l, noon, false, remembered, nullptr);
+        const digital_text b = face.layout(l, noon.addSecs(1), false, remembered, nullptr);
         const QRect band = digital_face::changed_area(a, b, b.size);
         QCOMPARE(band.topLeft(), QPoint(0, 0));
         QCOMPARE(band.width(), b.size.width());
@@ -156,16 +160,17 @@ private slots:
         QVERIFY(band.height() >= b.box1.height());
 
         // A new date, or a first paint, repaints everything.
-        const digital_text next_day = digital_face::layout(l, noon.addSecs(86400), false, remembered, nullptr);
+        const digital_text next_day = face.layout(l, noon.addSecs(86400), false, remembered, nullptr);
         QCOMPARE(digital_face::changed_area(b, next_day, next_day.size), QRect(QPoint(), next_day.size));
         QCOMPARE(digital_face::changed_area(digital_text(), b, b.size), QRect(QPoint(), b.size));
     }
 
     void text_uses_the_chosen_colour()
     {
+        digital_face face;
         clock_look l = test_look();
         int remembered = 0;
-        const QImage img = paint(l, digital_face::layout(l, noon, false, remembered, nullptr));
+        const QImage img = paint(face, l, face.layout(l, noon, false, remembered, nullptr));
         QVERIFY(count(img, bluish) > 30);
         QCOMPARE(count(img, [](QRgb c) { return qAlpha(c) > 200 && qRed(c) > 60; }), 0);
     }

@@ -1,7 +1,6 @@
 // The clock window's size for each face before it is first shown, clamped
 // to the screen when a damaged clock.ini asks for absurd sizes; and where
 // the window opens, its stored position being in device pixels.
-#include "storage/ini_format.h"
 #include "clock/clock_placement.h"
 #include "clock/clock_window.h"
 #include "clock/faces/face_size.h"
@@ -9,6 +8,7 @@
 #include "clock_rig.h"
 #include "common/time_source.h"
 #include "settings/alarm_setup.h"
+#include "storage/ini_format.h"
 #include "test_support.h"
 
 #include <QFontMetrics>
@@ -83,7 +83,7 @@ private slots:
         clock_rig rig(t);
         orvella &w = rig.clock();
         QVERIFY(w.width() > 100);
-        QCOMPARE(w.size(), flip_face::wanted_size(w.look(), w.shifted_now(), &w));
+        QCOMPARE(w.size(), flip_face().wanted_size(w.look(), w.shifted_now(), &w));
     }
 
     void absurd_sizes_are_cut_to_the_screen_and_the_file_is_kept_data()

@@ -162,7 +162,7 @@ private slots:
             QPainter p(&expected);
             flip_cards quiet;
             quiet.hour.last_turned = quiet.min.last_turned = quiet.sec.last_turned = t.now();
-            flip_face::paint(p, w.look(), t.now(), QSize(100, 100), quiet);
+            flip_face().paint(p, w.look(), t.now(), QSize(100, 100), quiet);
         }
         QCOMPARE(shown, expected.convertToFormat(QImage::Format_ARGB32));
     }

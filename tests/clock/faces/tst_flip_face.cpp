@@ -1,8 +1,8 @@
 // The flip face and its card painter, rendered into images.
-#include "storage/clock_settings.h"
 #include "clock/faces/card_painter.h"
 #include "clock/faces/flip_face.h"
 #include "face_test_support.h"
+#include "storage/clock_settings.h"
 
 #include <QTest>
 
@@ -32,10 +32,11 @@ flip_cards quiet_at(const QDateTime &t)
 
 QImage paint(const clock_look &l, const QDateTime &t, const flip_cards &cards)
 {
-    const QSize s = flip_face::wanted_size(l, t);
+    flip_face face;
+    const QSize s = face.wanted_size(l, t);
     QImage img = blank(s);
     QPainter p(&img);
-    flip_face::paint(p, l, t, s, cards);
+    face.paint(p, l, t, s, cards);
     p.end();
     return img.convertToFormat(QImage::Format_ARGB32);
 }
@@ -66,7 +67,8 @@ QImage card(const QGradientStops &bk, const QGradientStops &digits, QSize size, 
     QFont f(QStringLiteral("Helvetica"));
     f.setPixelSize(int(0.9 * size.height()));
     f.setBold(true);
-    const card_painter cp(bk, digits);
+    render_cache cards(64);
+    const card_painter cp(bk, digits, cards);
     if (!text.isEmpty())
         cp.paint_card(p, img.rect(), text, f);
     draw(p, cp, img.rect(), f);
@@ -85,7 +87,7 @@ private slots:
     {
         const clock_look l = test_look();
         const QDateTime t(day, QTime(10, 20, 30));
-        QCOMPARE(flip_face::wanted_size(l, t), QSize(100, 100));
+        QCOMPARE(flip_face().wanted_size(l, t), QSize(100, 100));
         const flip_geometry g = flip_face::geometry(QSize(100, 100));
         QCOMPARE(g.hour, QRect(0, 0, 30, 30));
         QCOMPARE(g.min, QRect(40, 0, 30, 30));
@@ -107,7 +109,7 @@ private slots:
         l.color_flip_clock = QColor(0, 0, 255);
         l.shade_flip_clock = QColor(255, 0, 0);
         const QDateTime t(day, QTime(10, 20, 30));
-        const QSize s = flip_face::wanted_size(l, t);
+        const QSize s = flip_face().wanted_size(l, t);
         QVERIFY2(s.width() > 150, qPrintable(QString::number(s.width())));
         QCOMPARE(s.height(), 100);
         const flip_geometry g = flip_face::geometry(s);
