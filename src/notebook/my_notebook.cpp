@@ -341,8 +341,10 @@ void my_notebook::set_notebook_data(int id)
         loading_feedback feedback(this, ui->textEdit);
         bool readable = true;
         const QByteArray data = m_store->read_page_data(id, &readable);
-        m_page_readable = readable;
-        m_page_image = m_store->is_image_page(id);
+        bool kind_known = true;
+        m_page_image = m_store->is_image_page(id, &kind_known);
+        // Without the page's kind nothing may be saved over it.
+        m_page_readable = readable && kind_known;
         if (m_page_image) {
             m_text->set_switch_enabled(false);
             set_tool_actions_enabled(true);
@@ -372,9 +374,10 @@ void my_notebook::save()
                                           "иначе её содержимое было бы потеряно."));
         return;
     }
-    // Always the page on screen: the list's cursor may sit elsewhere while
-    // a question is open.
-    if (m_store->is_image_page(m_page_id))
+    // The page on screen, as it was loaded: asking the database again could
+    // fail (a lock held by another program) and turn a picture page into an
+    // empty text written over the picture.
+    if (m_page_image)
         m_pictures->save(m_page_id);
     else
         m_text->save(m_page_id);

@@ -159,10 +159,14 @@ QByteArray notebook_store::read_page_data(qint64 id, bool *ok)
     return q.value(0).toByteArray();
 }
 
-bool notebook_store::is_image_page(qint64 id)
+bool notebook_store::is_image_page(qint64 id, bool *ok)
 {
     QSqlQuery q;
-    if (!run(q, QStringLiteral("select image from notebook where notebook.id = :id"), {{":id", id}}) || !q.next()) {
+    const bool read =
+        run(q, QStringLiteral("select image from notebook where notebook.id = :id"), {{":id", id}}) && q.next();
+    if (ok)
+        *ok = read;
+    if (!read) {
         warn(select_failed + QStringLiteral("select data from notebook where notebook.id = :id"));
         return false;
     }

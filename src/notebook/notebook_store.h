@@ -68,7 +68,8 @@ public:
 
     // ok (optional) tells a failed read from an empty page body.
     QByteArray read_page_data(qint64 id, bool *ok = nullptr);
-    bool is_image_page(qint64 id);
+    // ok (when given) is false when the database could not answer.
+    bool is_image_page(qint64 id, bool *ok = nullptr);
     QFont read_page_font(qint64 id);
     QColor read_page_color(qint64 id);
     bool read_caption(qint64 id, caption &out);

@@ -18,11 +18,15 @@
 #include <QImage>
 #include <QMenu>
 #include <QRadioButton>
+#include <QSemaphore>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -506,6 +510,41 @@ private slots:
         n.del_img();
         n.save();
         QVERIFY(r.column(id, "data").toByteArray().isEmpty());
+    }
+
+    void saving_a_picture_page_under_a_lock_keeps_its_picture()
+    {
+        rig r;
+        my_notebook &n = r.open();
+        const qint64 id = r.add("Картинка", true);
+        r.add_picture(40, 30, Qt::blue);
+        n.save();
+        const QByteArray picture = r.column(id, "data").toByteArray();
+        QVERIFY(!picture.isEmpty());
+
+        // Another program holds the database longer than one statement
+        // waits, and lets go while the next one still waits.
+        QSemaphore held;
+        const QString db = r.db();
+        std::unique_ptr<QThread> other(QThread::create([&held, db] {
+            {
+                QSqlDatabase c = QSqlDatabase::addDatabase("QSQLITE", "other_program");
+                c.setDatabaseName(db);
+                c.open();
+                QSqlQuery q(c);
+                q.exec("BEGIN EXCLUSIVE");
+                held.release();
+                QThread::msleep(7000);
+                q.exec("ROLLBACK");
+            }
+            QSqlDatabase::removeDatabase("other_program");
+        }));
+        other->start();
+        held.acquire();
+        n.save();
+        other->wait();
+        QCOMPARE(r.column(id, "data").toByteArray(), picture);
+        QCOMPARE(r.column(id, "image").toBool(), true);
     }
 
     void bad_database_files_data()
