@@ -73,8 +73,7 @@ void orvella::read_settings()
     m_look.repaint_interval = s.get(sec_speed) * 1000.0;
     m_look.flip_size = s.get(settransform);
     m_look.pictures = skin_loader::scaled(skin.pictures, s.get(clock_keys::resize));
-    const skin_pictures &p = skin.pictures;
-    m_pristine = {p.face, p.hour, p.mins, p.secunds, p.shapocka};
+    set_pristine(skin.pictures);
     if (!m_look.pictures.face.isNull())
         QWidget::resize(m_look.pictures.face.size());
     setAttribute(Qt::WA_TranslucentBackground);
