@@ -4,6 +4,7 @@
 #include "storage/data_folder_check.h"
 #include "storage/ini_format.h"
 #include "app/app_composition.h"
+#include "app/command_line.h"
 #include "app/single_instance.h"
 #include "clock/clock_window.h"
 #include "common/log.h"
@@ -50,6 +51,8 @@ public:
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> done = command_line::run(argc, argv))
+        return *done;
     prefer_x11();
     QApplication app(argc, argv);
     ini_format::format();

@@ -63,8 +63,16 @@ void event_actions::fire(event_store &store, bool do_find, const QString &prefix
     play_sound_file(m_player, sound, &m_errors);
     if (beep && m_tone)
         m_tone(); // returns at once; an event sound keeps playing underneath
-    if (!run_file.isEmpty())
-        start_program(run_file, run_arg, run_cat, do_find);
+    if (run_file.isEmpty())
+        return;
+    // An event that came from another machine starts its program only where
+    // it was made, unless the user wants it started everywhere.
+    const QString origin = store.read(k::origin);
+    if (!origin.isEmpty() && !m_machine.isEmpty() && origin != m_machine && !store.read(k::run_everywhere)) {
+        qCInfo(lc_scheduler).noquote() << run_file << "belongs to the event's own machine; not started here";
+        return;
+    }
+    start_program(run_file, run_arg, run_cat, do_find);
 }
 
 my_stiker *event_actions::open_stiker(const QString &text, const QString &skin)

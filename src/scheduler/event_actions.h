@@ -48,6 +48,9 @@ public:
     void set_process_lister(std::function<QStringList()> names);
     // Replaces the tone (tests count tones without a sound server).
     void set_tone(std::function<void()> tone) { m_tone = std::move(tone); }
+    // This data folder's machine name: events made elsewhere start their
+    // program only there. Empty (no calendar sync): every program starts.
+    void set_machine(const QString &machine) { m_machine = machine; }
 
     static QString missed_prefix() { return QStringLiteral("ПРОПУЩЕННОЕ НАПОМИНАНИЕ !!!\n"); }
 
@@ -62,6 +65,7 @@ private:
     QPointer<QWidget> m_anchor;
     std::function<QList<process_entry>()> m_processes;
     std::function<void()> m_tone;
+    QString m_machine;
     snooze_store *m_snoozes = nullptr;
     error_boxes m_errors;
 };

@@ -4,7 +4,8 @@
 
 event_scheduler::event_scheduler(QSettings &alarm_ini, const time_source &clock, audio_player *alarm_player,
                                  QWidget *anchor)
-    : m_clock(clock), m_store(alarm_ini), m_actions(alarm_player, clock, anchor), m_evaluator(m_store, clock, m_actions)
+    : m_clock(clock), m_store(alarm_ini), m_actions(alarm_player, clock, anchor),
+      m_gated(m_actions, m_store, clock), m_evaluator(m_store, clock, m_gated)
 {
     m_actions.set_snooze_store(&m_snoozes);
 }

@@ -6,6 +6,7 @@
 #include "scheduler/event_actions.h"
 #include "scheduler/event_evaluator.h"
 #include "scheduler/event_store.h"
+#include "scheduler/gated_runner.h"
 #include "scheduler/snooze_store.h"
 
 class QSettings;
@@ -25,11 +26,14 @@ public:
     event_actions &actions() { return m_actions; }
     event_evaluator &evaluator() { return m_evaluator; }
     snooze_store &snoozes() { return m_snoozes; }
+    // Asked before a due event fires (calendar sync: one machine fires it).
+    void set_gate(firing_gate *gate) { m_gated.set_gate(gate); }
 
 private:
     const time_source &m_clock;
     event_store m_store;
     event_actions m_actions;
+    gated_runner m_gated;
     event_evaluator m_evaluator;
     snooze_store m_snoozes;
 };

@@ -43,6 +43,11 @@ inline const event_field<QString> lastrun{"lastrun", QStringLiteral("00:00:0000:
 // hour repeated when daylight-saving time ends; other programs that write
 // lastrun leave this key behind, so it counts only while both agree.
 inline const event_field<QString> lastrun_utc{"lastrun_utc", {}, {}};
+// For calendar exchange: the event's iCalendar UID, the machine that made
+// it (its program runs only there) unless run_everywhere is on.
+inline const event_field<QString> uid{"uid", {}, {}};
+inline const event_field<QString> origin{"origin", {}, {}};
+inline const event_field<bool> run_everywhere{"run_everywhere", false, false};
 
 // day_1 = Monday ... day_7 = Sunday; month_1 = January ... month_12.
 inline const event_field<bool> day[7] = {{"day_1", false, false}, {"day_2", false, false}, {"day_3", false, false},
