@@ -3,10 +3,12 @@
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
   qt6-l10n-tools qt6-translations-l10n qt6-base-private-dev
-  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libxcb1-dev libgl-dev libpulse-dev)
+  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libxcb1-dev libgl-dev libpulse-dev
+  libical-dev qtkeychain-qt6-dev)
 RUN_PACKAGES=(xvfb openbox xcompmgr pulseaudio pulseaudio-utils)
 TEST_PACKAGES=(xvfb openbox trayer pulseaudio pulseaudio-utils xdotool x11-utils x11-apps x11-xserver-utils
-  imagemagick faketime sox libsox-fmt-all xcompmgr valgrind procps desktop-file-utils appstream x11-xkb-utils sqlite3)
+  imagemagick faketime sox libsox-fmt-all xcompmgr valgrind procps desktop-file-utils appstream x11-xkb-utils sqlite3
+  radicale gnome-keyring libsecret-tools dbus-x11 python3-icalendar curl)
 # Building the .deb (scripts/build_deb.sh) and trying it (scripts/try_deb.sh).
 DEB_PACKAGES=(dpkg-dev file)
 TRY_DEB_PACKAGES=(debootstrap xvfb x11-utils xdotool openbox trayer imagemagick pulseaudio-utils)

@@ -6,6 +6,7 @@
 #include "calendar/calendar_module.h"
 #include "calendar/my_calendar.h"
 #include "calendar/my_monitor.h"
+#include "calendar/notes_store.h"
 #include "clock/clock_tray.h"
 #include "clock/clock_window.h"
 #include "notebook/my_notebook.h"
@@ -13,13 +14,18 @@
 #include "platform/audio_player.h"
 #include "platform/sleep_watch.h"
 #include "scheduler/event_scheduler.h"
+#include "scheduler/scheduler_page.h"
 #include "settings/alarm_setup.h"
 #include "storage/clock_settings.h"
 #include "storage/data_folder.h"
 #include "storage/data_folder_check.h"
+#include "sync/sync_page.h"
+#include "sync/sync_service.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QPushButton>
+#include <QSystemTrayIcon>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -36,6 +42,7 @@ app_composition::app_composition(const time_source &clock) : m_time(clock)
     create_tray();
     create_calendar();
     create_notebook();
+    create_sync();
     m_alarm_timer->start(5000);
 }
 
@@ -43,6 +50,9 @@ app_composition::~app_composition()
 {
     m_alarm_timer.reset();
     m_sleep_watch.reset();
+    if (m_scheduler)
+        m_scheduler->set_gate(nullptr);
+    m_sync.reset();
     m_tray.reset(); // menu, icon, actions
     m_calendar_link.reset();
     delete m_calendar;
@@ -154,4 +164,50 @@ void app_composition::create_notebook()
     m_clock_link->set_notebook(m_notebook.get());
     m_clock_link->reapply_window_flags(clock_host::window_id::notebook);
     m_commands->set_notebook(m_notebook.get());
+}
+
+void app_composition::create_sync()
+{
+    m_sync = std::make_unique<sync_service>(m_scheduler->store(), m_calendar->store(),
+                                            data_folder::file(QStringLiteral("//sync.ini")));
+    m_scheduler->set_gate(m_sync->gate());
+    if (m_sync->current().configured())
+        m_scheduler->actions().set_machine(m_sync->machine());
+    sync_service *sync = m_sync.get();
+    QObject::connect(sync, &sync_service::finished, m_calendar, [this] {
+        m_scheduler->actions().set_machine(m_sync->machine());
+    });
+    QObject::connect(sync, &sync_service::data_changed, m_calendar, [this] {
+        m_calendar->store().reload_dates();
+        m_calendar->update();
+        if (m_setup->isVisible())
+            m_setup->page()->prepare();
+    });
+    QObject::connect(sync, &sync_service::reachability_changed, m_tray.get(),
+                     [this](bool reachable, const QString &why) {
+                         m_tray->icon()->setToolTip(reachable ? QStringLiteral("Orvella")
+                                                              : QStringLiteral("Orvella\nСервер календаря недоступен: ") +
+                                                                    why);
+                     });
+
+    m_setup->add_page(new sync_page(*sync), QStringLiteral("Синхронизация"));
+    // File exchange under the scheduler page's buttons and in the overview's menu.
+    auto *exp = new QPushButton(QStringLiteral("Экспорт в iCalendar…"));
+    auto *imp = new QPushButton(QStringLiteral("Импорт из iCalendar…"));
+    exp->setObjectName(QStringLiteral("scheduler_export"));
+    imp->setObjectName(QStringLiteral("scheduler_import"));
+    m_setup->add_scheduler_buttons({exp, imp});
+    QWidget *dialog = m_setup.get();
+    QObject::connect(exp, &QPushButton::clicked, sync, [sync, dialog] { sync->export_with_dialog(dialog); });
+    QObject::connect(imp, &QPushButton::clicked, sync, [this, sync, dialog] {
+        sync->import_with_dialog(dialog);
+        m_setup->page()->prepare();
+    });
+    my_monitor *overview = m_calendar->overview();
+    QObject::connect(overview, &my_monitor::export_requested, sync,
+                     [sync, overview] { sync->export_with_dialog(overview); });
+    QObject::connect(overview, &my_monitor::import_requested, sync, [sync, overview] {
+        sync->import_with_dialog(overview);
+        overview->fill();
+    });
 }

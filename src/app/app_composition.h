@@ -18,6 +18,7 @@ class my_calendar;
 class my_notebook;
 class orvella;
 class sleep_watch;
+class sync_service;
 class time_source;
 class window_commands;
 
@@ -37,6 +38,7 @@ public:
     my_calendar *calendar() const { return m_calendar; }
     my_notebook *notebook() const { return m_notebook.get(); }
     window_commands *commands() const { return m_commands.get(); }
+    sync_service *sync() const { return m_sync.get(); }
     // What the settings dialog changes on the clock and the windows it sets flags on.
     clock_link *hosts() const { return m_clock_link.get(); }
     const window_state &state() const { return m_state; }
@@ -48,6 +50,7 @@ private:
     void create_calendar();
     void create_notebook();
     void create_tray();
+    void create_sync();
 
     const time_source &m_time;
     window_state m_state;
@@ -64,4 +67,5 @@ private:
     std::unique_ptr<clock_tray> m_tray;
     std::unique_ptr<QTimer> m_alarm_timer;
     std::unique_ptr<sleep_watch> m_sleep_watch;
+    std::unique_ptr<sync_service> m_sync;
 };

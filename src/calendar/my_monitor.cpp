@@ -348,6 +348,11 @@ void my_monitor::on_monitor_notes_customContextMenuRequested(const QPoint &)
     add("Открыть календарь на сегодня", ":/icons/now.png", &my_monitor::go_now);
     add("Удалить заметку", ":/icons/delete.png", &my_monitor::delete_notes);
     add("Найти по содержимому", ":/icons/find.png", &my_monitor::find_item);
+    m_menu->addSeparator();
+    connect(m_menu->addAction(QStringLiteral("Экспорт в iCalendar…")), &QAction::triggered, this,
+            &my_monitor::export_requested);
+    connect(m_menu->addAction(QStringLiteral("Импорт из iCalendar…")), &QAction::triggered, this,
+            &my_monitor::import_requested);
     m_menu->popup(QCursor::pos());
 }
 

@@ -56,6 +56,9 @@ signals:
     void doUpdate_calendar_buffer();
     void GoToNote(const QString &date);
     void GoNow();
+    // Calendar files: what the composition does with them.
+    void export_requested();
+    void import_requested();
 
 public slots:
     void set_value(int v);

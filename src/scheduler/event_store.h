@@ -90,6 +90,7 @@ public:
     // raw access, or another program's edit taken in.
     quint64 generation() const { return m_generation; }
     QSettings::Status status() const { return m_s.status(); }
+    QString file_name() const { return m_s.fileName(); }
     // Raw access; the caller may change anything, so the kept list is dropped.
     QSettings &settings()
     {

@@ -17,6 +17,8 @@
 #include "storage/ini_format.h"
 #include "ui_alarm_setup.h"
 
+#include <QGridLayout>
+
 #include <QAbstractButton>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -96,6 +98,24 @@ alarm_setup::~alarm_setup()
 user_prompts &alarm_setup::prompts() const
 {
     return m_prompts ? *m_prompts : user_prompts::standard();
+}
+
+void alarm_setup::add_page(QWidget *page, const QString &title)
+{
+    m_ui->tabWidget->insertTab(qMax(0, m_ui->tabWidget->count() - 1), page, title);
+}
+
+void alarm_setup::add_scheduler_buttons(const QList<QWidget *> &buttons)
+{
+    auto *grid = qobject_cast<QGridLayout *>(m_ui->pushButton->parentWidget()->layout());
+    if (!grid)
+        return;
+    const int row = grid->rowCount();
+    int column = 0;
+    for (QWidget *b : buttons) {
+        grid->addWidget(b, row, column, 1, column == 0 ? 1 : 3);
+        column += column == 0 ? 2 : 4;
+    }
 }
 
 void alarm_setup::attach_event_store(event_store &store, const time_source &clock)

@@ -56,6 +56,12 @@ public:
     // the evaluation pass, so both keep to one group at a time).
     void attach_event_store(event_store &store, const time_source &clock);
     scheduler_page *page() const { return m_page.get(); }
+    // A page of another part of the program, placed before the skin
+    // constructor (which stays the last tab).
+    void add_page(QWidget *page, const QString &title);
+    // Buttons of another part of the program, in a row under the scheduler
+    // page's own.
+    void add_scheduler_buttons(const QList<QWidget *> &buttons);
 
     QSettings &clock_ini() { return *m_clock_ini; }
     QSettings &alarm_ini() { return *m_alarm_ini; }

@@ -46,6 +46,7 @@ void firing_claim::attempt(const QString &uid, const QString &href, const QDateT
             if (put.ok()) {
                 m_local.state().put(uid, {href, etag, text});
                 m_local.state().flush();
+                m_local.acknowledge(uid, minute);
                 decide(true);
             } else if (put.http == 412 && tries > 1) {
                 attempt(uid, href, minute, tries - 1, decide); // another machine wrote first: look again

@@ -97,6 +97,22 @@ local_calendar::outcome local_calendar::apply(note_record n)
     return mine ? outcome::updated : outcome::added;
 }
 
+void local_calendar::acknowledge(const QString &uid, const QDateTime &at)
+{
+    const QDateTime minute = at.toUTC().addSecs(-at.time().second());
+    if (std::optional<event_record> e = event(uid)) {
+        if (!e->last_fired.isValid() || e->last_fired < minute) {
+            e->last_fired = minute;
+            apply(*e, QDateTime::currentDateTime());
+        }
+    } else if (std::optional<note_record> n = note(uid)) {
+        if (!n->shown_at.isValid() || n->shown_at < minute) {
+            n->shown_at = minute;
+            apply(*n);
+        }
+    }
+}
+
 bool local_calendar::remove(const QString &uid)
 {
     if (const std::optional<event_record> e = event(uid)) {

@@ -35,6 +35,9 @@ public:
     // later firing or showing of the two is kept), an unknown one added.
     outcome apply(event_record e, const QDateTime &now);
     outcome apply(note_record n);
+    // Records a firing (or showing) of the item at `at` unless a later one
+    // is recorded already.
+    void acknowledge(const QString &uid, const QDateTime &at);
     // Removes the item with `uid`; false when there is none.
     bool remove(const QString &uid);
 

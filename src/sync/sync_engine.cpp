@@ -10,6 +10,8 @@
 namespace {
 // Resources asked for in one calendar-multiget.
 constexpr int fetch_batch_size = 200;
+// Writes sent at once.
+constexpr int writes_in_flight = 4;
 } // namespace
 
 QString sync_result::summary() const
@@ -68,6 +70,9 @@ void sync_engine::run()
     m_to_fetch.clear();
     m_fetched.clear();
     m_pending = 0;
+    m_queue.clear();
+    m_in_flight = 0;
+    m_logged_failure = false;
     sync_state &state = m_local.state();
     for (const QString &uid : state.uids()) {
         const sync_state::item i = state.get(uid);
@@ -176,11 +181,19 @@ void sync_engine::merge_all()
     request_done(true);
 }
 
-void sync_engine::decide(const QString &uid, const std::optional<sync_item> &mine)
+void sync_engine::decide(const QString &uid, const std::optional<sync_item> &here)
 {
     sync_state &state = m_local.state();
     const sync_state::item kept = state.get(uid);
     const std::optional<sync_item> base = kept.exists() ? base_of(uid, kept.content) : std::nullopt;
+    std::optional<sync_item> mine = here;
+    // A firing acknowledged since the last sync (by this machine's claim)
+    // is ours too: the later firing always stands.
+    if (mine && base && base->what == mine->what && base->acknowledged().isValid() &&
+        (!mine->acknowledged().isValid() || base->acknowledged() > mine->acknowledged())) {
+        mine->set_acknowledged(base->acknowledged());
+        apply_here(*mine);
+    }
     const bool fetched = m_fetched.contains(uid);
     const bool on_server = fetched || (kept.exists() && m_remote_etag.contains(kept.href));
     const QDateTime now = QDateTime::currentDateTimeUtc();
@@ -276,27 +289,53 @@ void sync_engine::push(const sync_item &item, const QString &href, const QString
         return;
     ++m_pending;
     const QString uid = item.uid();
-    m_client.put(href, text, etag, [this, uid, href, text](dav_status st, QString new_etag) {
-        if (st.ok()) {
-            m_local.state().put(uid, {href, new_etag, text});
-            ++m_result.pushed;
-        } else {
-            qCWarning(lc_app).noquote() << "sync: could not store" << href << "-" << st.error;
-        }
-        request_done(st.ok() || st.http == 412);
+    enqueue([this, uid, href, text, etag] {
+        m_client.put(href, text, etag, [this, uid, href, text](dav_status st, QString new_etag) {
+            if (st.ok()) {
+                m_local.state().put(uid, {href, new_etag, text});
+                ++m_result.pushed;
+            } else if (!m_logged_failure) {
+                m_logged_failure = true;
+                qCWarning(lc_app).noquote() << "sync: could not store" << href << "-" << st.error;
+            }
+            write_done(st.ok() || st.http == 412);
+        });
     });
 }
 
 void sync_engine::drop_remote(const QString &uid, const QString &href, const QString &etag)
 {
     ++m_pending;
-    m_client.remove(href, etag, [this, uid](dav_status st) {
-        if (st.ok() || st.http == 404) {
-            m_local.state().remove(uid);
-            ++m_result.deleted_there;
-        }
-        request_done(st.ok() || st.http == 404 || st.http == 412);
+    enqueue([this, uid, href, etag] {
+        m_client.remove(href, etag, [this, uid](dav_status st) {
+            if (st.ok() || st.http == 404) {
+                m_local.state().remove(uid);
+                ++m_result.deleted_there;
+            }
+            write_done(st.ok() || st.http == 404 || st.http == 412);
+        });
     });
+}
+
+void sync_engine::enqueue(std::function<void()> request)
+{
+    m_queue << std::move(request);
+    next_request();
+}
+
+void sync_engine::next_request()
+{
+    while (m_in_flight < writes_in_flight && !m_queue.isEmpty()) {
+        ++m_in_flight;
+        m_queue.takeFirst()();
+    }
+}
+
+void sync_engine::write_done(bool ok)
+{
+    --m_in_flight;
+    next_request();
+    request_done(ok);
 }
 
 void sync_engine::request_done(bool ok)

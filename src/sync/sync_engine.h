@@ -20,6 +20,7 @@
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <QMetaType>
 #include <QObject>
 #include <QSet>
 #include <functional>
@@ -35,6 +36,7 @@ struct sync_result
     qint64 ms = 0;
     QString summary() const;
 };
+Q_DECLARE_METATYPE(sync_result)
 
 class sync_engine : public QObject
 {
@@ -65,11 +67,15 @@ private:
     void on_changes(const dav_status &st, const dav_delta &d);
     void fetch_batch();
     void merge_all();
-    void decide(const QString &uid, const std::optional<sync_item> &mine);
+    void decide(const QString &uid, const std::optional<sync_item> &here);
     void push(const sync_item &item, const QString &href, const QString &etag, const QDateTime &stamp);
     void drop_remote(const QString &uid, const QString &href, const QString &etag);
     void apply_here(const sync_item &item);
     void request_done(bool ok);
+    // Writes wait in line: a few at a time, so none times out queued.
+    void enqueue(std::function<void()> request);
+    void next_request();
+    void write_done(bool ok);
     void finish();
     std::optional<sync_item> base_of(const QString &uid, const QByteArray &content);
     QString href_for(const QString &uid) const;
@@ -91,6 +97,9 @@ private:
     QStringList m_to_fetch;
     QHash<QString, remote> m_fetched; // by uid
     int m_pending = 0;
+    QList<std::function<void()>> m_queue;
+    int m_in_flight = 0;
+    bool m_logged_failure = false;
     // Parsed bases, by uid, with the text they came from.
     QHash<QString, std::pair<QByteArray, sync_item>> m_base_cache;
 };

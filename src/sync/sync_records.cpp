@@ -14,7 +14,7 @@ bool event_record::same_content(const event_record &o) const
 {
     return uid == o.uid && name == o.name && message == o.message && sound == o.sound && run_file == o.run_file &&
            run_arg == o.run_arg && run_cat == o.run_cat && repeat == o.repeat && date == o.date && time == o.time &&
-           repeat_min == o.repeat_min && (repeat != event_keys::daily || days == o.days) &&
+           (repeat != event_keys::minute_cycle || repeat_min == o.repeat_min) && (repeat != event_keys::daily || days == o.days) &&
            (repeat != event_keys::monthly || months == o.months) && beep == o.beep &&
            disabled == o.disabled && do_find == o.do_find && last_fired == o.last_fired && origin == o.origin &&
            run_everywhere == o.run_everywhere;

@@ -19,6 +19,7 @@ public:
     sync_state &operator=(const sync_state &) = delete;
 
     QSettings &settings() { return *m_s; }
+    const QSettings &settings() const { return *m_s; }
     // Made up and written on first use.
     QString machine();
 
