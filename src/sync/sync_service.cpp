@@ -25,9 +25,11 @@ constexpr int first_sync_delay_ms = 5000;
 
 } // namespace
 
-sync_service::sync_service(event_store &events, notes_store &notes, const QString &sync_ini, QObject *parent)
+sync_service::sync_service(event_store &events, notes_store &notes, const QString &sync_ini, bool automatic,
+                           QObject *parent)
     : QObject(parent), m_state(sync_ini), m_local(events, notes, m_state), m_client(this), m_engine(m_local, m_client),
-      m_claim(m_client, m_local), m_notes_path(notes.path()), m_events_path(events.file_name())
+      m_claim(m_client, m_local), m_automatic(automatic), m_notes_path(notes.path()),
+      m_events_path(events.file_name())
 {
     m_engine.set_local_modified([this](sync_item::kind k) {
         return QFileInfo(k == sync_item::kind::event ? m_events_path : m_notes_path).lastModified().toUTC();
@@ -71,6 +73,9 @@ void sync_service::start(const QString &password)
     m_claim.set_enabled(true);
     // The machine name goes to the scheduler before the first firing.
     m_local.machine();
+    m_ready = true;
+    if (!m_automatic)
+        return;
     if (m_account.interval > 0)
         m_timer.start(m_account.interval * 60 * 1000);
     else

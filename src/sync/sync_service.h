@@ -35,7 +35,10 @@ public:
     };
 
     // `sync_ini`: sync.ini in the data folder.
-    sync_service(event_store &events, notes_store &notes, const QString &sync_ini, QObject *parent = nullptr);
+    // `automatic`: sync at start-up and on the interval (the running
+    // program); off for a single sync from the command line.
+    sync_service(event_store &events, notes_store &notes, const QString &sync_ini, bool automatic = true,
+                 QObject *parent = nullptr);
     ~sync_service() override;
 
     firing_gate *gate() { return &m_claim; }
@@ -43,6 +46,8 @@ public:
     account current() const { return m_account; }
     QString last_result() const;
     bool running() const { return m_engine.running(); }
+    // The account is known and its password has been asked for.
+    bool ready() const { return m_ready; }
 
     // Looks for the account's calendars; `done(error, calendars)`.
     void discover(const QString &url, const QString &user, const QString &password,
@@ -86,6 +91,8 @@ private:
     account m_account;
     QString m_password;
     bool m_reachable = true;
+    bool m_automatic = true;
+    bool m_ready = false;
     QString m_notes_path, m_events_path;
     std::function<QString(QWidget *, bool)> m_choose;
     std::function<void(QWidget *, const QString &, bool)> m_report;
