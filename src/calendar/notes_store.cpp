@@ -147,6 +147,10 @@ void notes_store::remove_date(QDate d)
 
 void notes_store::after_change()
 {
+    if (m_batch > 0) {
+        m_batch_dirty = true;
+        return;
+    }
     // Every change goes to disk at once: a note must not be lost to a crash
     // between typing it and the settings library's deferred write.
     flush();

@@ -69,6 +69,25 @@ public:
 
     // Writes pending changes, merged with what another program wrote.
     void flush();
+    // Many changes at once (a calendar import or sync): they go to disk
+    // together when the outermost batch ends, not one write per note.
+    class batch
+    {
+    public:
+        explicit batch(notes_store &s) : m_s(s) { ++m_s.m_batch; }
+        ~batch()
+        {
+            if (--m_s.m_batch == 0 && m_s.m_batch_dirty) {
+                m_s.m_batch_dirty = false;
+                m_s.after_change();
+            }
+        }
+        batch(const batch &) = delete;
+        batch &operator=(const batch &) = delete;
+
+    private:
+        notes_store &m_s;
+    };
     // When the file differs from what was last read or written, takes in
     // what another program changed and re-reads the date list. True when it
     // did.
@@ -105,5 +124,7 @@ private:
     QStringList m_dates;
     QSet<QString> m_date_set;
     quint64 m_revision = 0;
+    int m_batch = 0;
+    bool m_batch_dirty = false;
     reminder_hint m_hint;
 };

@@ -75,6 +75,7 @@ report import_text(const QByteArray &text, local_calendar &items, const QDateTim
             break;
         }
     };
+    local_calendar::batch together(items);
     for (const event_record &e : in.events)
         count(items.apply(e, now));
     for (const note_record &n : in.notes)

@@ -2,6 +2,7 @@
 
 #include "calendar/notes_store.h"
 #include "scheduler/event_store.h"
+#include "storage/alarm_keys.h"
 #include "sync/sync_state.h"
 
 local_calendar::local_calendar(event_store &events, notes_store &notes, sync_state &state)
@@ -30,12 +31,52 @@ QList<note_record> local_calendar::notes()
     return out;
 }
 
+local_calendar::batch::batch(local_calendar &c) : m_c(c), m_notes(std::make_unique<notes_store::batch>(c.m_notes))
+{
+    ++m_c.m_batch;
+}
+
+local_calendar::batch::~batch()
+{
+    m_notes.reset();
+    if (--m_c.m_batch == 0) {
+        if (m_c.m_events_dirty) {
+            m_c.m_events_dirty = false;
+            m_c.m_events.sync();
+        }
+        m_c.m_state.flush();
+    }
+}
+
+void local_calendar::events_changed()
+{
+    if (m_batch > 0)
+        m_events_dirty = true;
+    else
+        m_events.sync();
+}
+
+const QHash<QString, QString> &local_calendar::event_index()
+{
+    if (m_index_generation != m_events.generation()) {
+        m_index.clear();
+        for (const QString &key : m_events.events()) {
+            event_store::scope in(m_events, key);
+            const QString uid = m_events.read(event_keys::uid);
+            if (!uid.isEmpty())
+                m_index.insert(uid, key);
+        }
+        m_index_generation = m_events.generation();
+    }
+    return m_index;
+}
+
 std::optional<event_record> local_calendar::event(const QString &uid)
 {
-    for (const event_record &e : events())
-        if (e.uid == uid)
-            return e;
-    return std::nullopt;
+    const QString key = event_index().value(uid);
+    if (key.isEmpty() || !m_events.contains(key))
+        return std::nullopt;
+    return sync_records::read_event(m_events, key);
 }
 
 std::optional<note_record> local_calendar::note(const QString &uid)
@@ -44,15 +85,12 @@ std::optional<note_record> local_calendar::note(const QString &uid)
     if (where.isEmpty())
         return std::nullopt;
     const QString group = where.section(u'/', 0, 0), key = where.section(u'/', 1);
-    if (!m_notes.keys(group).contains(key))
+    const QStringList stored = m_notes.read(group, key);
+    if (stored.isEmpty() || !m_notes.keys(group).contains(key))
         return std::nullopt;
-    for (const note_record &n : sync_records::read_notes(m_notes))
-        if (notes_store::date_name(n.date) == group && n.key == key) {
-            note_record found = n;
-            found.uid = uid;
-            return found;
-        }
-    return std::nullopt;
+    note_record n = sync_records::note_of(notes_store::parse_date(group), key, stored);
+    n.uid = uid;
+    return n;
 }
 
 local_calendar::outcome local_calendar::apply(event_record e, const QDateTime &now)
@@ -70,7 +108,7 @@ local_calendar::outcome local_calendar::apply(event_record e, const QDateTime &n
         e.key.clear();
     }
     sync_records::write_event(m_events, e, now);
-    m_events.sync();
+    events_changed();
     return mine ? outcome::updated : outcome::added;
 }
 
@@ -93,7 +131,8 @@ local_calendar::outcome local_calendar::apply(note_record n)
     }
     n.key = sync_records::write_note(m_notes, n);
     m_state.set_note_uid(n.date, n.key, n.uid);
-    m_state.flush();
+    if (m_batch == 0)
+        m_state.flush();
     return mine ? outcome::updated : outcome::added;
 }
 
@@ -117,13 +156,14 @@ bool local_calendar::remove(const QString &uid)
 {
     if (const std::optional<event_record> e = event(uid)) {
         m_events.remove_event(e->key);
-        m_events.sync();
+        events_changed();
         return true;
     }
     if (const std::optional<note_record> n = note(uid)) {
         m_notes.remove_note(n->date, n->key);
         m_state.forget_note(uid);
-        m_state.flush();
+        if (m_batch == 0)
+            m_state.flush();
         return true;
     }
     return false;

@@ -6,12 +6,15 @@
 
 #include "sync/sync_records.h"
 
+#include "calendar/notes_store.h"
+
 #include <QDateTime>
+#include <QHash>
 #include <QList>
+#include <memory>
 #include <optional>
 
 class event_store;
-class notes_store;
 class sync_state;
 
 class local_calendar
@@ -44,7 +47,29 @@ public:
     QString machine();
     sync_state &state() { return m_state; }
 
+    // Many changes at once: one write of each file when the batch ends.
+    class batch
+    {
+    public:
+        explicit batch(local_calendar &c);
+        ~batch();
+        batch(const batch &) = delete;
+        batch &operator=(const batch &) = delete;
+
+    private:
+        local_calendar &m_c;
+        std::unique_ptr<notes_store::batch> m_notes;
+    };
+
 private:
+    void events_changed();
+    // uid -> key of every event, rebuilt when the store changed.
+    const QHash<QString, QString> &event_index();
+    QHash<QString, QString> m_index;
+    quint64 m_index_generation = ~quint64(0);
+    int m_batch = 0;
+    bool m_events_dirty = false;
+
     event_store &m_events;
     notes_store &m_notes;
     sync_state &m_state;

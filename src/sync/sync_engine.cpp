@@ -6,12 +6,15 @@
 #include "sync/sync_state.h"
 
 #include <QSettings>
+#include <QTimer>
 
 namespace {
 // Resources asked for in one calendar-multiget.
 constexpr int fetch_batch_size = 200;
 // Writes sent at once.
 constexpr int writes_in_flight = 4;
+// Items decided between two turns of the event loop.
+constexpr int decisions_per_slice = 100;
 } // namespace
 
 QString sync_result::summary() const
@@ -162,22 +165,50 @@ QString sync_engine::href_for(const QString &uid) const
 
 void sync_engine::merge_all()
 {
-    QHash<QString, sync_item> mine;
+    m_mine.clear();
     for (const event_record &e : m_local.events())
         if (e.repeat != 4) // after n minutes: re-anchored at every start, never synced
-            mine.insert(e.uid, sync_item::of(e));
+            m_mine.insert(e.uid, sync_item::of(e));
     for (const note_record &n : m_local.notes())
-        mine.insert(n.uid, sync_item::of(n));
+        m_mine.insert(n.uid, sync_item::of(n));
 
-    QSet<QString> uids(mine.keyBegin(), mine.keyEnd());
+    QSet<QString> uids(m_mine.keyBegin(), m_mine.keyEnd());
     for (const QString &u : m_local.state().uids())
         uids.insert(u);
     for (auto it = m_fetched.cbegin(); it != m_fetched.cend(); ++it)
         uids.insert(it.key());
+    m_undecided = QStringList(uids.cbegin(), uids.cend());
     // Counted as one request until every decision is made.
     m_pending = 1;
-    for (const QString &uid : uids)
-        decide(uid, mine.contains(uid) ? std::optional<sync_item>(mine.value(uid)) : std::nullopt);
+    decide_slice();
+}
+
+void sync_engine::decide_slice()
+{
+    {
+        local_calendar::batch together(m_local);
+        for (int n = 0; n < decisions_per_slice && !m_undecided.isEmpty(); ++n) {
+            const QString uid = m_undecided.takeLast();
+            // Read afresh: the user may have changed it since the sync began.
+            std::optional<sync_item> here;
+            const auto it = m_mine.constFind(uid);
+            if (it != m_mine.cend()) {
+                if (it->what == sync_item::kind::event) {
+                    if (const std::optional<event_record> e = m_local.event(uid))
+                        here = sync_item::of(*e);
+                } else if (const std::optional<note_record> n = m_local.note(uid)) {
+                    here = sync_item::of(*n);
+                }
+            }
+            decide(uid, here);
+        }
+    }
+    if (!m_undecided.isEmpty()) {
+        // Let the clock and the windows breathe between slices.
+        QTimer::singleShot(0, this, &sync_engine::decide_slice);
+        return;
+    }
+    m_mine.clear();
     request_done(true);
 }
 

@@ -67,6 +67,7 @@ private:
     void on_changes(const dav_status &st, const dav_delta &d);
     void fetch_batch();
     void merge_all();
+    void decide_slice();
     void decide(const QString &uid, const std::optional<sync_item> &here);
     void push(const sync_item &item, const QString &href, const QString &etag, const QDateTime &stamp);
     void drop_remote(const QString &uid, const QString &href, const QString &etag);
@@ -96,6 +97,8 @@ private:
     QHash<QString, QString> m_uid_of_href; // from the state
     QStringList m_to_fetch;
     QHash<QString, remote> m_fetched; // by uid
+    QHash<QString, sync_item> m_mine;  // the local items, by uid
+    QStringList m_undecided;
     int m_pending = 0;
     QList<std::function<void()>> m_queue;
     int m_in_flight = 0;

@@ -141,6 +141,24 @@ QStringList record_of(const note_record &r)
 
 } // namespace
 
+note_record note_of(QDate date, const QString &key, const QStringList &stored)
+{
+    const QStringList f = notes_store::fill(note_reminders::reader_defaults(), stored);
+    note_record r;
+    r.date = date;
+    r.key = key;
+    r.text = f.at(0);
+    r.timed = f.at(1) == QLatin1String("2");
+    if (r.timed)
+        r.time = QTime::fromString(f.at(2), u"HH:mm");
+    if (f.at(4) == QLatin1String("1")) {
+        const QDateTime at = QDateTime::fromString(f.at(3), stamp_format);
+        if (at.isValid())
+            r.shown_at = at.toUTC();
+    }
+    return r;
+}
+
 QList<note_record> read_notes(notes_store &store)
 {
     QList<note_record> out;
@@ -148,22 +166,8 @@ QList<note_record> read_notes(notes_store &store)
         const QDate d = notes_store::parse_date(group);
         if (!d.isValid())
             continue;
-        for (const QString &key : store.keys(group)) {
-            const QStringList f = notes_store::fill(note_reminders::reader_defaults(), store.read(group, key));
-            note_record r;
-            r.date = d;
-            r.key = key;
-            r.text = f.at(0);
-            r.timed = f.at(1) == QLatin1String("2");
-            if (r.timed)
-                r.time = QTime::fromString(f.at(2), u"HH:mm");
-            if (f.at(4) == QLatin1String("1")) {
-                QDateTime at = QDateTime::fromString(f.at(3), stamp_format);
-                if (at.isValid())
-                    r.shown_at = at.toUTC();
-            }
-            out << r;
-        }
+        for (const QString &key : store.keys(group))
+            out << note_of(d, key, store.read(group, key));
     }
     return out;
 }

@@ -64,6 +64,8 @@ QString write_event(event_store &store, event_record r, const QDateTime &now);
 // Every note; uids come from and go to the id map of the exchange (a note's
 // group holds nothing but notes).
 QList<note_record> read_notes(notes_store &store);
+// One note from its stored record.
+note_record note_of(QDate date, const QString &key, const QStringList &stored);
 // Writes the note under its key (or a fresh one on its date; a note whose
 // date changed moves). Returns the key.
 QString write_note(notes_store &store, note_record r);
