@@ -167,7 +167,7 @@ void sync_engine::merge_all()
 {
     m_mine.clear();
     for (const event_record &e : m_local.events())
-        if (e.repeat != 4) // after n minutes: re-anchored at every start, never synced
+        if (sync_item::of(e).exportable()) // "after n minutes" is re-anchored at every start, never synced
             m_mine.insert(e.uid, sync_item::of(e));
     for (const note_record &n : m_local.notes())
         m_mine.insert(n.uid, sync_item::of(n));
@@ -236,7 +236,7 @@ void sync_engine::decide(const QString &uid, const std::optional<sync_item> &her
             m_local.remove(uid); // deleted there, unchanged here
             state.remove(uid);
             ++m_result.deleted_here;
-        } else if (!mine->text(options(now)).isEmpty()) {
+        } else if (mine->exportable()) {
             // New here, or changed here while deleted there: it survives.
             push(*mine, kept.exists() ? kept.href : href_for(uid), QString(), local_modified(mine->what));
         }

@@ -1,5 +1,9 @@
 #include "sync/sync_item.h"
 
+#include "storage/alarm_keys.h"
+
+#include <algorithm>
+
 bool sync_item::same_content(const sync_item &o) const
 {
     if (what != o.what)
@@ -10,6 +14,25 @@ bool sync_item::same_content(const sync_item &o) const
 QByteArray sync_item::text(const ical_mapping::options &o) const
 {
     return what == kind::event ? ical_mapping::item(event, o) : ical_mapping::item(note, o);
+}
+
+bool sync_item::exportable() const
+{
+    if (what == kind::note)
+        return true;
+    const auto any = [](const auto &flags) { return std::find(flags.begin(), flags.end(), true) != flags.end(); };
+    switch (event.repeat) {
+    case event_keys::once:
+    case event_keys::yearly:
+    case event_keys::minute_cycle:
+        return true;
+    case event_keys::daily:
+        return any(event.days);
+    case event_keys::monthly:
+        return any(event.months);
+    default:
+        return false;
+    }
 }
 
 QDateTime sync_item::acknowledged() const

@@ -22,6 +22,9 @@ struct sync_item
     bool same_content(const sync_item &o) const;
     // The item as one calendar resource; empty when it cannot be one.
     QByteArray text(const ical_mapping::options &o) const;
+    // Whether it can be a calendar resource at all (an event repeated
+    // "after n minutes" or on no day cannot).
+    bool exportable() const;
     // The moment of its last firing or showing (UTC), invalid: none.
     QDateTime acknowledged() const;
     void set_acknowledged(const QDateTime &at);

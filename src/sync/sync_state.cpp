@@ -1,9 +1,17 @@
 #include "sync/sync_state.h"
 
+#include "common/log.h"
 #include "storage/ini_format.h"
 #include "storage/sync_keys.h"
 #include "sync/sync_records.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
 #include <QSettings>
 
 namespace {
@@ -13,19 +21,46 @@ QString note_id(QDate date, const QString &key)
     return date.toString(QStringLiteral("dd.MM.yyyy")) + u'/' + key;
 }
 
-// Uids are free text; as INI keys they are kept hex-safe.
-QString item_key(const QString &uid)
-{
-    return QStringLiteral("Items/") + QString::fromLatin1(uid.toUtf8().toHex());
-}
-
 } // namespace
 
-sync_state::sync_state(const QString &path) : m_s(ini_format::open(path)) {}
+sync_state::sync_state(const QString &path)
+    : m_s(ini_format::open(path)), m_items_path(QFileInfo(path).dir().filePath(QStringLiteral("sync_items.json")))
+{
+    load();
+}
 
 sync_state::~sync_state()
 {
     flush();
+}
+
+void sync_state::load()
+{
+    QFile f(m_items_path);
+    if (!f.exists() || !f.open(QIODevice::ReadOnly))
+        return;
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &error);
+    if (doc.isNull()) {
+        // What was agreed with the server is only a shortcut: without it the
+        // next sync compares every item by content. The note uids are kept
+        // aside so they can be recovered by hand.
+        qCWarning(lc_app).noquote() << "sync: unreadable" << m_items_path << "-" << error.errorString()
+                                    << "- kept as .unreadable";
+        QFile::remove(m_items_path + QStringLiteral(".unreadable"));
+        QFile::copy(m_items_path, m_items_path + QStringLiteral(".unreadable"));
+        return;
+    }
+    const QJsonObject ids = doc.object().value(QStringLiteral("ids")).toObject();
+    for (auto it = ids.begin(); it != ids.end(); ++it) {
+        m_note_of_uid.insert(it.key(), it.value().toString());
+        m_uid_of_note.insert(it.value().toString(), it.key());
+    }
+    const QJsonObject items = doc.object().value(QStringLiteral("items")).toObject();
+    for (auto it = items.begin(); it != items.end(); ++it) {
+        const QJsonArray a = it.value().toArray();
+        m_items.insert(it.key(), {a.at(0).toString(), a.at(1).toString(), a.at(2).toString().toUtf8()});
+    }
 }
 
 QString sync_state::machine()
@@ -40,24 +75,8 @@ QString sync_state::machine()
     return id;
 }
 
-void sync_state::load_ids()
-{
-    if (m_ids_loaded)
-        return;
-    m_ids_loaded = true;
-    m_s->beginGroup(QStringLiteral("Ids"));
-    for (const QString &uid_hex : m_s->childKeys()) {
-        const QString uid = QString::fromUtf8(QByteArray::fromHex(uid_hex.toLatin1()));
-        const QString note = m_s->value(uid_hex).toString();
-        m_note_of_uid.insert(uid, note);
-        m_uid_of_note.insert(note, uid);
-    }
-    m_s->endGroup();
-}
-
 QString sync_state::note_uid(QDate date, const QString &key)
 {
-    load_ids();
     const QString id = note_id(date, key);
     const QString known = m_uid_of_note.value(id);
     if (!known.isEmpty())
@@ -69,63 +88,73 @@ QString sync_state::note_uid(QDate date, const QString &key)
 
 void sync_state::set_note_uid(QDate date, const QString &key, const QString &uid)
 {
-    load_ids();
     const QString id = note_id(date, key);
     const QString old = m_note_of_uid.value(uid);
+    if (old == id)
+        return;
     if (!old.isEmpty())
         m_uid_of_note.remove(old);
     m_uid_of_note.insert(id, uid);
     m_note_of_uid.insert(uid, id);
-    m_s->setValue(QStringLiteral("Ids/") + QString::fromLatin1(uid.toUtf8().toHex()), id);
+    m_dirty = true;
 }
 
 QString sync_state::note_of(const QString &uid)
 {
-    load_ids();
     return m_note_of_uid.value(uid);
 }
 
 void sync_state::forget_note(const QString &uid)
 {
-    load_ids();
+    if (!m_note_of_uid.contains(uid))
+        return;
     m_uid_of_note.remove(m_note_of_uid.take(uid));
-    m_s->remove(QStringLiteral("Ids/") + QString::fromLatin1(uid.toUtf8().toHex()));
+    m_dirty = true;
 }
 
 sync_state::item sync_state::get(const QString &uid) const
 {
-    const QStringList v = m_s->value(item_key(uid)).toStringList();
-    item i;
-    if (v.size() >= 3) {
-        i.href = v.at(0);
-        i.etag = v.at(1);
-        i.content = QByteArray::fromBase64(v.at(2).toLatin1());
-    }
-    return i;
+    return m_items.value(uid);
 }
 
 void sync_state::put(const QString &uid, const item &i)
 {
-    m_s->setValue(item_key(uid), QStringList{i.href, i.etag, QString::fromLatin1(i.content.toBase64())});
+    m_items.insert(uid, i);
+    m_dirty = true;
 }
 
 void sync_state::remove(const QString &uid)
 {
-    m_s->remove(item_key(uid));
+    if (m_items.remove(uid))
+        m_dirty = true;
 }
 
 QStringList sync_state::uids() const
 {
-    m_s->beginGroup(QStringLiteral("Items"));
-    const QStringList keys = m_s->childKeys();
-    m_s->endGroup();
-    QStringList out;
-    for (const QString &k : keys)
-        out << QString::fromUtf8(QByteArray::fromHex(k.toLatin1()));
-    return out;
+    return m_items.keys();
 }
 
 void sync_state::flush()
 {
     m_s->sync();
+    if (!m_dirty)
+        return;
+    QJsonObject ids, items;
+    for (auto it = m_note_of_uid.cbegin(); it != m_note_of_uid.cend(); ++it)
+        ids.insert(it.key(), it.value());
+    for (auto it = m_items.cbegin(); it != m_items.cend(); ++it)
+        items.insert(it.key(), QJsonArray{it->href, it->etag, QString::fromUtf8(it->content)});
+    const QByteArray text =
+        QJsonDocument(QJsonObject{{QStringLiteral("ids"), ids}, {QStringLiteral("items"), items}})
+            .toJson(QJsonDocument::Compact);
+    QSaveFile f(m_items_path);
+    if (f.open(QIODevice::WriteOnly)) {
+        f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        f.write(text);
+        if (f.commit()) {
+            m_dirty = false;
+            return;
+        }
+    }
+    qCWarning(lc_app).noquote() << "sync: cannot write" << m_items_path << "-" << f.errorString();
 }

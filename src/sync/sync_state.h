@@ -1,7 +1,9 @@
 #pragma once
-// sync_state: sync.ini — this folder's machine name, the uids of date notes,
-// and for every item what the last sync agreed with the server (its
-// resource, ETag and the content both sides had then).
+// sync_state: sync.ini — the account and this folder's machine name — and
+// beside it sync_items.json: the uids of date notes, and for every item
+// what the last sync agreed with the server (its resource, ETag and the
+// content both sides had then). The items are kept in memory and written
+// in one piece, only when they changed.
 
 #include <QDate>
 #include <QHash>
@@ -45,9 +47,11 @@ public:
     void flush();
 
 private:
-    void load_ids();
+    void load();
     std::unique_ptr<QSettings> m_s;
+    QString m_items_path;
     QHash<QString, QString> m_uid_of_note; // "dd.MM.yyyy/key" -> uid
     QHash<QString, QString> m_note_of_uid;
-    bool m_ids_loaded = false;
+    QHash<QString, item> m_items;
+    bool m_dirty = false;
 };
