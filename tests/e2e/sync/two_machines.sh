@@ -64,22 +64,21 @@ check "the event is in B's events" grep -q 'name=Обед' <(from_cp1251 "$E2E_T
 # --- the event's minute comes on both machines; one fires it
 # Both run with the same faked clock: A from 20 s before the minute, B from
 # 8 s after it, by when A has claimed the firing.
-offset=$(( $(date -d "2026-12-09 $minute:00" +%s) - 20 - $(date +%s) ))
+offset=$(printf '%+d' $(( $(date -d "2026-12-09 $minute:00" +%s) - 20 - $(date +%s) )))
 export QT_LOGGING_RULES='orvella.*.info=true'
 XDG_DATA_HOME=$E2E_TMP/a faketime -f "${offset}s" "$ORVELLA" >>"$E2E_TMP/log_a" 2>&1 &
 E2E_PIDS+=($!)
 sleep 28
 XDG_DATA_HOME=$E2E_TMP/b faketime -f "${offset}s" "$ORVELLA" >>"$E2E_TMP/log_b" 2>&1 &
 E2E_PIDS+=($!)
-pid_a=$(pgrep -n -f "^$ORVELLA$" -P "$(pgrep -o -f "faketime -f ${offset}s")" 2>/dev/null || true)
 sleep 15
 stickers() { # stickers LOG -> the number of reminder stickers of the program writing LOG
   local pid
   pid=$(pgrep -f "^$ORVELLA$" | while read -r p; do
-    grep -q "XDG_DATA_HOME=$E2E_TMP/$1\b" "/proc/$p/environ" 2>/dev/null && tr '\0' '\n' </proc/$p/environ | grep -q "^XDG_DATA_HOME=$E2E_TMP/$1$" && echo "$p"
+    tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "XDG_DATA_HOME=$E2E_TMP/$1" && echo "$p"
   done | head -n1)
   [ -n "$pid" ] || { echo 0; return; }
-  xdotool search --onlyvisible --pid "$pid" --name '^Вам напоминание\.\.\.$' 2>/dev/null | wc -l
+  xdotool search --all --onlyvisible --pid "$pid" --name '^Вам напоминание\.\.\.$' 2>/dev/null | wc -l
 }
 sa=$(stickers a); sb=$(stickers b)
 echo "stickers: A $sa, B $sb"
