@@ -10,11 +10,11 @@
 
 namespace {
 // Resources asked for in one calendar-multiget.
-constexpr int fetch_batch_size = 200;
+constexpr int fetch_batch_size = 50;
 // Writes sent at once.
 constexpr int writes_in_flight = 4;
 // Items decided between two turns of the event loop.
-constexpr int decisions_per_slice = 100;
+constexpr int decisions_per_slice = 25;
 } // namespace
 
 QString sync_result::summary() const
