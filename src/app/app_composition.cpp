@@ -52,6 +52,8 @@ app_composition::~app_composition()
     m_sleep_watch.reset();
     if (m_scheduler)
         m_scheduler->set_gate(nullptr);
+    if (m_calendar)
+        m_calendar->set_note_gate({});
     m_sync.reset();
     m_tray.reset(); // menu, icon, actions
     m_calendar_link.reset();
@@ -171,6 +173,10 @@ void app_composition::create_sync()
     m_sync = std::make_unique<sync_service>(m_scheduler->store(), m_calendar->store(),
                                             data_folder::file(QStringLiteral("//sync.ini")));
     m_scheduler->set_gate(m_sync->gate());
+    m_calendar->set_note_gate([s = m_sync.get()](QDate d, const QString &key, const QDateTime &minute,
+                                                 std::function<void(bool)> decide) {
+        s->claim_note(d, key, minute, std::move(decide));
+    });
     if (m_sync->current().configured())
         m_scheduler->actions().set_machine(m_sync->machine());
     sync_service *sync = m_sync.get();

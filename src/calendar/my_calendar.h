@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -69,6 +70,11 @@ public:
     QSettings &ini() { return *m_ini; }
     // Where a stored position is corrected to when it is off every screen.
     static QPoint checked_position(QPoint saved, QSize size);
+    // Asked before a due note's reminder shows (calendar sync: one machine
+    // shows it); `decide(true)` shows it. Without a gate it shows at once.
+    using note_gate = std::function<void(QDate date, const QString &key, const QDateTime &minute,
+                                         std::function<void(bool)> decide)>;
+    void set_note_gate(note_gate gate) { m_note_gate = std::move(gate); }
 
 signals:
     void doshowNotes(const QString &text);
@@ -107,6 +113,7 @@ private:
     QDate selected() const;
 
     notes_store &m_store;
+    note_gate m_note_gate;
     const time_source &m_clock;
     QPixmap m_background;
     qtcalendar *m_calendar = nullptr;

@@ -148,7 +148,17 @@ void my_calendar::show_notes()
 {
     // Another program may have rewritten the file since the last check.
     m_store.reload_if_changed_on_disk();
-    const QStringList texts = note_reminders::check(m_store, m_clock.now());
-    for (const QString &t : texts)
-        emit doshowNotes(t);
+    const QDateTime now = m_clock.now();
+    const QDateTime minute(now.date(), QTime(now.time().hour(), now.time().minute()));
+    for (const note_reminders::due_note &n : note_reminders::check_due(m_store, now)) {
+        if (!m_note_gate) {
+            emit doshowNotes(n.text);
+            continue;
+        }
+        QPointer<my_calendar> self(this);
+        m_note_gate(notes_store::parse_date(n.group), n.key, minute, [self, text = n.text](bool show) {
+            if (show && self)
+                emit self->doshowNotes(text);
+        });
+    }
 }

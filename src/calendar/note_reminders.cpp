@@ -83,7 +83,15 @@ bool first_report(const QString &what)
 
 QStringList check(notes_store &store, const QDateTime &now)
 {
-    QStringList out;
+    QStringList texts;
+    for (const due_note &n : check_due(store, now))
+        texts << n.text;
+    return texts;
+}
+
+QList<due_note> check_due(notes_store &store, const QDateTime &now)
+{
+    QList<due_note> out;
     const QDate today = now.date();
     if (!store.has_notes(today))
         return out;
@@ -123,7 +131,7 @@ QStringList check(notes_store &store, const QDateTime &now)
         }
         r[3] = now.toString(QStringLiteral("dd:MM:yyyy:HH:mm"));
         r[4] = QStringLiteral("1");
-        out << (at < minute ? missed_prefix + r.at(0) : r.at(0));
+        out << due_note{group, key, at < minute ? missed_prefix + r.at(0) : r.at(0)};
         fired.append({key, r});
     }
     // One write for all of them: a day of many missed notes is one flush.

@@ -15,8 +15,16 @@ namespace note_reminders {
 inline const QString missed_prefix = QStringLiteral("ПРОПУЩЕННОЕ НАПОМИНАНИЕ !!!\n");
 QStringList reader_defaults();
 
-// Marks the due notes of `now`'s date shown and returns the sticker texts,
-// in key order.
+// A due note: where it is and its sticker text.
+struct due_note
+{
+    QString group;
+    QString key;
+    QString text;
+};
+// Marks the due notes of `now`'s date shown and returns them, in key order.
+QList<due_note> check_due(notes_store &store, const QDateTime &now);
+// The same, the sticker texts only.
 QStringList check(notes_store &store, const QDateTime &now);
 
 } // namespace note_reminders

@@ -83,6 +83,16 @@ void sync_service::start(const QString &password)
     QTimer::singleShot(first_sync_delay_ms, this, &sync_service::sync_now);
 }
 
+void sync_service::claim_note(QDate date, const QString &key, const QDateTime &minute,
+                              std::function<void(bool)> decide)
+{
+    if (!m_claim.enabled()) {
+        decide(true);
+        return;
+    }
+    m_claim.claim(m_state.note_uid(date, key), minute, std::move(decide));
+}
+
 QString sync_service::last_result() const
 {
     return m_state.settings().value(sync_keys::last_result.path()).toString();

@@ -42,6 +42,8 @@ public:
     ~sync_service() override;
 
     firing_gate *gate() { return &m_claim; }
+    // The same for a date note's reminder.
+    void claim_note(QDate date, const QString &key, const QDateTime &minute, std::function<void(bool)> decide);
     QString machine() { return m_local.machine(); }
     account current() const { return m_account; }
     QString last_result() const;

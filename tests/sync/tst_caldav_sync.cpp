@@ -20,6 +20,7 @@ private slots:
     void discovery_finds_the_calendar_and_what_it_takes();
     void notes_and_events_go_both_ways_and_deletions_follow();
     void an_event_fires_on_one_machine_and_the_other_sees_it_acknowledged();
+    void a_note_reminder_shows_on_one_machine_only();
     void a_note_edited_on_both_sides_keeps_one_winner_and_a_visible_copy();
     void a_field_changed_on_each_side_merges_without_a_conflict();
     void a_server_that_stops_loses_nothing_and_the_next_sync_recovers();
@@ -191,6 +192,33 @@ void tst_caldav_sync::an_event_fires_on_one_machine_and_the_other_sees_it_acknow
     offline.claim(e.uid, minute.addDays(2), [&](bool f) { fires_offline = f; });
     QTRY_VERIFY_WITH_TIMEOUT(fires_offline.has_value(), 20000);
     QVERIFY(*fires_offline);
+}
+
+void tst_caldav_sync::a_note_reminder_shows_on_one_machine_only()
+{
+    const QUrl cal = fresh_calendar();
+    sync_machine a(folder("a"), cal, m_clock), b(folder("b"), cal, m_clock);
+    const QDate day(2026, 12, 9);
+    const QString ka = a.notes().add_note(day, QStringLiteral("Позвонить"), true, QTime(18, 0));
+    QVERIFY(a.sync().ok);
+    QVERIFY(b.sync().ok);
+    const QString kb = b.notes().keys(day).first();
+    firing_claim on_a(a.client(), a.local()), on_b(b.client(), b.local());
+    on_a.set_enabled(true);
+    on_b.set_enabled(true);
+    const QDateTime minute(day, QTime(18, 0));
+    std::optional<bool> shows_a, shows_b;
+    on_a.claim(a.state().note_uid(day, ka), minute, [&](bool f) { shows_a = f; });
+    QTRY_VERIFY_WITH_TIMEOUT(shows_a.has_value(), 20000);
+    on_b.claim(b.state().note_uid(day, kb), minute, [&](bool f) { shows_b = f; });
+    QTRY_VERIFY_WITH_TIMEOUT(shows_b.has_value(), 20000);
+    QVERIFY(*shows_a);
+    QVERIFY(!*shows_b);
+    // A's note is marked shown at that minute, and B learns it with the next sync.
+    QVERIFY(b.sync().ok);
+    const std::optional<note_record> seen = b.local().note(b.state().note_uid(day, kb));
+    QVERIFY(seen);
+    QCOMPARE(seen->shown_at, minute.toUTC());
 }
 
 void tst_caldav_sync::a_note_edited_on_both_sides_keeps_one_winner_and_a_visible_copy()

@@ -1,0 +1,47 @@
+#pragma once
+// desktop_notifier: reminders in the desktop's notification centre
+// (freedesktop notifications over the session bus), beside the sticker.
+// Where no notification server answers, notify() does nothing and says so
+// once in the log. Asynchronous: nothing here waits for the server.
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class desktop_notifier : public QObject
+{
+    Q_OBJECT
+public:
+    explicit desktop_notifier(QObject *parent = nullptr);
+
+    // Shows a notification; `token` names it in the signals. With
+    // `actions`, buttons "Отложить на 10 минут" and "Закрыть" where the
+    // server shows buttons.
+    void notify(const QString &token, const QString &title, const QString &text, bool actions);
+    void close(const QString &token);
+    // What the server can do ("actions", "body", ...); empty until it answered.
+    QStringList capabilities() const { return m_caps; }
+    bool available() const { return m_available; }
+
+signals:
+    void snooze_requested(const QString &token);
+    void close_requested(const QString &token);
+    // The server took the notification away (timed out, dismissed).
+    void closed(const QString &token);
+
+private slots:
+    void on_action(uint id, const QString &action);
+    void on_closed(uint id, uint reason);
+
+private:
+    void ask_capabilities();
+    void say_unavailable(const QString &why);
+
+    QStringList m_caps;
+    bool m_available = true;
+    bool m_said_unavailable = false;
+    QHash<uint, QString> m_token_of;
+    QHash<QString, uint> m_id_of;
+    QHash<QString, bool> m_closing; // closed by us: no closed() back
+};
