@@ -18,6 +18,7 @@
 #include "ui_alarm_setup.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 
 #include <QAbstractButton>
 #include <QGuiApplication>
@@ -110,12 +111,14 @@ void alarm_setup::add_scheduler_buttons(const QList<QWidget *> &buttons)
     auto *grid = qobject_cast<QGridLayout *>(m_ui->pushButton->parentWidget()->layout());
     if (!grid)
         return;
-    const int row = grid->rowCount();
-    int column = 0;
-    for (QWidget *b : buttons) {
-        grid->addWidget(b, row, column, 1, column == 0 ? 1 : 3);
-        column += column == 0 ? 2 : 4;
-    }
+    // One row across the whole page, so the form's columns keep their widths.
+    auto *row = new QWidget;
+    auto *line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    for (QWidget *b : buttons)
+        line->addWidget(b);
+    line->addStretch();
+    grid->addWidget(row, grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 void alarm_setup::attach_event_store(event_store &store, const time_source &clock)
