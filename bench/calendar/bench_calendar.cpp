@@ -6,7 +6,6 @@
 //   - the calendar window's first show (construction to first paint).
 // Usage: bench_calendar [runs]   (offscreen unless QT_QPA_PLATFORM says otherwise)
 
-#include "storage/ini_format.h"
 #include "calendar/add_note.h"
 #include "calendar/calendar_module.h"
 #include "calendar/my_calendar.h"
@@ -14,6 +13,7 @@
 #include "calendar/note_reminders.h"
 #include "calendar/notes_store.h"
 #include "common/time_source.h"
+#include "storage/ini_format.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,5 @@
 #include "calendar/my_monitor.h"
 
-#include "storage/clock_settings.h"
-#include "storage/data_folder.h"
-#include "storage/ini_format.h"
 #include "calendar/calendar_log.h"
 #include "calendar/datetime_edit.h"
 #include "calendar/my_dialog.h"
@@ -10,6 +7,9 @@
 #include "common/interface_locale.h"
 #include "common/modal_reach.h"
 #include "common/time_source.h"
+#include "storage/clock_settings.h"
+#include "storage/data_folder.h"
+#include "storage/ini_format.h"
 #include "ui_my_monitor.h"
 
 #include <QCloseEvent>
@@ -219,8 +219,8 @@ void my_monitor::fill()
         auto *date = new QTableWidgetItem;
         date->setData(Qt::DisplayRole, r.date);
         t->setItem(at, date_column, date);
-        auto *text = new QTableWidgetItem(
-            r.text.size() > cell_limit ? r.text.left(cell_limit - 1) + QChar(0x2026) : r.text);
+        auto *text =
+            new QTableWidgetItem(r.text.size() > cell_limit ? r.text.left(cell_limit - 1) + QChar(0x2026) : r.text);
         if (r.text.size() > cell_limit)
             text->setData(full_text_role, r.text);
         t->setItem(at, text_column, text);

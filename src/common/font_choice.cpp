@@ -26,10 +26,10 @@ QFont preset(const QFont &f)
     QString best;
     int distance = 1 << 20;
     for (const QString &s : styles) {
-        const bool italic = QFontDatabase::italic(family, s);
-        if (italic != (f.style() != QFont::StyleNormal))
-            continue;
+        // Oblique faces are not "italic" to the database; their font's style says so.
         const QFont candidate = QFontDatabase::font(family, s, 12);
+        if ((candidate.style() != QFont::StyleNormal) != (f.style() != QFont::StyleNormal))
+            continue;
         // A stretched face ("Condensed") is a style of its own, not this one.
         if (candidate.stretch() != QFont::AnyStretch && candidate.stretch() != QFont::Unstretched)
             continue;

@@ -34,23 +34,24 @@ QPointF GradientEditor::share(const ShadeWidget *strip, const QPointF &p)
     return {p.x() / w, p.y() / h};
 }
 
-const GradientEditor::loaded_point *GradientEditor::loaded_at(int strip, const QPointF &p) const
+const GradientEditor::loaded_point *GradientEditor::loaded_in_column(int strip, int column, const QPointF *at) const
 {
     const ShadeWidget *strips[3] = {m_redShade, m_greenShade, m_blueShade};
-    const QPointF at = share(strips[strip], p);
-    for (const loaded_point &l : m_loaded[strip])
-        if (qAbs(l.at.x() - at.x()) < same && qAbs(l.at.y() - at.y()) < same)
+    const QPointF here = at ? share(strips[strip], *at) : QPointF();
+    for (const loaded_point &l : m_loaded[strip]) {
+        if (int(l.at.x() * strips[strip]->width()) != column)
+            continue;
+        if (!at || qAbs(l.at.y() - here.y()) < same)
             return &l;
+    }
     return nullptr;
 }
 
-const GradientEditor::loaded_point *GradientEditor::loaded_in_column(int strip, qreal x) const
+const QPointF *GradientEditor::point_in_column(int column, const QPolygonF &points)
 {
-    const ShadeWidget *strips[3] = {m_redShade, m_greenShade, m_blueShade};
-    for (const QPointF &p : strips[strip]->points())
-        if (qAbs(p.x() - x) < same * strips[strip]->width())
-            if (const loaded_point *l = loaded_at(strip, p))
-                return l;
+    for (const QPointF &p : points)
+        if (int(p.x()) == column)
+            return &p;
     return nullptr;
 }
 
@@ -68,16 +69,19 @@ QGradientStops GradientEditor::gradientStops() const
             continue;
         if (w <= 0 || x / w > 1)
             return {};
-        // Each channel as loaded where its point has not moved, else read
-        // off the strip's curve.
-        const loaded_point *red = loaded_at(0, p);
-        const loaded_point *green = loaded_in_column(1, p.x());
-        const loaded_point *blue = loaded_in_column(2, p.x());
+        // Each channel as loaded where its strip's point in this column has
+        // not moved, else read off the strip's curve.
+        const QPolygonF green_points = m_greenShade->points(), blue_points = m_blueShade->points();
+        const QPointF *g = point_in_column(x, green_points);
+        const QPointF *b = point_in_column(x, blue_points);
+        const loaded_point *red = loaded_in_column(0, x, &p);
+        const loaded_point *green = g ? loaded_in_column(1, x, g) : nullptr;
+        const loaded_point *blue = b ? loaded_in_column(2, x, b) : nullptr;
         const QColor color(red ? red->value : int((0x00ff0000 & m_redShade->colorAt(x)) >> 16),
                            green ? green->value : int((0x0000ff00 & m_greenShade->colorAt(x)) >> 8),
                            blue ? blue->value : int(0x000000ff & m_blueShade->colorAt(x)), 255);
         // The position as loaded while the point keeps its column.
-        const loaded_point *column = red ? red : loaded_in_column(0, p.x());
+        const loaded_point *column = loaded_in_column(0, x);
         stops << QGradientStop(column ? column->position : x / w, color);
     }
     return stops;

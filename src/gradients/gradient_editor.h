@@ -37,7 +37,8 @@ public slots:
 
 private:
     // A loaded point, where it was placed (as a share of the strip's width
-    // and height, which resizing keeps) and the stop it came from.
+    // and height, which resizing keeps) and the stop it came from. A point
+    // dragged within its pixel column keeps its stop's position.
     struct loaded_point
     {
         QPointF at;
@@ -45,10 +46,11 @@ private:
         int value; // the strip's channel, 0..255
     };
     static QPointF share(const ShadeWidget *strip, const QPointF &p);
-    // The loaded point of a strip at a point, or null when it was moved.
-    const loaded_point *loaded_at(int strip, const QPointF &p) const;
-    // The loaded point of a strip at a column, unmoved, or null.
-    const loaded_point *loaded_in_column(int strip, qreal x) const;
+    // The loaded point of a strip in the pixel column `column`; with `at`,
+    // only when that point of the strip is still at the loaded height.
+    const loaded_point *loaded_in_column(int strip, int column, const QPointF *at = nullptr) const;
+    // The strip's point in the pixel column, or null.
+    static const QPointF *point_in_column(int column, const QPolygonF &points);
 
     ShadeWidget *m_redShade;
     ShadeWidget *m_greenShade;

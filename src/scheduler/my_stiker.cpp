@@ -1,12 +1,12 @@
 #include "scheduler/my_stiker.h"
 
-#include "storage/clock_settings.h"
-#include "storage/data_folder.h"
-#include "storage/ini_format.h"
 #include "common/log.h"
 #include "common/modal_reach.h"
 #include "platform/audio_player.h"
 #include "scheduler/stiker_placement.h"
+#include "storage/clock_settings.h"
+#include "storage/data_folder.h"
+#include "storage/ini_format.h"
 
 #include <QBitmap>
 #include <QClipboard>
@@ -184,9 +184,9 @@ void my_stiker::set_text(const QString &text)
         m_panel->setText(text);
     } else {
         // Cut as plain text: a cut through markup would show half a tag.
-        m_panel->setPlainText(text.left(shown_limit) + QStringLiteral("…\n\n(показаны первые %1 знаков из %2)")
-                                                         .arg(shown_limit)
-                                                         .arg(text.size()));
+        m_panel->setPlainText(
+            text.left(shown_limit) +
+            QStringLiteral("…\n\n(показаны первые %1 знаков из %2)").arg(shown_limit).arg(text.size()));
     }
     m_panel->moveCursor(QTextCursor::Start);
 }

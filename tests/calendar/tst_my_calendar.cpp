@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimeEdit>
 #include <QToolButton>
@@ -120,8 +121,8 @@ void test_my_calendar::menu_lists_the_selected_days_notes()
                                               "1700000002=\"\", 2, 09:30", "1700000003=" + QString(200, 'x')}));
     const QString ell = QString(79, 'x') + QChar(0x2026);
     QCOMPARE(rig.menu_texts(),
-             (QStringList{"Обзор заметок [-1]", "Добавление новой заметки на 05.03.2026 [-2]", "--", "plain [1700000000]",
-                          "timed (Показать в 09:30) [1700000001]", ell + " [1700000003]", "--",
+             (QStringList{"Обзор заметок [-1]", "Добавление новой заметки на 05.03.2026 [-2]", "--",
+                          "plain [1700000000]", "timed (Показать в 09:30) [1700000001]", ell + " [1700000003]", "--",
                           "Удалить все за выбранный день [-3]", "Обновить [-5]", "Закрыть календарь [-4]"}));
 }
 
@@ -514,8 +515,7 @@ void test_my_calendar::month_name_keeps_its_colour_under_the_pointer()
     window_rig rig({}, "[Color]\nmonth_color=#c01020\n");
     rig.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
-    auto *month =
-        rig.window->calendar_widget()->findChild<QToolButton *>(QStringLiteral("qt_calendar_monthbutton"));
+    auto *month = rig.window->calendar_widget()->findChild<QToolButton *>(QStringLiteral("qt_calendar_monthbutton"));
     QVERIFY(month);
     // Hovered, the button takes the navigation bar's palette.
     QCOMPARE(month->parentWidget()->palette().color(QPalette::ButtonText), QColor(0xc0, 0x10, 0x20));

@@ -57,14 +57,20 @@ private slots:
     {
         QTest::addColumn<QString>("font");
         QTest::addColumn<QString>("style");
-        QTest::newRow("normal") << "DejaVu Sans,12,-1,5,400,0,0,0,0,0,0,0,0,0,0,1" << "Book";
-        QTest::newRow("Windows normal") << "DejaVu Sans,8,-1,5,50,0,0,0,0,0" << "Book";
-        QTest::newRow("Windows bold") << "DejaVu Sans,8,-1,5,75,0,0,0,0,0" << "Bold";
-        QTest::newRow("Windows bold italic") << "DejaVu Sans,8,-1,5,75,1,0,0,0,0" << "Bold Oblique";
-        QTest::newRow("italic") << "DejaVu Sans,12,-1,5,400,1,0,0,0,0,0,0,0,0,0,1" << "Oblique";
-        QTest::newRow("style named already")
-            << "DejaVu Sans,12,-1,5,400,0,0,0,0,0,0,0,0,0,0,1,Bold" << "Bold";
-        QTest::newRow("family not installed") << "Tahoma,8,-1,5,50,0,0,0,0,0" << "";
+        QTest::newRow("normal") << "DejaVu Sans,12,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
+                                << "Book";
+        QTest::newRow("Windows normal") << "DejaVu Sans,8,-1,5,50,0,0,0,0,0"
+                                        << "Book";
+        QTest::newRow("Windows bold") << "DejaVu Sans,8,-1,5,75,0,0,0,0,0"
+                                      << "Bold";
+        QTest::newRow("Windows bold italic") << "DejaVu Sans,8,-1,5,75,1,0,0,0,0"
+                                             << "Bold Oblique";
+        QTest::newRow("italic") << "DejaVu Sans,12,-1,5,400,1,0,0,0,0,0,0,0,0,0,1"
+                                << "Oblique";
+        QTest::newRow("style named already") << "DejaVu Sans,12,-1,5,400,0,0,0,0,0,0,0,0,0,0,1,Bold"
+                                             << "Bold";
+        QTest::newRow("family not installed") << "Tahoma,8,-1,5,50,0,0,0,0,0"
+                                              << "";
     }
     void preset_names_the_style()
     {
@@ -106,18 +112,15 @@ private slots:
         const QString windows = "Tahoma,8,-1,5,50,0,0,0,0,0";
         const QString substitute = "Sans Serif,8,-1,5,400,0,0,0,0,0,0,0,0,0,0,1";
         QTest::newRow("nothing changed") << windows << substitute << substitute << font_of(windows).toString();
-        QTest::newRow("size only")
-            << windows << substitute << "Sans Serif,12,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
-            << font_of("Tahoma,12,-1,5,50,0,0,0,0,0").toString();
-        QTest::newRow("style chosen")
-            << windows << substitute << "Sans Serif,8,-1,5,700,0,0,0,0,0,0,0,0,0,0,1,Bold"
-            << font_of("Tahoma,8,-1,5,700,0,0,0,0,0,0,0,0,0,0,1,Bold").toString();
-        QTest::newRow("family chosen")
-            << windows << substitute << "DejaVu Serif,8,-1,5,400,1,0,0,0,0,0,0,0,0,0,1,Italic"
-            << font_of("DejaVu Serif,8,-1,5,400,1,0,0,0,0,0,0,0,0,0,1,Italic").toString();
-        QTest::newRow("underlined")
-            << windows << substitute << "Sans Serif,8,-1,5,400,0,1,0,0,0,0,0,0,0,0,1"
-            << font_of("Tahoma,8,-1,5,50,0,1,0,0,0").toString();
+        QTest::newRow("size only") << windows << substitute << "Sans Serif,12,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
+                                   << font_of("Tahoma,12,-1,5,50,0,0,0,0,0").toString();
+        QTest::newRow("style chosen") << windows << substitute << "Sans Serif,8,-1,5,700,0,0,0,0,0,0,0,0,0,0,1,Bold"
+                                      << font_of("Tahoma,8,-1,5,700,0,0,0,0,0,0,0,0,0,0,1,Bold").toString();
+        QTest::newRow("family chosen") << windows << substitute
+                                       << "DejaVu Serif,8,-1,5,400,1,0,0,0,0,0,0,0,0,0,1,Italic"
+                                       << font_of("DejaVu Serif,8,-1,5,400,1,0,0,0,0,0,0,0,0,0,1,Italic").toString();
+        QTest::newRow("underlined") << windows << substitute << "Sans Serif,8,-1,5,400,0,1,0,0,0,0,0,0,0,0,1"
+                                    << font_of("Tahoma,8,-1,5,50,0,1,0,0,0").toString();
     }
     void merge_keeps_what_was_not_touched()
     {

@@ -256,7 +256,7 @@ private slots:
             QCOMPARE(now.at(i).first, loaded.at(i).first);
             QCOMPARE(now.at(i).second, loaded.at(i).second);
         }
-        const QColor was = loaded.at(1).second, is = now.at(1).second;
+        const QColor is = now.at(1).second;
         const int channel[] = {is.red(), is.green(), is.blue()};
         for (int c = 0; c < 3; ++c) {
             if (c == strip)

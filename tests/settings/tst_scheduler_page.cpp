@@ -1,6 +1,5 @@
 // The scheduler page: modes and their form, save_task's stored forms, add,
 // save and delete with their boxes, and saving beside the evaluation pass.
-#include "storage/ini_format.h"
 #include "clock_rig.h"
 #include "common/time_source.h"
 #include "scheduler/event_evaluator.h"
@@ -8,7 +7,9 @@
 #include "scheduler/event_store.h"
 #include "scheduler/scheduler_page.h"
 #include "settings/alarm_setup.h"
+#include "settings/constructor/skin_constructor.h"
 #include "settings_rig.h"
+#include "storage/ini_format.h"
 #include "test_support.h"
 
 #include <QCheckBox>
@@ -17,10 +18,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QStackedWidget>
-#include <QTableWidget>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimeEdit>
@@ -296,18 +298,28 @@ private slots:
             QVERIFY(f);
             // A spin box's or a date field's line edit stands for it.
             QWidget *named = qobject_cast<QAbstractSpinBox *>(f->parentWidget()) ? f->parentWidget() : f;
-            visited << named->objectName();
+            // Tab steps through the sections of a time or date field first.
+            if (visited.isEmpty() || visited.last() != named->objectName())
+                visited << named->objectName();
             if (named == name)
                 break;
         }
         // Mode 1 of the first event: the date is off, the weekday page shown.
-        const QStringList expected{"timeEdit",      "textEdit",      "pushButton_10", "lineEdit_2",   "pushButton_14",
-                                   "checkBox_10",   "pushButton_15", "pushButton_24", "lineEdit_3",   "lineEdit_4",
-                                   "lineEdit_5",    "comboBox",      "checkBox_25",   "checkBox_24",  "ponedelnik",
-                                   "vtornik",       "sreda",         "chetverg",      "patnicha",     "subbota",
-                                   "voskresenie",   "pushButton",    "pushButton_3",  "pushButton_2", "tableWidget",
-                                   "qt_tabwidget_tabbar", "lineEdit"};
-        QCOMPARE(visited, expected);
+        const QStringList expected{"timeEdit",      "textEdit",
+                                   "pushButton_10", "lineEdit_2",
+                                   "pushButton_14", "checkBox_10",
+                                   "pushButton_15", "pushButton_24",
+                                   "lineEdit_3",    "lineEdit_4",
+                                   "lineEdit_5",    "comboBox",
+                                   "checkBox_25",   "checkBox_24",
+                                   "ponedelnik",    "vtornik",
+                                   "sreda",         "chetverg",
+                                   "patnicha",      "subbota",
+                                   "voskresenie",   "pushButton",
+                                   "pushButton_3",  "pushButton_2",
+                                   "tableWidget",   "qt_tabwidget_tabbar",
+                                   "lineEdit"};
+        QCOMPARE(visited.join(" "), expected.join(" "));
         QCOMPARE(r.setup->page()->loaded_key(), loaded);
         QCOMPARE(name->text(), QString("Изменённое"));
         QVERIFY(!r.w<QTextEdit>("textEdit")->toPlainText().contains('\t'));
@@ -317,6 +329,56 @@ private slots:
         QTest::keyClick(r.table(), Qt::Key_Tab);
         QCOMPARE(r.table()->currentRow(), 0);
         QCOMPARE(r.setup->page()->loaded_key(), loaded);
+    }
+
+    // The program settings and the constructor: Tab visits each control of
+    // the page shown, in its order, then the tab bar, and comes round.
+    void tab_follows_each_pages_order_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::newRow("program settings") << 0;
+        QTest::newRow("skin constructor") << 2;
+    }
+    void tab_follows_each_pages_order()
+    {
+        QFETCH(int, tab);
+        page_rig r(two_events());
+        r.setup->show();
+        QVERIFY(QTest::qWaitForWindowActive(r.setup.get()));
+        auto *tabs = r.w<QTabWidget>("tabWidget");
+        tabs->setCurrentIndex(tab);
+        const QList<QWidget *> order = tab == 0 ? r.setup->general_tab_order() : r.setup->constructor()->tab_order();
+        QStringList expected;
+        for (QWidget *w : order) {
+            if (!w || !w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
+                continue;
+            // Of a group of radio buttons Tab takes the one checked; the
+            // arrow keys move between them.
+            if (auto *radio = qobject_cast<QRadioButton *>(w); radio && radio->autoExclusive() && !radio->isChecked())
+                continue;
+            expected << w->objectName() + "/" + w->metaObject()->className();
+        }
+        QVERIFY(expected.size() > 10);
+        QWidget *first = order.first();
+        first->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), first);
+        QStringList visited{first->objectName() + "/" + first->metaObject()->className()};
+        for (int i = 0; i < 120; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *f = QApplication::focusWidget();
+            QVERIFY(f);
+            QWidget *named = qobject_cast<QAbstractSpinBox *>(f->parentWidget()) ? f->parentWidget() : f;
+            const QString name = named->objectName() + "/" + named->metaObject()->className();
+            if (named == first)
+                break;
+            if (visited.last() != name)
+                visited << name;
+        }
+        expected << "qt_tabwidget_tabbar/QTabBar";
+        for (int i = 0; i < qMax(visited.size(), expected.size()); ++i)
+            QVERIFY2(
+                visited.value(i) == expected.value(i),
+                qPrintable(QString("at %1: visited %2, expected %3").arg(i).arg(visited.value(i), expected.value(i))));
     }
 
     // Every control of every page that Tab can reach is in the page's order.

@@ -1,8 +1,8 @@
 // The calendar skin picker: the list of Calendar_skins, stepping from where
 // the stored skin is (or from nowhere), transparent mode, choosing a file.
-#include "storage/ini_format.h"
 #include "constructor_rig.h"
 #include "settings/constructor/calendar_skin_picker.h"
+#include "storage/ini_format.h"
 
 #include <QBuffer>
 #include <QImage>
