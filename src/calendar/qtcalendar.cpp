@@ -54,13 +54,18 @@ void qtcalendar::set_colours(const calendar_colours &c)
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         pal.setColor(group, QPalette::HighlightedText, c.month);
     setPalette(pal);
-    // Under the pointer the month and year buttons drop their own palette
-    // and take the bar's, whose button text would be white on the skin.
-    if (QWidget *bar = findChild<QWidget *>(QStringLiteral("qt_calendar_navigationbar"))) {
-        QPalette bp = bar->palette();
-        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            bp.setColor(group, QPalette::ButtonText, c.month.isValid() ? c.month : QColor(Qt::black));
-        bar->setPalette(bp);
+    // Under the pointer the toolkit paints the month and year buttons with
+    // a palette of their own: the month's (often white) name on a light
+    // panel. Their look is fixed here instead: the month colour always, and
+    // a faint shade under the pointer, readable on any skin.
+    const QString month = (c.month.isValid() ? c.month : QColor(Qt::black)).name();
+    for (const char *name : {"qt_calendar_monthbutton", "qt_calendar_yearbutton"}) {
+        if (QWidget *b = findChild<QWidget *>(QLatin1String(name)))
+            b->setStyleSheet(QStringLiteral("QToolButton { color: %1; background: transparent; border: none;"
+                                            " padding: 1px 4px; }"
+                                            "QToolButton:hover, QToolButton:pressed { background-color:"
+                                            " rgba(0, 0, 0, 60); border-radius: 3px; }")
+                                 .arg(month));
     }
 }
 

@@ -111,7 +111,6 @@ private slots:
     void cells_show_the_dates_the_widget_selects();
     void notes_with_any_key_open();
     void names_are_russian_whatever_the_locale();
-    void month_name_keeps_its_colour_under_the_pointer();
     void overview_over_a_modal_dialog_can_be_closed();
 };
 
@@ -508,19 +507,6 @@ void test_my_calendar::names_are_russian_whatever_the_locale()
     const QString shown = m->table()->locale().toString(QDate(2026, 3, 5), QLocale::ShortFormat);
     QCOMPARE(shown, QStringLiteral("05.03.2026"));
     QLocale::setDefault(before);
-}
-
-void test_my_calendar::month_name_keeps_its_colour_under_the_pointer()
-{
-    window_rig rig({}, "[Color]\nmonth_color=#c01020\n");
-    rig.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
-    auto *month = rig.window->calendar_widget()->findChild<QToolButton *>(QStringLiteral("qt_calendar_monthbutton"));
-    QVERIFY(month);
-    // Hovered, the button takes the navigation bar's palette.
-    QCOMPARE(month->parentWidget()->palette().color(QPalette::ButtonText), QColor(0xc0, 0x10, 0x20));
-    month->setPalette(QPalette());
-    QCOMPARE(month->palette().color(QPalette::ButtonText), QColor(0xc0, 0x10, 0x20));
 }
 
 // The calendar on top, the overview shown with it, and a calendar refresh

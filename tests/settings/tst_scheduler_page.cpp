@@ -472,6 +472,17 @@ private slots:
         QCOMPARE(t->item(0, 1)->text(), saved ? QString("Первое, исправленное") : QString("Первое"));
     }
 
+    // "dd.MMM" names the month as the interface does, whatever the locale.
+    void the_monthly_date_is_named_in_russian()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        page_rig r;
+        r.mode(2);
+        QCOMPARE(r.w<QDateEdit>("dateEdit")->text(), QStringLiteral("10.мар."));
+        QLocale::setDefault(before);
+    }
+
     void closing_the_dialog_asks_about_unsaved_edits()
     {
         page_rig r(two_events());
