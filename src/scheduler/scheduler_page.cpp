@@ -23,6 +23,7 @@
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QTimeEdit>
+#include <QTimer>
 
 namespace k = event_keys;
 using page_reader = event_store::reader;
@@ -138,12 +139,17 @@ void scheduler_page::current_item_changed(QTableWidgetItem *current)
         return;
     const bool had_edits = has_unsaved_edits();
     if (!settle_unsaved()) {
-        // Stay on the event the form shows.
-        const int back = row_of(m_loaded_key);
-        if (back >= 0) {
+        // Stay on the event the form shows; once more when the click or key
+        // that moved the list is done with it, as it selects after moving.
+        auto stay = [this] {
+            const int back = row_of(m_loaded_key);
+            if (back < 0)
+                return;
             const QSignalBlocker quiet(m_form.table);
             m_form.table->setCurrentCell(back, 1);
-        }
+        };
+        stay();
+        QTimer::singleShot(0, this, stay);
         return;
     }
     if (had_edits && row_of(key) >= 0) {

@@ -455,6 +455,8 @@ private slots:
         QCOMPARE(r.prompts.questions[0].title, QString("Планировщик событий"));
         QCOMPARE(r.prompts.questions[0].label_or_folder, QString("Событие «Первое» изменено. Сохранить изменения?"));
         if (reply == user_prompts::unsaved_answer::cancel) {
+            // The list shows the event the form shows, highlight included.
+            QTRY_COMPARE(t->selectedItems(), QList<QTableWidgetItem *>{t->item(0, 1)});
             QCOMPARE(t->currentRow(), 0);
             QCOMPARE(r.setup->page()->loaded_key(), QString("1700000000"));
             QCOMPARE(name->text(), QString("Первое, исправленное"));
