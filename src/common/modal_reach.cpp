@@ -41,6 +41,8 @@ private:
         QWindow *modal = QGuiApplication::modalWindow();
         if (!handle || !modal || modal == handle || belongs_to(modal, handle))
             return;
+        if (!(m_window->windowFlags() & Qt::WindowStaysOnTopHint))
+            return;
         if (!m_is_lent)
             m_own_parent = handle->transientParent();
         disconnect(m_watch);

@@ -140,6 +140,22 @@ private slots:
         QTRY_COMPARE(kept.windowHandle()->transientParent(), own);
     }
 
+    // Not on top: a click on the dialog lifts it over the window, and a
+    // window pinned to the desktop must not come up with the dialog.
+    void a_window_not_on_top_is_left_alone()
+    {
+        counting_window below;
+        below.setWindowFlags(Qt::Tool | Qt::WindowStaysOnBottomHint);
+        modal_reach::keep_reachable(&below);
+        show(&below);
+        QDialog dialog;
+        while_modal(dialog, [&] {
+            click(&below);
+            QCOMPARE(below.clicks, 0);
+            QCOMPARE(below.windowHandle()->transientParent(), static_cast<QWindow *>(nullptr));
+        });
+    }
+
     void its_own_dialog_still_blocks_it()
     {
         counting_window kept;
