@@ -1,16 +1,19 @@
 // Figures of the calendar over real files in a temporary data folder:
 //   - the notes overview fill with 10 000 notes over 12 months;
-//   - the reminder check with 1000 notes on today;
+//   - the reminder check with 1000 notes on today, reading them all, and
+//     again when nothing changed since the last check;
+//   - the overview fill and the note editor with a 1 000 000-character note;
 //   - the calendar window's first show (construction to first paint).
 // Usage: bench_calendar [runs]   (offscreen unless QT_QPA_PLATFORM says otherwise)
 
-#include "storage/ini_format.h"
+#include "calendar/add_note.h"
 #include "calendar/calendar_module.h"
 #include "calendar/my_calendar.h"
 #include "calendar/my_monitor.h"
 #include "calendar/note_reminders.h"
 #include "calendar/notes_store.h"
 #include "common/time_source.h"
+#include "storage/ini_format.h"
 
 #include <QApplication>
 #include <QDir>
@@ -116,16 +119,52 @@ int main(int argc, char **argv)
     {
         write(data + "/my_notes.ini", notes(1, 1000));
         notes_store store(data + "/my_notes.ini", clock);
-        stats s;
+        stats full, unchanged;
         for (int i = 0; i < runs * 5; ++i) {
+            // Forget what the last check found, so this one reads every note.
+            store.hint() = {};
             QElapsedTimer t;
             t.start();
             const QStringList fired = note_reminders::check(store, now);
-            s.ms.push_back(elapsed_ms(t));
+            full.ms.push_back(elapsed_ms(t));
             if (!fired.isEmpty())
                 qFatal("nothing should fire");
+            t.start();
+            note_reminders::check(store, now.addSecs(5));
+            unchanged.ms.push_back(elapsed_ms(t));
         }
-        s.print("reminder check, 1000 notes today");
+        full.print("reminder check, 1000 notes today, all read");
+        unchanged.print("reminder check, nothing changed since the last");
+    }
+    {
+        // One note of a million characters among ordinary ones.
+        QString ini = notes(30, 3);
+        ini += "[06.03.2026]\n1700009999=\"" + QString(1000000, QChar(u'ж')) + "\", 0, 00:00\n";
+        write(data + "/my_notes.ini", ini);
+        write(data + "/clock.ini", "[MONITOR]\nupdate_value=0\n");
+        notes_store store(data + "/my_notes.ini", clock);
+        my_monitor m(store, clock);
+        stats fill;
+        for (int i = 0; i < std::max(3, runs / 4); ++i) {
+            QElapsedTimer t;
+            t.start();
+            m.fill();
+            fill.ms.push_back(elapsed_ms(t));
+        }
+        fill.print("overview fill with a 1 000 000-character note");
+        addNote editor;
+        const QStringList r = store.read(QDate(2026, 3, 6), "1700009999");
+        stats edit;
+        for (int i = 0; i < 3; ++i) {
+            QElapsedTimer t;
+            t.start();
+            editor.prepare("06.03.2026", "Текст заметки:", r.value(0), false, QTime(0, 0));
+            editor.show();
+            QCoreApplication::processEvents();
+            edit.ms.push_back(elapsed_ms(t));
+            editor.hide();
+        }
+        edit.print("note editor opened on that note");
     }
     {
         QFile::remove(data + "/my_notes.ini");

@@ -6,6 +6,7 @@
 #include "calendar/notes_store.h"
 #include "calendar/qtcalendar.h"
 #include "calendar/resize_label.h"
+#include "common/modal_reach.h"
 #include "storage/data_folder.h"
 #include "storage/ini_format.h"
 
@@ -67,6 +68,10 @@ my_calendar::my_calendar(notes_store &store, const time_source &clock, QWidget *
     m_layout->addWidget(m_calendar, 0, 0);
     m_grip = std::make_unique<resize_label>(data_folder::file(QStringLiteral("//Skins//resize.png")), m_grip_timer);
     m_grip->set_calendar(this);
+    // On top of everything, the calendar and its grip must not end up over
+    // the settings dialog out of reach.
+    modal_reach::keep_reachable(this);
+    modal_reach::keep_reachable(m_grip.get());
 
     m_reminder_timer = new QTimer(this);
     connect(m_reminder_timer, &QTimer::timeout, this, &my_calendar::show_notes);

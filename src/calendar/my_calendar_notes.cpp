@@ -44,19 +44,24 @@ QDate my_calendar::selected() const
     return m_calendar->selectedDate();
 }
 
-void my_calendar::customContextMenuRequested(const QPoint &)
+void my_calendar::customContextMenuRequested(const QPoint &pos)
 {
     m_menu_pointer = QCursor::pos();
+    // The day clicked is the day the menu works on.
+    const QDate clicked = m_calendar->date_at(mapToGlobal(pos));
+    if (clicked.isValid() && clicked != selected())
+        m_calendar->setSelectedDate(clicked);
     m_menu->clear();
-    auto add = [this](const char *text, const char *icon, int data, void (my_calendar::*slot)()) {
-        QAction *a = m_menu->addAction(QIcon(tr(icon)), tr(text));
+    auto add = [this](const QString &text, const char *icon, int data, void (my_calendar::*slot)()) {
+        QAction *a = m_menu->addAction(QIcon(tr(icon)), text);
         a->setData(data);
         connect(a, &QAction::triggered, this, slot);
     };
-    add("Обзор заметок", ":/icons/find.png", overview_entry, &my_calendar::show_browser);
-    add("Добавление новой заметки", ":/icons/new.png", add_entry, &my_calendar::add_note);
-    m_menu->addSeparator();
     const QDate d = selected();
+    add(tr("Обзор заметок"), ":/icons/find.png", overview_entry, &my_calendar::show_browser);
+    add(tr("Добавление новой заметки") + QStringLiteral(" на ") + notes_store::date_name(d), ":/icons/new.png",
+        add_entry, &my_calendar::add_note);
+    m_menu->addSeparator();
     const QStringList keys = m_store.keys(d);
     for (const QString &key : keys) {
         const QStringList r = m_store.read(d, key);
@@ -66,9 +71,9 @@ void my_calendar::customContextMenuRequested(const QPoint &)
         a->setData(key);
     }
     m_menu->addSeparator();
-    add("Удалить все за выбранный день", ":/icons/delete.png", delete_all_entry, &my_calendar::delete_note);
-    add("Обновить", ":/icons/update.png", reload_entry, &my_calendar::update_note);
-    add("Закрыть календарь", ":/icons/exit.png", close_entry, &my_calendar::close_calendar);
+    add(tr("Удалить все за выбранный день"), ":/icons/delete.png", delete_all_entry, &my_calendar::delete_note);
+    add(tr("Обновить"), ":/icons/update.png", reload_entry, &my_calendar::update_note);
+    add(tr("Закрыть календарь"), ":/icons/exit.png", close_entry, &my_calendar::close_calendar);
     m_menu->popup(QCursor::pos());
 }
 
@@ -99,13 +104,14 @@ void my_calendar::edit_note(QAction *action)
 {
     if (!action)
         return;
-    // The fixed entries reach here too; only a note's key is a number above zero.
-    bool ok = false;
-    const qlonglong data = action->data().toLongLong(&ok);
-    if (!ok || data <= 0)
+    // The fixed entries reach here too, with numbers; a note's entry carries
+    // its key as text, whatever the text is (a hand-made file may use names).
+    if (action->data().typeId() != QMetaType::QString)
+        return;
+    const QString key = action->data().toString();
+    if (key.isEmpty())
         return;
     const QDate d = selected();
-    const QString key = action->data().toString();
     const QStringList r =
         notes_store::fill({QStringLiteral("Новая заметка"), QStringLiteral("0"), QStringLiteral("00:00")},
                           m_store.read(d, key, QStringLiteral("Новая заметка")));

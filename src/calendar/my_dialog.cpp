@@ -1,5 +1,7 @@
 #include "calendar/my_dialog.h"
 
+#include "calendar/my_monitor.h"
+
 #include <QDate>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -43,10 +45,20 @@ void my_dialog::find(QTableWidget *table, const QString &text)
         if (d.isValid())
             needle = d.toString(QStringLiteral("yyyy-MM-dd"));
     }
+    // A long note's cell shows only its beginning; the search looks at the
+    // whole text the item keeps.
     const QList<QTableWidgetItem *> found = table->findItems(needle, Qt::MatchContains);
-    for (QTableWidgetItem *item : found) {
-        if (item->column() != column)
-            continue;
+    QList<QTableWidgetItem *> in_column;
+    for (QTableWidgetItem *item : found)
+        if (item->column() == column)
+            in_column << item;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        QTableWidgetItem *item = table->item(r, column);
+        const QVariant full = item ? item->data(my_monitor::full_text_role) : QVariant();
+        if (full.isValid() && !in_column.contains(item) && full.toString().contains(needle))
+            in_column << item;
+    }
+    for (QTableWidgetItem *item : in_column) {
         table->clearSelection();
         item->setSelected(true);
         table->setCurrentItem(item);

@@ -1,13 +1,15 @@
 #include "calendar/my_monitor.h"
 
-#include "storage/clock_settings.h"
-#include "storage/data_folder.h"
-#include "storage/ini_format.h"
 #include "calendar/calendar_log.h"
 #include "calendar/datetime_edit.h"
 #include "calendar/my_dialog.h"
 #include "calendar/notes_store.h"
+#include "common/interface_locale.h"
+#include "common/modal_reach.h"
 #include "common/time_source.h"
+#include "storage/clock_settings.h"
+#include "storage/data_folder.h"
+#include "storage/ini_format.h"
 #include "ui_my_monitor.h"
 
 #include <QCloseEvent>
@@ -47,6 +49,8 @@ my_monitor::my_monitor(notes_store &store, const time_source &clock, QWidget *pa
     : QWidget(parent), m_ui(std::make_unique<Ui::monitor_form>()), m_store(store), m_clock(clock)
 {
     m_ui->setupUi(this);
+    // Dates in the table, the date field and its calendar in Russian.
+    setLocale(interface_locale());
     m_clock_ini = ini_format::open(data_folder::file(QStringLiteral("//clock.ini")));
     QTableWidget *t = m_ui->monitor_notes;
     t->setCursor(Qt::ArrowCursor);
@@ -65,6 +69,10 @@ my_monitor::my_monitor(notes_store &store, const time_source &clock, QWidget *pa
     typed_settings clock_ini(*m_clock_ini);
     set_on_top(clock_ini.get(clock_keys::top));
     setMouseTracking(true);
+    // On top, it must never cover a modal dialog out of reach.
+    modal_reach::keep_reachable(this);
+    for (QWidget *handle : {static_cast<QWidget *>(m_ui->label), static_cast<QWidget *>(m_ui->label_2), t->viewport()})
+        handle->installEventFilter(this);
     restore_geometry();
 
     QSignalBlocker block_spin(m_ui->spinBox), block_date(m_ui->dateEdit);
@@ -211,7 +219,11 @@ void my_monitor::fill()
         auto *date = new QTableWidgetItem;
         date->setData(Qt::DisplayRole, r.date);
         t->setItem(at, date_column, date);
-        t->setItem(at, text_column, new QTableWidgetItem(r.text));
+        auto *text =
+            new QTableWidgetItem(r.text.size() > cell_limit ? r.text.left(cell_limit - 1) + QChar(0x2026) : r.text);
+        if (r.text.size() > cell_limit)
+            text->setData(full_text_role, r.text);
+        t->setItem(at, text_column, text);
         t->setItem(at, key_column, new QTableWidgetItem(r.key));
         t->setItem(at, time_column, new QTableWidgetItem(r.time));
     }
@@ -365,7 +377,7 @@ void my_monitor::copy_notes()
         return;
     const QTableWidget *t = m_ui->monitor_notes;
     m_copy->note.clear();
-    m_copy->note << t->item(row, text_column)->text() << t->item(row, time_column)->text();
+    m_copy->note << full_text(t->item(row, text_column)) << t->item(row, time_column)->text();
     m_copy->date_edit()->setDate(d.isValid() ? d : m_clock.now().date());
     m_copy->show();
 }
@@ -419,6 +431,51 @@ void my_monitor::resizeEvent(QResizeEvent *e)
     QWidget::resizeEvent(e);
     if (isVisible())
         save_geometry();
+}
+
+QString my_monitor::full_text(const QTableWidgetItem *item)
+{
+    if (!item)
+        return {};
+    const QVariant full = item->data(full_text_role);
+    return full.isValid() ? full.toString() : item->text();
+}
+
+bool my_monitor::eventFilter(QObject *o, QEvent *e)
+{
+    QTableWidget *t = m_ui->monitor_notes;
+    const bool handle = o == m_ui->label || o == m_ui->label_2 || o == t->viewport();
+    if (!handle)
+        return QWidget::eventFilter(o, e);
+    switch (e->type()) {
+    case QEvent::MouseButtonPress: {
+        auto *m = static_cast<QMouseEvent *>(e);
+        // On a row the table keeps the click.
+        if (m->button() != Qt::LeftButton || (o == t->viewport() && t->indexAt(m->position().toPoint()).isValid()))
+            break;
+        m_dragging = true;
+        m_drag_offset = m->globalPosition().toPoint() - frameGeometry().topLeft();
+        return true;
+    }
+    case QEvent::MouseMove: {
+        auto *m = static_cast<QMouseEvent *>(e);
+        if (!m_dragging || !(m->buttons() & Qt::LeftButton))
+            break;
+        setCursor(Qt::ClosedHandCursor);
+        if (!m_fixed_position)
+            move(m->globalPosition().toPoint() - m_drag_offset);
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        if (!m_dragging)
+            break;
+        m_dragging = false;
+        save_geometry();
+        return true;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(o, e);
 }
 
 void my_monitor::mousePressEvent(QMouseEvent *e)

@@ -2,7 +2,9 @@
 // my_monitor: the notes overview. A table of the notes of a span of months
 // around a start date (or of all notes), with copy, delete, find and
 // jump-to-date. It remembers its geometry in setup.dat and its span in
-// clock.ini (MONITOR).
+// clock.ini (MONITOR). It is dragged by its margin, its labels and the
+// table's empty area. A note's text cell shows its first cell_limit
+// characters; the item keeps the whole text under full_text_role.
 
 #include <QDate>
 #include <QPixmap>
@@ -47,6 +49,10 @@ public:
     QString geometry_file() const;
 
     QTableWidget *table() const;
+    static constexpr int cell_limit = 500;
+    static constexpr int full_text_role = Qt::UserRole + 1;
+    // The whole text of a note's row.
+    static QString full_text(const class QTableWidgetItem *item);
     _datetimeEdit *copy_dialog() const { return m_copy; }
     my_dialog *find_dialog() const { return m_find; }
     QMenu *context_menu() const { return m_menu; }
@@ -73,6 +79,7 @@ public slots:
     void delete_notes();
 
 protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
     void paintEvent(QPaintEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
@@ -106,6 +113,7 @@ private:
     bool m_pointer_outside = true;
     bool m_fixed_position = false;
     QPoint m_drag_offset;
+    bool m_dragging = false; // a drag begun on a label or the table's empty area
     std::unique_ptr<QSettings> m_clock_ini;
     QMenu *m_menu = nullptr;
     _datetimeEdit *m_copy = nullptr;

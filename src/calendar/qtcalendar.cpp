@@ -1,14 +1,17 @@
 #include "calendar/qtcalendar.h"
 
 #include "calendar/notes_store.h"
+#include "common/interface_locale.h"
 #include "common/time_source.h"
 
 #include <QPainter>
+#include <QTableView>
 #include <QTextCharFormat>
 
 qtcalendar::qtcalendar(notes_store &store, const time_source &clock, QWidget *parent)
     : QCalendarWidget(parent), m_store(store), m_clock(clock)
 {
+    setLocale(interface_locale());
     setMouseTracking(true);
     setDateRange(QDate(1800, 1, 1), QDate(3000, 1, 31));
     setGridVisible(false);
@@ -51,6 +54,50 @@ void qtcalendar::set_colours(const calendar_colours &c)
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         pal.setColor(group, QPalette::HighlightedText, c.month);
     setPalette(pal);
+    // Under the pointer the toolkit paints the month and year buttons with
+    // a palette of their own: the month's (often white) name on a light
+    // panel. Their look is fixed here instead: the month colour always, and
+    // a faint shade under the pointer, readable on any skin.
+    const QString month = (c.month.isValid() ? c.month : QColor(Qt::black)).name();
+    for (const char *name : {"qt_calendar_monthbutton", "qt_calendar_yearbutton"}) {
+        if (QWidget *b = findChild<QWidget *>(QLatin1String(name)))
+            b->setStyleSheet(QStringLiteral("QToolButton { color: %1; background: transparent; border: none;"
+                                            " padding: 1px 4px; }"
+                                            "QToolButton:hover, QToolButton:pressed { background-color:"
+                                            " rgba(0, 0, 0, 60); border-radius: 3px; }")
+                                 .arg(month));
+    }
+}
+
+QDate qtcalendar::date_of_cell(int year, int month, Qt::DayOfWeek first_day, int row, int column)
+{
+    const QDate first(year, month, 1);
+    if (!first.isValid() || row < 0 || row > 5 || column < 0 || column > 6)
+        return {};
+    // The grid always shows at least one day of the month before.
+    int offset = (first.dayOfWeek() - int(first_day) + 7) % 7;
+    if (offset < 1)
+        offset += 7;
+    return first.addDays(7 * row + column - offset);
+}
+
+QDate qtcalendar::date_at(const QPoint &global) const
+{
+    const auto *view = findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
+    if (!view)
+        return {};
+    const QPoint at = view->viewport()->mapFromGlobal(global);
+    if (!view->viewport()->rect().contains(at))
+        return {};
+    const QModelIndex i = view->indexAt(at);
+    if (!i.isValid())
+        return {};
+    // The model's first row holds the day names, its first column the week
+    // numbers when they are shown.
+    const int row = i.row() - (horizontalHeaderFormat() != NoHorizontalHeader ? 1 : 0);
+    const int column = i.column() - (verticalHeaderFormat() != NoVerticalHeader ? 1 : 0);
+    const QDate d = date_of_cell(yearShown(), monthShown(), firstDayOfWeek(), row, column);
+    return d.isValid() && d >= minimumDate() && d <= maximumDate() ? d : QDate();
 }
 
 void qtcalendar::go_to_today()

@@ -1,7 +1,8 @@
 #pragma once
 // qtcalendar: the month grid of the calendar window. Days with notes get a
 // ring; today, the other months' days, weekdays and weekends their colours.
-// Showing it turns it to the current month with today selected.
+// Showing it turns it to the current month with today selected. Month and
+// day names are Russian, whatever the process's locale.
 
 #include "calendar/calendar_settings.h"
 
@@ -21,6 +22,12 @@ public:
     // Current month and year, today selected; nothing happens when already there.
     void go_to_today();
     QDate today() const;
+    // The day under a point of the screen, as the grid shows it now;
+    // invalid outside the day cells.
+    QDate date_at(const QPoint &global) const;
+    // The date a cell of the grid shows (row and column of the day cells,
+    // from 0) for the shown month and the first day of the week.
+    static QDate date_of_cell(int year, int month, Qt::DayOfWeek first_day, int row, int column);
 
 protected:
     void showEvent(QShowEvent *e) override;

@@ -13,6 +13,13 @@ class QWidget;
 class user_prompts
 {
 public:
+    enum class unsaved_answer
+    {
+        save,
+        discard,
+        cancel
+    };
+
     virtual ~user_prompts() = default;
 
     // An invalid colour when cancelled.
@@ -23,6 +30,9 @@ public:
     // An empty string when cancelled.
     virtual QString open_file(QWidget *parent, const QString &title, const QString &folder, const QString &filter);
     virtual QString folder(QWidget *parent, const QString &title, const QString &start);
+    // Leaving something edited and not saved: "Сохранить", "Не сохранять"
+    // or "Отмена" (also Escape and closing the box).
+    virtual unsaved_answer unsaved(QWidget *parent, const QString &title, const QString &text);
 
     // The process's default answerer (the toolkit's dialogs).
     static user_prompts &standard();

@@ -1,20 +1,24 @@
 #include "scheduler/my_stiker.h"
 
+#include "common/log.h"
+#include "common/modal_reach.h"
+#include "platform/audio_player.h"
+#include "scheduler/stiker_placement.h"
 #include "storage/clock_settings.h"
 #include "storage/data_folder.h"
 #include "storage/ini_format.h"
-#include "common/log.h"
-#include "platform/audio_player.h"
-#include "scheduler/stiker_placement.h"
 
 #include <QBitmap>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QMovie>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolButton>
 
 #include <sys/stat.h>
 
@@ -80,12 +84,14 @@ my_stiker::my_stiker(audio_player *alarm_player, const QString &skin_path)
     m_hide_timer = new QTimer(this);
     connect(m_hide_timer, &QTimer::timeout, this, &my_stiker::do_hide_msg);
     connect(m_panel, &QTextEdit::selectionChanged, this, &my_stiker::disable_hide_timer);
-    m_panel->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_panel, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        QMenu *menu = text_menu();
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->popup(m_panel->viewport()->mapToGlobal(at));
-    });
+    // A right click closes the sticker wherever it lands, on the text too;
+    // no menu of its own comes up first.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    m_panel->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_panel->installEventFilter(this);
+    m_panel->viewport()->installEventFilter(this);
+    // A reminder is always dismissable, also over the settings dialog.
+    modal_reach::keep_reachable(this);
 
     apply_skin(skin_path);
     m_panel->moveCursor(QTextCursor::Start);
@@ -152,6 +158,7 @@ void my_stiker::apply_skin(const QString &skin_path)
     m_panel->setParent(nullptr);
     m_panel->resize(250, 250);
     m_panel->setWindowFlags(stiker_flags);
+    modal_reach::keep_reachable(m_panel);
     m_panel->setWindowTitle(QStringLiteral("Напоминание..."));
     m_panel->setStyleSheet(QStringLiteral("background-color: rgb(236, 243, 156);"));
     m_panel->hide();
@@ -164,7 +171,7 @@ void my_stiker::apply_still(const QPixmap &picture, const QRegion &shape)
 {
     m_panel->setStyleSheet(QStringLiteral("background-color: rgba(255, 230, 34, 0);"));
     resize(picture.size());
-    setMask(shape);
+    set_shape(shape);
     m_panel->resize(int(picture.width() * 0.8), int(picture.height() * 0.75));
     m_panel->move(picture.width() / 2 - m_panel->width() / 2, picture.height() / 2 - m_panel->height() / 2);
     setPixmap(picture);
@@ -172,8 +179,65 @@ void my_stiker::apply_still(const QPixmap &picture, const QRegion &shape)
 
 void my_stiker::set_text(const QString &text)
 {
-    m_panel->setText(text);
+    m_text = text;
+    if (text.size() <= shown_limit) {
+        m_panel->setText(text);
+    } else {
+        // Cut as plain text: a cut through markup would show half a tag.
+        m_panel->setPlainText(
+            text.left(shown_limit) +
+            QStringLiteral("…\n\n(показаны первые %1 знаков из %2)").arg(shown_limit).arg(text.size()));
+    }
     m_panel->moveCursor(QTextCursor::Start);
+}
+
+void my_stiker::set_snooze(std::function<void(int)> snooze)
+{
+    m_snooze = std::move(snooze);
+    if (!m_snooze || m_snooze_button)
+        return;
+    m_snooze_button = new QToolButton(this);
+    m_snooze_button->setObjectName(QStringLiteral("snooze_button"));
+    m_snooze_button->setText(QStringLiteral("Отложить"));
+    m_snooze_button->setToolTip(QStringLiteral("Отложить напоминание"));
+    m_snooze_button->setFocusPolicy(Qt::NoFocus);
+    m_snooze_button->setCursor(Qt::PointingHandCursor);
+    // Readable on any skin.
+    m_snooze_button->setStyleSheet(
+        QStringLiteral("QToolButton { background-color: rgba(255, 255, 240, 220); color: black;"
+                       " border: 1px solid rgba(0, 0, 0, 110); border-radius: 3px; padding: 1px 5px; }"
+                       "QToolButton:hover { background-color: rgb(255, 255, 255); }"));
+    // A right click on the button closes the sticker too.
+    m_snooze_button->installEventFilter(this);
+    connect(m_snooze_button, &QToolButton::clicked, this, [this] {
+        QMenu *menu = text_menu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(m_snooze_button->mapToGlobal(QPoint(0, m_snooze_button->height())));
+    });
+    place_snooze_button();
+    m_snooze_button->show();
+    m_snooze_button->raise();
+    set_shape(m_skin_shape);
+}
+
+void my_stiker::place_snooze_button()
+{
+    if (!m_snooze_button)
+        return;
+    m_snooze_button->adjustSize();
+    const QSize b = m_snooze_button->size();
+    m_snooze_button->move(qMax(0, width() - b.width() - 6), qMax(0, height() - b.height() - 6));
+}
+
+void my_stiker::set_shape(const QRegion &skin_shape)
+{
+    m_skin_shape = skin_shape;
+    if (skin_shape.isEmpty())
+        return; // no skin shape: the whole window
+    QRegion r = skin_shape;
+    if (m_snooze_button)
+        r += m_snooze_button->geometry();
+    setMask(r);
 }
 
 QList<QPair<int, QString>> my_stiker::snooze_choices()
@@ -186,10 +250,12 @@ QList<QPair<int, QString>> my_stiker::snooze_choices()
 
 QMenu *my_stiker::text_menu()
 {
-    QMenu *menu = m_panel->createStandardContextMenu();
-    // A window of its own: as the panel's child it would take the panel's
-    // transparent background and show black entries on black.
-    menu->setParent(nullptr, menu->windowFlags());
+    // A window of its own: as a child of the sticker it would take the
+    // panel's transparent background and show black entries on black.
+    auto *menu = new QMenu;
+    const QString text = m_text;
+    connect(menu->addAction(QStringLiteral("Скопировать текст")), &QAction::triggered, menu,
+            [text] { QGuiApplication::clipboard()->setText(text); });
     if (m_snooze) {
         menu->addSeparator();
         for (const auto &[minutes, label] : snooze_choices()) {
@@ -222,7 +288,25 @@ bool my_stiker::hide_timer_active() const
 
 void my_stiker::setmymasks()
 {
-    setMask(m_movie->currentPixmap().mask());
+    if (m_snooze_button)
+        set_shape(QRegion(m_movie->currentPixmap().mask()));
+    else
+        setMask(m_movie->currentPixmap().mask());
+}
+
+bool my_stiker::eventFilter(QObject *o, QEvent *e)
+{
+    const bool on_sticker = o == m_panel || o == m_panel->viewport() || o == m_snooze_button;
+    if (on_sticker && (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonRelease ||
+                       e->type() == QEvent::MouseButtonDblClick)) {
+        auto *m = static_cast<QMouseEvent *>(e);
+        if (m->button() == Qt::RightButton) {
+            if (e->type() == QEvent::MouseButtonRelease)
+                close();
+            return true;
+        }
+    }
+    return QLabel::eventFilter(o, e);
 }
 
 void my_stiker::do_hide_msg()

@@ -3,8 +3,11 @@
 // sticker skin (a still picture or an animation) whose window shape follows
 // the picture's transparency, with the reminder text on a text panel. With
 // an animated skin the panel is a window of its own, shown while the
-// pointer is over the sticker. Closed by a right click; it deletes itself
-// and halts the alarm player, silencing the current reminder sound.
+// pointer is over the sticker. Closed by a right click anywhere on it,
+// text included; it deletes itself and halts the alarm player, silencing
+// the current reminder sound. A reminder that can be put off shows a small
+// "Отложить" button in its lower right corner, whose menu offers the times.
+// Stickers stay usable while a modal dialog of the program is open.
 
 #include <QLabel>
 #include <QPointer>
@@ -15,6 +18,7 @@ class QMenu;
 class QMovie;
 class QTextEdit;
 class QTimer;
+class QToolButton;
 class audio_player;
 
 class my_stiker : public QLabel
@@ -29,7 +33,10 @@ public:
     static QString skin_from_settings();
 
     // Rich text when it looks like markup, else plain; cursor at the start.
+    // A text longer than shown_limit is shown cut there, with a line that
+    // says so: laying out a whole book would freeze the program.
     void set_text(const QString &text);
+    static constexpr int shown_limit = 4000;
     QTextEdit *text_panel() const { return m_panel; }
     QMovie *skin_movie() const { return m_movie.get(); }
     // The skin has more than one frame: the text panel is a window of its own.
@@ -37,13 +44,14 @@ public:
     bool hide_timer_active() const;
     QString skin_path() const { return m_skin; }
 
-    // Puts "Отложить на ..." entries in the text panel's menu; choosing one
-    // hands the minutes to `snooze` and closes the sticker.
-    void set_snooze(std::function<void(int minutes)> snooze) { m_snooze = std::move(snooze); }
+    // Shows the "Отложить" button; choosing a time from its menu hands the
+    // minutes to `snooze` and closes the sticker.
+    void set_snooze(std::function<void(int minutes)> snooze);
     bool snoozable() const { return bool(m_snooze); }
-    // The text panel's menu as a right click there opens it; the caller
-    // owns it.
+    // The menu the button opens: copy the text, and the put-off times when
+    // the reminder can be put off. The caller owns it.
     QMenu *text_menu();
+    QToolButton *snooze_button() const { return m_snooze_button; }
     // The put-off choices, minutes and label.
     static QList<QPair<int, QString>> snooze_choices();
 
@@ -53,6 +61,7 @@ public slots:
     void disable_hide_timer();
 
 protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
@@ -62,6 +71,9 @@ protected:
 private:
     void apply_skin(const QString &skin_path);
     void apply_still(const QPixmap &picture, const QRegion &shape);
+    // The window's shape: the skin's, with the button always in it.
+    void set_shape(const QRegion &skin_shape);
+    void place_snooze_button();
     void snooze(int minutes);
 
     QPointer<audio_player> m_player;
@@ -71,5 +83,8 @@ private:
     int m_drag_x = 0;
     int m_drag_y = 0;
     QString m_skin;
+    QString m_text;
+    QRegion m_skin_shape;
+    QToolButton *m_snooze_button = nullptr;
     std::function<void(int)> m_snooze;
 };

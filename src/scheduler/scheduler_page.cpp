@@ -1,5 +1,6 @@
 #include "scheduler/scheduler_page.h"
 
+#include "common/interface_locale.h"
 #include "common/log.h"
 #include "common/time_source.h"
 #include "common/user_prompts.h"
@@ -22,6 +23,7 @@
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QTimeEdit>
+#include <QTimer>
 
 namespace k = event_keys;
 using page_reader = event_store::reader;
@@ -69,6 +71,13 @@ scheduler_page::scheduler_page(const scheduler_page_form &form, event_store &sto
     connect(m_form.choose_program, &QPushButton::clicked, this, &scheduler_page::choose_program);
     connect(m_form.play, &QPushButton::clicked, this, &scheduler_page::play);
     connect(m_form.pause, &QPushButton::clicked, this, &scheduler_page::pause);
+    // Tab moves on through the form: it neither types a tab into the
+    // message nor walks the list, where every step would load an event.
+    m_form.message->setTabChangesFocus(true);
+    m_form.table->setTabKeyNavigation(false);
+    // "dd.MMM" and the date's calendar name months as the interface does.
+    m_form.date->setLocale(interface_locale());
+    m_form.time->setLocale(interface_locale());
 
     const QDateTime now = m_clock.now();
     m_form.date->setDate(now.date());
@@ -98,9 +107,22 @@ QString scheduler_page::current_key() const
     return m_form.table->item(row, 0)->text();
 }
 
+int scheduler_page::row_of(const QString &key) const
+{
+    const QTableWidget *t = m_form.table;
+    for (int r = 0; r < t->rowCount(); ++r)
+        if (t->item(r, 0) && t->item(r, 0)->text() == key)
+            return r;
+    return -1;
+}
+
+// Programmatic: whatever the form held has been saved or deliberately left.
 void scheduler_page::select_row(int row)
 {
-    m_form.table->setCurrentCell(row, 1);
+    {
+        const QSignalBlocker quiet(m_form.table);
+        m_form.table->setCurrentCell(row, 1);
+    }
     load_task(current_key());
 }
 
@@ -108,8 +130,88 @@ void scheduler_page::current_item_changed(QTableWidgetItem *current)
 {
     if (!current)
         return;
-    if (QTableWidgetItem *key = m_form.table->item(current->row(), 0))
-        load_task(key->text());
+    QTableWidgetItem *key_item = m_form.table->item(current->row(), 0);
+    if (!key_item)
+        return;
+    const QString key = key_item->text();
+    // The list got the focus, or the same event was picked again.
+    if (key == m_loaded_key)
+        return;
+    const bool had_edits = has_unsaved_edits();
+    if (!settle_unsaved()) {
+        // Stay on the event the form shows; once more when the click or key
+        // that moved the list is done with it, as it selects after moving.
+        auto stay = [this] {
+            const int back = row_of(m_loaded_key);
+            if (back < 0)
+                return;
+            const QSignalBlocker quiet(m_form.table);
+            m_form.table->setCurrentCell(back, 1);
+        };
+        stay();
+        QTimer::singleShot(0, this, stay);
+        return;
+    }
+    if (had_edits && row_of(key) >= 0) {
+        // Perhaps saved under a new name: the list shows it; then on to the
+        // chosen event.
+        reload_task_list();
+        const int to = row_of(key);
+        if (to >= 0)
+            select_row(to);
+        return;
+    }
+    load_task(key);
+}
+
+scheduler_form_values scheduler_page::form_values() const
+{
+    scheduler_form_values v;
+    v.name = m_form.name->text();
+    v.time = m_form.time->text();
+    v.date = m_form.date->date();
+    v.message = m_form.message->toPlainText();
+    v.sound = m_form.sound->text();
+    v.program = m_form.program->text();
+    v.arguments = m_form.arguments->text();
+    v.folder = m_form.folder->text();
+    v.repeat = m_form.repeat->currentIndex();
+    v.repeat_min = m_form.repeat_min->value();
+    v.beep = m_form.beep->isChecked();
+    v.disable = m_form.disable->isChecked();
+    v.single_instance = m_form.single_instance->isChecked();
+    for (int i = 0; i < 7; ++i)
+        v.days[i] = m_form.days[i]->isChecked();
+    for (int i = 0; i < 12; ++i)
+        v.months[i] = m_form.months[i]->isChecked();
+    return v;
+}
+
+bool scheduler_page::has_unsaved_edits() const
+{
+    return !m_loaded_key.isEmpty() && row_of(m_loaded_key) >= 0 && form_values() != m_loaded;
+}
+
+bool scheduler_page::settle_unsaved()
+{
+    if (!has_unsaved_edits())
+        return true;
+    const QString name = m_loaded.name.trimmed().isEmpty() ? QStringLiteral("без названия") : m_loaded.name.trimmed();
+    switch (m_prompts.unsaved(m_dialog, QStringLiteral("Планировщик событий"),
+                              QStringLiteral("Событие «%1» изменено. Сохранить изменения?").arg(name))) {
+    case user_prompts::unsaved_answer::save:
+        if (!save_task(m_loaded_key))
+            return false;
+        m_loaded = form_values();
+        return true;
+    case user_prompts::unsaved_answer::discard:
+        // The form goes back to the event as stored.
+        load_task(m_loaded_key);
+        return true;
+    case user_prompts::unsaved_answer::cancel:
+        break;
+    }
+    return false;
 }
 
 void scheduler_page::reload_task_list()
@@ -164,6 +266,8 @@ void scheduler_page::load_task(const QString &key)
     for (int i = 0; i < 12; ++i)
         m_form.months[i]->setChecked(read(k::month[i]));
     m_form.repeat_min->setValue(read(k::repeat_min));
+    m_loaded_key = key;
+    m_loaded = form_values();
 }
 
 void scheduler_page::switch_mode(int index)

@@ -5,7 +5,13 @@
 // previews the sound. Everything goes through the program's one event_store,
 // and the page never stays inside an event's group while a box or dialog
 // is open, so the evaluation pass is never kept out of the file.
+//
+// The form is never replaced behind the user's back: moving to another
+// event (a click or the arrow keys in the list) asks first when the form
+// holds edits not saved into the event it shows, and focus alone (Tab into
+// the list) loads nothing.
 
+#include <QDate>
 #include <QObject>
 #include <QString>
 
@@ -63,6 +69,18 @@ QString title();
 QString filter();
 } // namespace sound_prompt
 
+// Everything the form holds, as the widgets show it.
+struct scheduler_form_values
+{
+    QString name, time, message, sound, program, arguments, folder;
+    QDate date;
+    int repeat = 0, repeat_min = 1;
+    bool beep = false, disable = false, single_instance = false;
+    std::array<bool, 7> days{};
+    std::array<bool, 12> months{};
+    friend bool operator==(const scheduler_form_values &, const scheduler_form_values &) = default;
+};
+
 class scheduler_page : public QObject
 {
     Q_OBJECT
@@ -82,6 +100,14 @@ public:
 
     // The key of the table's current row; empty when none.
     QString current_key() const;
+    // The event the form was last loaded from; empty before the first.
+    QString loaded_key() const { return m_loaded_key; }
+    scheduler_form_values form_values() const;
+    // The form differs from the event it was loaded from.
+    bool has_unsaved_edits() const;
+    // Asks about unsaved edits: saves them, drops them, or (false) the
+    // user wants to stay. True at once when there is nothing to ask.
+    bool settle_unsaved();
 
 public slots:
     void add();
@@ -96,6 +122,7 @@ public slots:
 private:
     void current_item_changed(QTableWidgetItem *current);
     void select_row(int row);
+    int row_of(const QString &key) const;
 
     scheduler_page_form m_form;
     event_store &m_store;
@@ -103,4 +130,6 @@ private:
     audio_player *m_preview;
     user_prompts &m_prompts;
     QWidget *m_dialog;
+    QString m_loaded_key;
+    scheduler_form_values m_loaded;
 };

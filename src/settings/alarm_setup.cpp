@@ -81,6 +81,7 @@ alarm_setup::alarm_setup(QWidget *parent)
     new autostart_control(m_ui->checkBox_autostart, this);
     connect_controls();
     add_skin_choosers();
+    set_tab_order();
 }
 
 alarm_setup::~alarm_setup()
@@ -234,6 +235,13 @@ void alarm_setup::showEvent(QShowEvent *e)
     QDialog::showEvent(e);
 }
 
+void alarm_setup::reject()
+{
+    if (m_page && !m_page->settle_unsaved())
+        return;
+    QDialog::reject();
+}
+
 void alarm_setup::hideEvent(QHideEvent *e)
 {
     m_gradient_writer->flush();
@@ -295,6 +303,14 @@ void alarm_setup::load_controls()
     u.horizontalSlider->setValue(skin_scale::position(r));
     u.label_9->setText(r == 1.0 ? skin_scale::label(r) : skin_scale::loading_label(QString::number(r, 'g', 6)));
     u.horizontalSlider_2->setValue(s.get(settransform));
+    // The gradient editor always edits one of the two gradients, the card
+    // background unless the user took the digits, and shows it as it is now.
+    if (u.radioButton_5->isChecked())
+        load_gradient(clock_keys::gradient_font);
+    else if (u.radioButton_4->isChecked())
+        load_gradient(clock_keys::gradient_bk);
+    else
+        u.radioButton_4->setChecked(true);
     if (m_page)
         m_page->prepare();
 }

@@ -71,6 +71,11 @@ public:
 
     const desktop_controls *desktop() const { return &m_desktop; }
 
+    // The Tab order of the program settings tab and of the scheduler tab
+    // (the constructor tab keeps its own).
+    QList<QWidget *> general_tab_order() const;
+    QList<QWidget *> scheduler_tab_order() const;
+
 public slots:
     void ignore_win_key(int state);
     void fix_on_desktop(int state);
@@ -138,12 +143,16 @@ public slots:
     void on_calendar_face_up_clicked();
     void on_calendar_face_down_clicked();
 
+    // Closing asks first about edits on the scheduler page not saved yet.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent *e) override;
     void hideEvent(QHideEvent *e) override;
 
 private:
     void connect_controls();
+    void set_tab_order();
     void fix_size();
     void add_skin_choosers();
     void load_controls();

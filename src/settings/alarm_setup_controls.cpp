@@ -220,6 +220,10 @@ void alarm_setup::set_GradientStop_Font(bool on)
 
 void alarm_setup::setGradientStops(const QGradientStops &stops)
 {
+    // Laying out the opening dialog resizes the editor, which moves its
+    // points; that is no edit.
+    if (loading_flag::raised())
+        return;
     const bool background = m_ui->radioButton_4->isChecked();
     if (!background && !m_ui->radioButton_5->isChecked())
         return;

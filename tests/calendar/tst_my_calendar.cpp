@@ -12,6 +12,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
+#include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
@@ -19,8 +21,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimeEdit>
+#include <QToolButton>
 #include <functional>
 
 namespace {
@@ -102,6 +107,11 @@ private slots:
     void ring_around_days_with_notes();
     void shown_grid_turns_to_today();
     void grip_follows_and_resizes();
+    void a_right_click_selects_the_day_first();
+    void cells_show_the_dates_the_widget_selects();
+    void notes_with_any_key_open();
+    void names_are_russian_whatever_the_locale();
+    void overview_over_a_modal_dialog_can_be_closed();
 };
 
 void test_my_calendar::menu_lists_the_selected_days_notes()
@@ -110,8 +120,8 @@ void test_my_calendar::menu_lists_the_selected_days_notes()
                                               "1700000002=\"\", 2, 09:30", "1700000003=" + QString(200, 'x')}));
     const QString ell = QString(79, 'x') + QChar(0x2026);
     QCOMPARE(rig.menu_texts(),
-             (QStringList{"Обзор заметок [-1]", "Добавление новой заметки [-2]", "--", "plain [1700000000]",
-                          "timed (Показать в 09:30) [1700000001]", ell + " [1700000003]", "--",
+             (QStringList{"Обзор заметок [-1]", "Добавление новой заметки на 05.03.2026 [-2]", "--",
+                          "plain [1700000000]", "timed (Показать в 09:30) [1700000001]", ell + " [1700000003]", "--",
                           "Удалить все за выбранный день [-3]", "Обновить [-5]", "Закрыть календарь [-4]"}));
 }
 
@@ -372,6 +382,160 @@ void test_my_calendar::grip_follows_and_resizes()
     rig.window->set_resize_control(false);
     QApplication::sendEvent(rig.window.get(), &enter);
     QVERIFY(!rig.window->grip()->isVisible());
+}
+
+namespace {
+
+// The grid's day cells: the view, the model index of the cell of `date` in
+// the shown month's page, and a point of the screen in it.
+QTableView *grid_of(qtcalendar *c)
+{
+    return c->findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
+}
+
+QPoint global_centre(QTableView *view, int row, int column)
+{
+    return view->viewport()->mapToGlobal(view->visualRect(view->model()->index(row, column)).center());
+}
+
+} // namespace
+
+void test_my_calendar::a_right_click_selects_the_day_first()
+{
+    window_rig rig(notes_group("12.03.2026", {"1700000000=на двенадцатое"}) +
+                   notes_group("05.03.2026", {"1700000001=на сегодня"}));
+    rig.window->resize(400, 300);
+    rig.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+    qtcalendar *c = rig.window->calendar_widget();
+    QCOMPARE(c->selectedDate(), today);
+    QTableView *view = grid_of(c);
+    QVERIFY(view);
+    // March 2026 begins on a Sunday: 12 March is in the third week, a Thursday.
+    const QPoint at = global_centre(view, 3, 3);
+    QCOMPARE(c->date_at(at), QDate(2026, 3, 12));
+    rig.window->customContextMenuRequested(rig.window->mapFromGlobal(at));
+    QCOMPARE(c->selectedDate(), QDate(2026, 3, 12));
+    QStringList texts;
+    for (QAction *a : rig.window->context_menu()->actions())
+        texts << a->text();
+    rig.window->context_menu()->hide();
+    QVERIFY2(texts.contains("Добавление новой заметки на 12.03.2026"), qPrintable(texts.join('|')));
+    QVERIFY(texts.contains("на двенадцатое"));
+    QVERIFY(!texts.contains("на сегодня"));
+
+    // The note goes to the day clicked.
+    rig.answer_editor([](addNote *e) {
+        QCOMPARE(e->windowTitle(), QStringLiteral("12.03.2026"));
+        e->text_edit->setText("ещё одна");
+        e->ok_button->click();
+    });
+    rig.window->add_note();
+    QCOMPARE(rig.store->keys(QDate(2026, 3, 12)).size(), 2);
+
+    // Outside the day cells (the day names) nothing changes.
+    rig.window->customContextMenuRequested(rig.window->mapFromGlobal(global_centre(view, 0, 2)));
+    rig.window->context_menu()->hide();
+    QVERIFY(c->selectedDate().isValid());
+}
+
+// What the grid computes for a cell is what the widget selects when the
+// cell is clicked, whatever the weekday the month begins on.
+void test_my_calendar::cells_show_the_dates_the_widget_selects()
+{
+    window_rig rig;
+    rig.window->resize(400, 300);
+    rig.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+    qtcalendar *c = rig.window->calendar_widget();
+    QTableView *view = grid_of(c);
+    // Months beginning on every day of the week, Monday first among them.
+    const QList<QDate> months{{2026, 6, 1}, {2026, 9, 1}, {2026, 4, 1}, {2026, 1, 1},
+                              {2026, 5, 1}, {2026, 8, 1}, {2026, 3, 1}, {2024, 2, 1}};
+    for (const QDate &m : months) {
+        for (int cell = 0; cell < 42; cell += 5) {
+            c->setCurrentPage(m.year(), m.month());
+            c->setSelectedDate(m.addDays(14));
+            const int row = cell / 7, column = cell % 7;
+            const QPoint at = global_centre(view, row + 1, column);
+            const QDate expected = c->date_at(at);
+            QCOMPARE(expected, qtcalendar::date_of_cell(m.year(), m.month(), Qt::Monday, row, column));
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->viewport()->mapFromGlobal(at));
+            QCOMPARE(c->selectedDate(), expected);
+        }
+    }
+}
+
+void test_my_calendar::notes_with_any_key_open()
+{
+    window_rig rig(notes_group("05.03.2026", {"abc=по имени", "-3=минус три", "1700000000=обычная"}));
+    rig.window->customContextMenuRequested({});
+    QList<QAction *> notes;
+    for (QAction *a : rig.window->context_menu()->actions())
+        if (a->data().typeId() == QMetaType::QString)
+            notes << a;
+    rig.window->context_menu()->hide();
+    QCOMPARE(notes.size(), 3);
+    for (QAction *a : notes) {
+        const QString key = a->data().toString();
+        rig.answer_editor([key, &rig](addNote *e) {
+            QCOMPARE(e->text(), rig.store->read(today, key).value(0));
+            e->text_edit->setText(e->text() + " (открыта)");
+            e->ok_button->click();
+        });
+        rig.window->edit_note(a);
+        QVERIFY2(rig.on_disk("05.03.2026", key).value(0).endsWith(" (открыта)"), qPrintable(key));
+    }
+}
+
+void test_my_calendar::names_are_russian_whatever_the_locale()
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    window_rig rig;
+    rig.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+    qtcalendar *c = rig.window->calendar_widget();
+    auto *month = c->findChild<QToolButton *>(QStringLiteral("qt_calendar_monthbutton"));
+    QVERIFY(month);
+    QCOMPARE(month->text().toLower(), QStringLiteral("март"));
+    QTableView *view = grid_of(c);
+    QCOMPARE(view->model()->data(view->model()->index(0, 0)).toString().toLower(), QStringLiteral("пн"));
+    // And the overview's dates, in its table and its date field.
+    my_monitor *m = rig.window->overview();
+    QCOMPARE(m->locale().language(), QLocale::Russian);
+    const QString shown = m->table()->locale().toString(QDate(2026, 3, 5), QLocale::ShortFormat);
+    QCOMPARE(shown, QStringLiteral("05.03.2026"));
+    QLocale::setDefault(before);
+}
+
+// The calendar on top, the overview shown with it, and a calendar refresh
+// while a modal dialog is open: the overview's "x" still closes it.
+void test_my_calendar::overview_over_a_modal_dialog_can_be_closed()
+{
+    window_rig rig({}, "[Monitor]\nshow_monitor_notes=2\n");
+    rig.window->overview()->set_on_top(true);
+    QDialog dialog;
+    dialog.resize(500, 400);
+    bool checked = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        struct closer
+        {
+            QDialog &d;
+            ~closer() { d.reject(); }
+        } guard{dialog};
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        rig.window->refresh();
+        my_monitor *m = rig.window->overview();
+        QVERIFY(QTest::qWaitForWindowExposed(m));
+        auto *x = m->findChild<QToolButton *>(QStringLiteral("toolButton"));
+        QVERIFY(x);
+        QTest::mouseClick(m->windowHandle(), Qt::LeftButton, {}, x->mapTo(m, x->rect().center()));
+        QTRY_VERIFY(!m->isVisible());
+        checked = true;
+    });
+    dialog.exec();
+    QVERIFY(checked);
 }
 
 QTEST_MAIN(test_my_calendar)

@@ -11,6 +11,7 @@
 
 #include <QDateEdit>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -74,6 +75,9 @@ private slots:
     void setup_dat_data();
     void setup_dat();
     void span_changes_are_written_to_clock_ini();
+    void dragged_by_its_labels_and_the_empty_table_data();
+    void dragged_by_its_labels_and_the_empty_table();
+    void a_huge_note_is_shown_cut_and_kept_whole();
 };
 
 void test_my_monitor::span_data()
@@ -301,4 +305,83 @@ void test_my_monitor::span_changes_are_written_to_clock_ini()
 }
 
 QTEST_MAIN(test_my_monitor)
+void test_my_monitor::dragged_by_its_labels_and_the_empty_table_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<bool>("moves");
+    QTest::newRow("margin") << "margin" << true;
+    QTest::newRow("first label") << "label" << true;
+    QTest::newRow("second label") << "label_2" << true;
+    QTest::newRow("table below the rows") << "empty" << true;
+    QTest::newRow("a row of the table") << "row" << false;
+}
+
+void test_my_monitor::dragged_by_its_labels_and_the_empty_table()
+{
+    QFETCH(QString, where);
+    QFETCH(bool, moves);
+    monitor_rig rig(notes_group("31.01.2014", {"1390000001=start"}), span_ini(0));
+    my_monitor *m = rig.monitor.get();
+    m->resize(498, 220);
+    m->move(100, 100);
+    m->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m));
+    QTableWidget *t = m->table();
+    QWidget *target = m;
+    QPoint at(2, 2);
+    if (where.startsWith("label")) {
+        target = m->findChild<QLabel *>(where);
+        at = target->rect().center();
+    } else if (where == "empty") {
+        target = t->viewport();
+        at = QPoint(20, target->height() - 5);
+        QVERIFY(!t->indexAt(at).isValid());
+    } else if (where == "row") {
+        target = t->viewport();
+        at = t->visualItemRect(t->item(0, 1)).center();
+    }
+    const QPoint start = m->pos();
+    send_mouse(target, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    send_mouse(target, QEvent::MouseMove, at + QPoint(30, 17), Qt::NoButton, Qt::LeftButton);
+    send_mouse(target, QEvent::MouseButtonRelease, at + QPoint(30, 17), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(m->pos(), moves ? start + QPoint(30, 17) : start);
+    // Fixed on the desktop, it stays.
+    m->set_fixed_position(true);
+    const QPoint fixed = m->pos();
+    send_mouse(target, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    send_mouse(target, QEvent::MouseMove, at + QPoint(30, 17), Qt::NoButton, Qt::LeftButton);
+    send_mouse(target, QEvent::MouseButtonRelease, at + QPoint(30, 17), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(m->pos(), fixed);
+}
+
+// A million characters: the cell lays out its beginning only, the copy and
+// the search work on the whole text.
+void test_my_monitor::a_huge_note_is_shown_cut_and_kept_whole()
+{
+    const QString huge = QString(600000, QChar(u'а')) + "конец" + QString(400000, QChar(u'б'));
+    monitor_rig rig(notes_group("31.01.2014", {"1390000001=\"" + huge + "\"", "1390000002=short"}), span_ini(0));
+    QTableWidget *t = rig.monitor->table();
+    int row = -1;
+    for (int r = 0; r < t->rowCount(); ++r)
+        if (t->item(r, 2)->text() == "1390000001")
+            row = r;
+    QVERIFY(row >= 0);
+    QTableWidgetItem *cell = t->item(row, 1);
+    QCOMPARE(cell->text().size(), my_monitor::cell_limit);
+    QVERIFY(cell->text().endsWith(QChar(0x2026)));
+    QCOMPARE(my_monitor::full_text(cell), huge);
+    QVERIFY(t->columnWidth(1) <= 1600);
+
+    rig.monitor->find_dialog()->find(t, "конец");
+    QCOMPARE(t->currentRow(), row);
+
+    t->setCurrentCell(row, 1);
+    rig.monitor->copy_notes();
+    _datetimeEdit *dlg = rig.monitor->copy_dialog();
+    dlg->date_edit()->setDate(QDate(2014, 2, 1));
+    dlg->ok_button()->click();
+    const QString key = rig.store->keys(QDate(2014, 2, 1)).value(0);
+    QCOMPARE(rig.on_disk("01.02.2014", key).value(0), huge);
+}
+
 #include "tst_my_monitor.moc"

@@ -220,6 +220,56 @@ private slots:
         QCOMPARE(stops.last().at(0).value<QGradientStops>().at(1).first, 0.25);
     }
 
+    // Loaded stops keep their exact values; a drag changes the stop of the
+    // point dragged and no other.
+    void dragging_one_point_changes_only_its_stop_data()
+    {
+        QTest::addColumn<int>("strip");
+        QTest::addColumn<QPoint>("by");
+        QTest::newRow("red, up") << 0 << QPoint(0, -6);
+        QTest::newRow("red, sideways") << 0 << QPoint(5, 0);
+        QTest::newRow("green, down") << 1 << QPoint(0, 9);
+        QTest::newRow("blue, up") << 2 << QPoint(0, -4);
+    }
+    void dragging_one_point_changes_only_its_stop()
+    {
+        QFETCH(int, strip);
+        QFETCH(QPoint, by);
+        GradientEditor e;
+        size_strips(e, 300);
+        const QGradientStops loaded{{0.0, QColor(245, 245, 245)},
+                                    {0.49, QColor(192, 192, 192)},
+                                    {0.51, QColor(245, 245, 245)},
+                                    {1.0, QColor(192, 192, 192)}};
+        e.setGradientStops(loaded);
+        QCOMPARE(e.gradientStops(), loaded);
+        QSignalSpy spy(&e, &GradientEditor::gradientStopsChanged);
+        ShadeWidget *strips[] = {e.redShade(), e.greenShade(), e.blueShade()};
+        ShadeWidget *s = strips[strip];
+        const QPointF p = s->points().at(1);
+        QCOMPARE(p.x(), 147.0);
+        drag(s, p.toPoint(), p.toPoint() + by);
+        QVERIFY(spy.count() >= 1);
+        const QGradientStops now = spy.last().at(0).value<QGradientStops>();
+        QCOMPARE(now.size(), 4);
+        for (int i : {0, 2, 3}) {
+            QCOMPARE(now.at(i).first, loaded.at(i).first);
+            QCOMPARE(now.at(i).second, loaded.at(i).second);
+        }
+        const QColor is = now.at(1).second;
+        const int channel[] = {is.red(), is.green(), is.blue()};
+        for (int c = 0; c < 3; ++c) {
+            if (c == strip)
+                QVERIFY2(by.y() == 0 || channel[c] != 192, qPrintable(is.name()));
+            else if (by.x() == 0)
+                QCOMPARE(channel[c], 192);
+        }
+        if (by.x() == 0)
+            QCOMPARE(now.at(1).first, 0.49);
+        else
+            QCOMPARE(now.at(1).first, 152.0 / 300);
+    }
+
     void a_disabled_editor_ignores_the_pointer()
     {
         ShadeWidget strip(ShadeWidget::RedShade);

@@ -7,9 +7,13 @@
 #include "scheduler/my_stiker.h"
 #include "scheduler/stiker_placement.h"
 
+#include <QApplication>
 #include <QBitmap>
+#include <QClipboard>
+#include <QDialog>
 #include <QEnterEvent>
 #include <QImage>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QMovie>
 #include <QPainter>
@@ -18,6 +22,8 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextEdit>
+#include <QToolButton>
+#include <QWindow>
 
 class test_my_stiker : public QObject
 {
@@ -39,6 +45,12 @@ private slots:
     void today_place_is_near_the_lower_right();
     void panel_place_data();
     void panel_place();
+    void right_click_anywhere_closes_data();
+    void right_click_anywhere_closes();
+    void snooze_button_offers_the_times();
+    void usable_while_a_modal_dialog_is_open_data();
+    void usable_while_a_modal_dialog_is_open();
+    void a_huge_text_is_shown_cut();
 
 private:
     QString still_skin(int w, int h);
@@ -300,6 +312,152 @@ void test_my_stiker::panel_place()
     QFETCH(QRect, stiker);
     QFETCH(QPoint, expected);
     QCOMPARE(stiker_placement::panel(stiker, QSize(250, 250), 1920), expected);
+}
+
+void test_my_stiker::right_click_anywhere_closes_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("margin") << "margin";
+    QTest::newRow("text") << "text";
+    QTest::newRow("snooze button") << "button";
+}
+
+void test_my_stiker::right_click_anywhere_closes()
+{
+    QFETCH(QString, where);
+    counting_player player;
+    auto *s = new my_stiker(&player, still_skin(200, 100));
+    QPointer<my_stiker> guard(s);
+    s->set_text("Позвонить");
+    s->set_snooze([](int) {});
+    s->show();
+    QVERIFY(QTest::qWaitForWindowExposed(s));
+    QWidget *target = s;
+    QPoint at(100, 8);
+    if (where == "text") {
+        target = s->text_panel()->viewport();
+        at = target->rect().center();
+    } else if (where == "button") {
+        target = s->snooze_button();
+        at = target->rect().center();
+    }
+    QTest::mouseClick(target, Qt::RightButton, {}, at);
+    QTRY_VERIFY(!guard);
+    QCOMPARE(player.halts, 1);
+    // No menu came up instead.
+    for (QWidget *w : QApplication::topLevelWidgets())
+        QVERIFY(!(qobject_cast<QMenu *>(w) && w->isVisible()));
+}
+
+void test_my_stiker::snooze_button_offers_the_times()
+{
+    counting_player player;
+    auto *s = new my_stiker(&player, still_skin(200, 100));
+    QPointer<my_stiker> guard(s);
+    QVERIFY(!s->snooze_button()); // today's notes are not put off
+    int put_off = 0;
+    s->set_snooze([&put_off](int minutes) { put_off = minutes; });
+    s->show();
+    QVERIFY(QTest::qWaitForWindowExposed(s));
+    QToolButton *b = s->snooze_button();
+    QVERIFY(b && b->isVisible());
+    QCOMPARE(b->text(), QStringLiteral("Отложить"));
+    // Inside the sticker and inside its shape, though the ellipse of the
+    // skin leaves that corner out.
+    QVERIFY(s->rect().contains(b->geometry()));
+    const QPoint corner = b->geometry().bottomRight();
+    const double ex = (corner.x() - 100) / 100.0, ey = (corner.y() - 50) / 50.0;
+    QVERIFY(ex * ex + ey * ey > 1);
+    QVERIFY(s->mask().contains(corner));
+    b->click();
+    QMenu *menu = nullptr;
+    QTRY_VERIFY((menu = [] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *m = qobject_cast<QMenu *>(w); m && m->isVisible())
+                return m;
+        return static_cast<QMenu *>(nullptr);
+    }()));
+    QAction *thirty = nullptr;
+    for (QAction *a : menu->actions())
+        if (a->text() == QStringLiteral("Отложить на 30 минут"))
+            thirty = a;
+    QVERIFY(thirty);
+    thirty->trigger();
+    menu->close();
+    QTRY_VERIFY(!guard);
+    QCOMPARE(put_off, 30);
+}
+
+void test_my_stiker::usable_while_a_modal_dialog_is_open_data()
+{
+    QTest::addColumn<bool>("before");
+    QTest::newRow("fired while the dialog is open") << false;
+    QTest::newRow("open when the dialog opens") << true;
+}
+
+// The toolkit blocks the pointer over every window but an open modal
+// dialog; a reminder must still be moved and closed. Clicks go in through
+// the window system, as the user's do.
+void test_my_stiker::usable_while_a_modal_dialog_is_open()
+{
+    QFETCH(bool, before);
+    counting_player player;
+    QPointer<my_stiker> guard;
+    auto open = [&] {
+        guard = new my_stiker(&player, still_skin(200, 100));
+        guard->move(40, 40);
+        guard->show();
+        QVERIFY(QTest::qWaitForWindowExposed(guard.data()));
+    };
+    if (before)
+        open();
+    QDialog dialog;
+    dialog.resize(400, 300);
+    bool checked = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        struct closer
+        {
+            QDialog &d;
+            ~closer() { d.reject(); }
+        } guard_dialog{dialog};
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        if (!before)
+            open();
+        QWindow *w = guard->windowHandle();
+        const QPoint start = guard->pos();
+        QTest::mousePress(w, Qt::LeftButton, {}, QPoint(100, 8));
+        QTest::mouseMove(w, QPoint(130, 28));
+        // The sticker went with the pointer, which is on the same spot of it again.
+        QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(100, 8));
+        QTRY_COMPARE(guard->pos(), start + QPoint(30, 20));
+        QTest::mouseClick(w, Qt::RightButton, {}, QPoint(100, 50));
+        QTRY_VERIFY(!guard);
+        checked = true;
+    });
+    dialog.exec();
+    QVERIFY(checked);
+    QCOMPARE(player.halts, 1);
+}
+
+void test_my_stiker::a_huge_text_is_shown_cut()
+{
+    counting_player player;
+    my_stiker s(&player, QString());
+    const QString huge = "Начало. " + QString(1000000, QChar(u'ю'));
+    s.set_text(huge);
+    const QString shown = s.text_panel()->toPlainText();
+    QVERIFY2(shown.size() < my_stiker::shown_limit + 100, qPrintable(QString::number(shown.size())));
+    QVERIFY(shown.startsWith("Начало. юююю"));
+    QVERIFY(shown.contains(QStringLiteral("показаны первые 4000 знаков из 1000008")));
+    // The whole text is still there to copy.
+    std::unique_ptr<QMenu> menu(s.text_menu());
+    QAction *copy = menu->actions().value(0);
+    QCOMPARE(copy->text(), QStringLiteral("Скопировать текст"));
+    copy->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), huge);
+    // A text up to the limit is shown as it is.
+    s.set_text("<b>Жирный</b>");
+    QCOMPARE(s.text_panel()->toPlainText(), QStringLiteral("Жирный"));
 }
 
 QTEST_MAIN(test_my_stiker)

@@ -1,12 +1,13 @@
 // The settings dialog's general tab: loading writes nothing, every control
 // writes its key in its stored form and hands the value to the clock, the
 // scale slider, gradients, format and file choosers.
-#include "storage/ini_format.h"
 #include "clock_rig.h"
 #include "gradients/gradient_editor.h"
+#include "gradients/shade_widget.h"
 #include "settings/alarm_setup.h"
 #include "settings/gradient_writer.h"
 #include "settings_rig.h"
+#include "storage/ini_format.h"
 #include "test_support.h"
 
 #include <QCheckBox>
@@ -255,7 +256,12 @@ private slots:
         dialog_rig r;
         r.setup->show();
         const QGradientStops stops{{0.0, QColor(1, 2, 3)}, {0.49, QColor(4, 5, 6)}, {1.0, QColor(7, 8, 9)}};
-        // Neither gradient chosen: nothing happens.
+        // Opening chose the background; with neither chosen nothing happens.
+        auto *bk = r.w<QRadioButton>("radioButton_4");
+        QVERIFY(bk->isChecked());
+        bk->setAutoExclusive(false);
+        bk->setChecked(false);
+        bk->setAutoExclusive(true);
         r.setup->setGradientStops(stops);
         QCOMPARE(r.face.gradient_changes, 0);
         r.w<QRadioButton>("radioButton_4")->click();
@@ -288,6 +294,42 @@ private slots:
         QTest::qWait(2 * gradient_writer::interval_ms);
         QCOMPARE(writer->writes(), 2);
         QCOMPARE(r.clock_value("Gradient_Font/1").toString(), last.at(1).second.name());
+    }
+
+    // Right after opening, a drag on the editor changes the card
+    // background, and only the stop dragged.
+    void the_gradient_editor_acts_as_soon_as_the_dialog_opens()
+    {
+        dialog_rig r("[TYPE]\nclock=flip\n");
+        const QGradientStops bk = clock_settings::default_gradient(clock_keys::gradient_bk);
+        r.face.gradients[int(clock_face_host::face_gradient::background)] = bk;
+        r.setup->show();
+        QVERIFY(QTest::qWaitForWindowExposed(r.setup.get()));
+        QVERIFY(r.w<QRadioButton>("radioButton_4")->isChecked());
+        auto *editor = r.w<GradientEditor>("gradientEditor");
+        QCOMPARE(editor->redShade()->points().size(), bk.size());
+        QCOMPARE(r.face.gradient_changes, 0);
+        QWidget *red = editor->redShade();
+        // Straight up, within the point's own pixel column.
+        const QPointF loaded = editor->redShade()->points().at(1);
+        const QPoint p(int(loaded.x()), qRound(loaded.y()));
+        send_mouse(red, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+        send_mouse(red, QEvent::MouseMove, QPoint(p.x(), 2), Qt::NoButton, Qt::LeftButton);
+        send_mouse(red, QEvent::MouseButtonRelease, QPoint(p.x(), 2), Qt::LeftButton, Qt::NoButton);
+        QVERIFY(r.face.gradient_changes >= 1);
+        const QGradientStops now = r.face.gradients.value(int(clock_face_host::face_gradient::background));
+        QCOMPARE(now.size(), bk.size());
+        for (int i = 0; i < bk.size(); ++i) {
+            QCOMPARE(now.at(i).first, bk.at(i).first);
+            if (i == 1)
+                continue;
+            QCOMPARE(now.at(i).second, bk.at(i).second);
+        }
+        QVERIFY(now.at(1).second.red() > bk.at(1).second.red());
+        QCOMPARE(now.at(1).second.green(), bk.at(1).second.green());
+        QTRY_COMPARE(r.clock_value("Gradient_BK/0.49").toString(), now.at(1).second.name());
+        QCOMPARE(r.clock_value("Gradient_BK/0.51").toString(), QString("#f5f5f5"));
+        QCOMPARE(r.clock_value("Gradient_BK/1").toString(), QString("#c0c0c0"));
     }
 
     void default_flip_colours()

@@ -1,6 +1,5 @@
 // The scheduler page: modes and their form, save_task's stored forms, add,
 // save and delete with their boxes, and saving beside the evaluation pass.
-#include "storage/ini_format.h"
 #include "clock_rig.h"
 #include "common/time_source.h"
 #include "scheduler/event_evaluator.h"
@@ -8,7 +7,9 @@
 #include "scheduler/event_store.h"
 #include "scheduler/scheduler_page.h"
 #include "settings/alarm_setup.h"
+#include "settings/constructor/skin_constructor.h"
 #include "settings_rig.h"
+#include "storage/ini_format.h"
 #include "test_support.h"
 
 #include <QCheckBox>
@@ -17,8 +18,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -273,6 +276,233 @@ private slots:
         // Either way the list is read again and the first event shown.
         QCOMPARE(r.table()->currentRow(), 0);
         QCOMPARE(r.w<QLineEdit>("lineEdit")->text(), QString("Первое"));
+    }
+
+    // Tab from the name runs through the whole form, its buttons and the
+    // list once, and back: nothing is typed, no event is loaded.
+    void tab_walks_the_form_and_loads_nothing()
+    {
+        page_rig r(two_events());
+        r.setup->show();
+        QVERIFY(QTest::qWaitForWindowActive(r.setup.get()));
+        r.w<QTabWidget>("tabWidget")->setCurrentIndex(1);
+        auto *name = r.w<QLineEdit>("lineEdit");
+        name->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), name);
+        name->setText("Изменённое");
+        const QString loaded = r.setup->page()->loaded_key();
+        QStringList visited;
+        for (int i = 0; i < 80; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *f = QApplication::focusWidget();
+            QVERIFY(f);
+            // A spin box's or a date field's line edit stands for it.
+            QWidget *named = qobject_cast<QAbstractSpinBox *>(f->parentWidget()) ? f->parentWidget() : f;
+            // Tab steps through the sections of a time or date field first.
+            if (visited.isEmpty() || visited.last() != named->objectName())
+                visited << named->objectName();
+            if (named == name)
+                break;
+        }
+        // Mode 1 of the first event: the date is off, the weekday page shown.
+        const QStringList expected{"timeEdit",      "textEdit",
+                                   "pushButton_10", "lineEdit_2",
+                                   "pushButton_14", "checkBox_10",
+                                   "pushButton_15", "pushButton_24",
+                                   "lineEdit_3",    "lineEdit_4",
+                                   "lineEdit_5",    "comboBox",
+                                   "checkBox_25",   "checkBox_24",
+                                   "ponedelnik",    "vtornik",
+                                   "sreda",         "chetverg",
+                                   "patnicha",      "subbota",
+                                   "voskresenie",   "pushButton",
+                                   "pushButton_3",  "pushButton_2",
+                                   "tableWidget",   "qt_tabwidget_tabbar",
+                                   "lineEdit"};
+        QCOMPARE(visited.join(" "), expected.join(" "));
+        QCOMPARE(r.setup->page()->loaded_key(), loaded);
+        QCOMPARE(name->text(), QString("Изменённое"));
+        QVERIFY(!r.w<QTextEdit>("textEdit")->toPlainText().contains('\t'));
+        QVERIFY(r.prompts.questions.isEmpty());
+        // Tab on in the list moves out of it, not down it.
+        r.table()->setFocus();
+        QTest::keyClick(r.table(), Qt::Key_Tab);
+        QCOMPARE(r.table()->currentRow(), 0);
+        QCOMPARE(r.setup->page()->loaded_key(), loaded);
+    }
+
+    // The program settings and the constructor: Tab visits each control of
+    // the page shown, in its order, then the tab bar, and comes round.
+    void tab_follows_each_pages_order_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::newRow("program settings") << 0;
+        QTest::newRow("skin constructor") << 2;
+    }
+    void tab_follows_each_pages_order()
+    {
+        QFETCH(int, tab);
+        page_rig r(two_events());
+        r.setup->show();
+        QVERIFY(QTest::qWaitForWindowActive(r.setup.get()));
+        auto *tabs = r.w<QTabWidget>("tabWidget");
+        tabs->setCurrentIndex(tab);
+        const QList<QWidget *> order = tab == 0 ? r.setup->general_tab_order() : r.setup->constructor()->tab_order();
+        QStringList expected;
+        for (QWidget *w : order) {
+            if (!w || !w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
+                continue;
+            // Of a group of radio buttons Tab takes the one checked; the
+            // arrow keys move between them.
+            if (auto *radio = qobject_cast<QRadioButton *>(w); radio && radio->autoExclusive() && !radio->isChecked())
+                continue;
+            expected << w->objectName() + "/" + w->metaObject()->className();
+        }
+        QVERIFY(expected.size() > 10);
+        QWidget *first = order.first();
+        first->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), first);
+        QStringList visited{first->objectName() + "/" + first->metaObject()->className()};
+        for (int i = 0; i < 120; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *f = QApplication::focusWidget();
+            QVERIFY(f);
+            QWidget *named = qobject_cast<QAbstractSpinBox *>(f->parentWidget()) ? f->parentWidget() : f;
+            const QString name = named->objectName() + "/" + named->metaObject()->className();
+            if (named == first)
+                break;
+            if (visited.last() != name)
+                visited << name;
+        }
+        expected << "qt_tabwidget_tabbar/QTabBar";
+        for (int i = 0; i < qMax(visited.size(), expected.size()); ++i)
+            QVERIFY2(
+                visited.value(i) == expected.value(i),
+                qPrintable(QString("at %1: visited %2, expected %3").arg(i).arg(visited.value(i), expected.value(i))));
+    }
+
+    // Every control of every page that Tab can reach is in the page's order.
+    void every_control_is_in_a_tab_order()
+    {
+        page_rig r(two_events());
+        r.setup->show();
+        const QList<QWidget *> general = r.setup->general_tab_order();
+        const QList<QWidget *> scheduler = r.setup->scheduler_tab_order();
+        auto *tabs = r.w<QTabWidget>("tabWidget");
+        for (int i = 0; i < tabs->count(); ++i) {
+            QWidget *page = tabs->widget(i);
+            for (QWidget *w : page->findChildren<QWidget *>()) {
+                if (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy())
+                    continue;
+                // Parts of a control: a spin box's line edit, a view's viewport, a scroll bar.
+                if (w->objectName().startsWith("qt_") && !w->objectName().startsWith("qt_toolbox") &&
+                    w->objectName() != "qt_tabwidget_tabbar")
+                    continue;
+                if (qobject_cast<QLineEdit *>(w) && qobject_cast<QAbstractSpinBox *>(w->parentWidget()))
+                    continue;
+                if (w->inherits("QScrollBar") || w->inherits("QCalendarWidget") || w->window() != r.setup.get())
+                    continue;
+                bool listed = general.contains(w) || scheduler.contains(w);
+                if (!listed) {
+                    for (QObject *o = w; o && !listed; o = o->parent())
+                        listed = o->inherits("skin_constructor");
+                }
+                QVERIFY2(listed, qPrintable(w->metaObject()->className() + QString(" ") + w->objectName()));
+            }
+        }
+    }
+
+    void leaving_an_edited_event_asks_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("by_click");
+        using a = user_prompts::unsaved_answer;
+        QTest::newRow("cancel, arrow key") << int(a::cancel) << false;
+        QTest::newRow("cancel, click") << int(a::cancel) << true;
+        QTest::newRow("discard") << int(a::discard) << false;
+        QTest::newRow("save") << int(a::save) << false;
+        QTest::newRow("save, click") << int(a::save) << true;
+    }
+    void leaving_an_edited_event_asks()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, by_click);
+        const auto reply = user_prompts::unsaved_answer(answer);
+        page_rig r(two_events());
+        r.setup->show();
+        QVERIFY(QTest::qWaitForWindowActive(r.setup.get()));
+        r.w<QTabWidget>("tabWidget")->setCurrentIndex(1);
+        QTableWidget *t = r.table();
+        auto *name = r.w<QLineEdit>("lineEdit");
+        QCOMPARE(r.setup->page()->loaded_key(), QString("1700000000"));
+        // Untouched: moving on asks nothing.
+        t->setCurrentCell(1, 1);
+        t->setCurrentCell(0, 1);
+        QVERIFY(r.prompts.questions.isEmpty());
+
+        name->setText("Первое, исправленное");
+        r.w<QTextEdit>("textEdit")->setPlainText("новый текст");
+        QVERIFY(r.setup->page()->has_unsaved_edits());
+        r.prompts.next_unsaved = reply;
+        if (by_click) {
+            QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualItemRect(t->item(1, 1)).center());
+        } else {
+            t->setFocus();
+            QTest::keyClick(t, Qt::Key_Down);
+        }
+        QCOMPARE(r.prompts.questions.size(), 1);
+        QCOMPARE(r.prompts.questions[0].kind, QString("unsaved"));
+        QCOMPARE(r.prompts.questions[0].title, QString("Планировщик событий"));
+        QCOMPARE(r.prompts.questions[0].label_or_folder, QString("Событие «Первое» изменено. Сохранить изменения?"));
+        if (reply == user_prompts::unsaved_answer::cancel) {
+            // The list shows the event the form shows, highlight included.
+            QTRY_COMPARE(t->selectedItems(), QList<QTableWidgetItem *>{t->item(0, 1)});
+            QCOMPARE(t->currentRow(), 0);
+            QCOMPARE(r.setup->page()->loaded_key(), QString("1700000000"));
+            QCOMPARE(name->text(), QString("Первое, исправленное"));
+            QVERIFY(r.setup->page()->has_unsaved_edits());
+            QCOMPARE(r.value("1700000000/name").toString(), QString("Первое"));
+            return;
+        }
+        QCOMPARE(r.setup->page()->loaded_key(), QString("1700000100"));
+        QCOMPARE(t->currentRow(), 1);
+        QCOMPARE(name->text(), QString("Выключенное"));
+        QVERIFY(!r.setup->page()->has_unsaved_edits());
+        const bool saved = reply == user_prompts::unsaved_answer::save;
+        QCOMPARE(r.value("1700000000/name").toString(), saved ? QString("Первое, исправленное") : QString("Первое"));
+        QCOMPARE(r.value("1700000000/alarmmessage").toString(), saved ? QString("новый текст") : QString());
+        QCOMPARE(t->item(0, 1)->text(), saved ? QString("Первое, исправленное") : QString("Первое"));
+    }
+
+    // "dd.MMM" names the month as the interface does, whatever the locale.
+    void the_monthly_date_is_named_in_russian()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        page_rig r;
+        r.mode(2);
+        QCOMPARE(r.w<QDateEdit>("dateEdit")->text(), QStringLiteral("10.мар."));
+        QLocale::setDefault(before);
+    }
+
+    void closing_the_dialog_asks_about_unsaved_edits()
+    {
+        page_rig r(two_events());
+        r.setup->show();
+        QVERIFY(QTest::qWaitForWindowExposed(r.setup.get()));
+        r.setup->reject();
+        QVERIFY(!r.setup->isVisible()); // nothing to ask
+        QVERIFY(r.prompts.questions.isEmpty());
+        r.setup->show();
+        r.w<QLineEdit>("lineEdit")->setText("ещё не сохранено");
+        r.prompts.next_unsaved = user_prompts::unsaved_answer::cancel;
+        r.setup->close();
+        QVERIFY(r.setup->isVisible());
+        QCOMPARE(r.prompts.questions.size(), 1);
+        r.prompts.next_unsaved = user_prompts::unsaved_answer::save;
+        QTest::keyClick(r.setup.get(), Qt::Key_Escape);
+        QVERIFY(!r.setup->isVisible());
+        QCOMPARE(r.value("1700000000/name").toString(), QString("ещё не сохранено"));
     }
 
     void choosers_fill_the_paths()

@@ -93,7 +93,14 @@ public:
         return next_file;
     }
 
+    unsaved_answer unsaved(QWidget *, const QString &title, const QString &text) override
+    {
+        questions << asked{"unsaved", title, text, {}};
+        return next_unsaved;
+    }
+
     QColor next_color;
+    unsaved_answer next_unsaved = unsaved_answer::cancel;
     std::optional<QFont> next_font;
     std::optional<QString> next_text;
     QString next_file;

@@ -1,6 +1,7 @@
 #include "clock/faces/digital_face.h"
 
 #include "clock/faces/cached_render.h"
+#include "common/interface_locale.h"
 
 #include <QFontMetrics>
 #include <QLocale>
@@ -52,8 +53,8 @@ digital_text digital_face::layout(const clock_look &look, const QDateTime &t, bo
         d.line1 = m_line1;
         d.line2 = m_line2;
     } else {
-        // Day and month names follow the user's locale, as on the desktop around the clock.
-        const QLocale locale;
+        // The user's format; day and month names in the interface's language.
+        const QLocale locale = interface_locale();
         d.line1 = locale.toString(t, look.format_1);
         if (!look.format_2.isEmpty())
             d.line2 = locale.toString(t, look.format_2);

@@ -2,6 +2,7 @@
 
 #include "clock/faces/cached_render.h"
 #include "clock/faces/card_painter.h"
+#include "common/interface_locale.h"
 
 #include <QFontMetrics>
 #include <QLocale>
@@ -20,7 +21,7 @@ QFont digit_font(int pixel_size)
 
 QString caption_text(const clock_look &look, const QDateTime &t)
 {
-    return look.text_flip_clock.isEmpty() ? QString() : QLocale().toString(t, look.text_flip_clock);
+    return look.text_flip_clock.isEmpty() ? QString() : interface_locale().toString(t, look.text_flip_clock);
 }
 
 } // namespace

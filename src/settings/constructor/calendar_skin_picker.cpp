@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -17,6 +18,15 @@ QString skins_folder()
 {
     return data_folder::path() + "/Calendar_skins";
 }
+
+// Read through, as the calendar will: a file that only starts like a
+// picture would still leave the calendar black.
+bool is_picture(const QString &path)
+{
+    QImageReader reader(path);
+    return reader.canRead() && !reader.read().isNull();
+}
+
 } // namespace
 
 calendar_skin_picker::calendar_skin_picker(QWidget *parent, QSettings &calendar_ini, user_prompts *ask)
@@ -50,6 +60,12 @@ void calendar_skin_picker::step(int direction)
     // Step from the skin the calendar shows now: its own fallback to the
     // default skin writes calendar.ini without telling the picker.
     locate_stored();
+    if (!m_refused.isEmpty()) {
+        const int refused = int(m_names.indexOf(m_refused));
+        if (refused >= 0)
+            m_index = refused;
+        m_refused.clear();
+    }
     if (m_names.isEmpty())
         return;
     if (direction < 0 && m_index > 0)
@@ -60,6 +76,10 @@ void calendar_skin_picker::step(int direction)
         return;
     const QString path = skins_folder() + "/" + m_names.at(m_index);
     if (QFileInfo(path).isFile()) {
+        if (!accept(path)) {
+            m_refused = m_names.at(m_index);
+            return;
+        }
         store(path, true);
     } else {
         qCWarning(lc_settings) << "calendar skin" << path << "has gone";
@@ -74,14 +94,25 @@ void calendar_skin_picker::choose_file()
     user_prompts &ask = m_ask ? *m_ask : user_prompts::standard();
     const QString path = ask.open_file(m_parent, QStringLiteral("Выберете скин календаря"),
                                        data_folder::file("//Calendar_skins"), QStringLiteral("png images (*.png)"));
-    if (path.isEmpty())
+    if (path.isEmpty() || !accept(path))
         return;
     store(path, false);
     rescan();
 }
 
+bool calendar_skin_picker::accept(const QString &path)
+{
+    if (is_picture(path))
+        return true;
+    qCWarning(lc_settings) << "calendar skin" << path << "is not a picture; not taken";
+    QMessageBox::warning(m_parent, QStringLiteral("Внимание!"),
+                         QStringLiteral("Файл ") + path + QStringLiteral(" не удалось прочитать как рисунок."));
+    return false;
+}
+
 void calendar_skin_picker::store(const QString &path, bool full)
 {
+    m_refused.clear();
     typed_settings s(m_ini);
     s.set(calendar_keys::my_skin, path);
     s.sync();

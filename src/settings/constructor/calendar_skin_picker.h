@@ -1,7 +1,8 @@
 #pragma once
 // The calendar's skin: stepping through the pictures of Calendar_skins with
 // "<" and ">", or choosing any picture file. The choice is written to
-// calendar.ini at once and the calendar is told to show it.
+// calendar.ini at once and the calendar is told to show it. A file that is
+// no picture is refused with a message; stepping goes on past it.
 
 #include <QObject>
 #include <QStringList>
@@ -41,6 +42,8 @@ private:
     // The stored skin's place in the list as it stands (-1 when not there).
     void locate_stored();
     void store(const QString &path, bool full);
+    // A picture, or a warning saying it is none.
+    bool accept(const QString &path);
 
     QWidget *m_parent;
     QSettings &m_ini;
@@ -48,4 +51,5 @@ private:
     std::function<void(bool)> m_reload;
     QStringList m_names;
     int m_index = -1;
+    QString m_refused; // the file a step stopped at and did not take
 };

@@ -1,12 +1,12 @@
 #include "settings/constructor/skin_constructor.h"
 
-#include "storage/clock_settings.h"
-#include "storage/data_folder.h"
-#include "common/user_prompts.h"
 #include "common/log.h"
 #include "common/time_source.h"
-#include "settings/constructor/skin_creation.h"
+#include "common/user_prompts.h"
 #include "settings/clock_face_host.h"
+#include "settings/constructor/skin_creation.h"
+#include "storage/clock_settings.h"
+#include "storage/data_folder.h"
 #include "ui_skin_constructor.h"
 
 #include <QEvent>
@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QTabBar>
 
 namespace {
 
@@ -293,4 +294,43 @@ bool skin_constructor::apply_folder(const QString &folder)
     qCInfo(lc_settings) << "skin" << folder << "applied";
     emit skin_applied(folder);
     return true;
+}
+
+QList<QWidget *> skin_constructor::tab_order() const
+{
+    const Ui::skin_constructor &u = *ui;
+    return {
+        u.graphicsView,
+        u.time_up_down,
+        u.pushButton_20,
+        u.tabWidget_3->tabBar(),
+        // Pickers: "<", the file button, ">" for each library.
+        u.counter_face_down,
+        u.pushButton_16,
+        u.counter_face_up,
+        u.counter_hour_down,
+        u.pushButton_17,
+        u.counter_hour_up,
+        u.counter_mins_down,
+        u.pushButton_18,
+        u.counter_mins_up,
+        u.counter_secunds_down,
+        u.pushButton_19,
+        u.counter_secunds_up,
+        u.counter_dots_down,
+        u.pushButton_21,
+        u.counter_dots_up,
+        // Hands.
+        u.hour_x,
+        u.hour_y,
+        u.hour_z,
+        u.mins_x,
+        u.mins_y,
+        u.mins_z,
+        u.secunds_x,
+        u.secunds_y,
+        u.secunds_z,
+        u.shapocka_x,
+        u.shapocka_y,
+    };
 }

@@ -46,6 +46,9 @@ public:
 
     // The preview's scene rendered on its own, without the view around it.
     QImage render_preview() const;
+    // The tab's controls in the order Tab visits them: the preview and its
+    // time, "Создать скин", then the pickers' and the hands' pages.
+    QList<QWidget *> tab_order() const;
 
 signals:
     void skin_applied(const QString &folder);

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Notes through the real windows of the installed program: a note typed into
 # the calendar's editor lands in my_notes.ini as CP1251 and survives a
-# restart; a timed note written into the file for the coming minute pops up
-# as a sticker with the note sound; the overview lists it, finds it and
-# deletes it.
+# restart; a right click on another day makes the note that day's; a timed
+# note written into the file for the coming minute pops up as a sticker with
+# the note sound; the overview lists it, finds it and deletes it. The
+# program runs under an English locale; the calendar's month name stays
+# readable under the pointer.
 set -u
 source "$(dirname "$0")/../lib.sh"
 BUILD=$1
 SHOTS=${ORVELLA_E2E_SHOTS:-}
 
-skip_unless_installed Xvfb openbox xdotool faketime iconv setxkbmap
+skip_unless_installed Xvfb openbox xdotool faketime iconv setxkbmap import convert
 
 start_x with-wm
 setxkbmap -layout ru
@@ -32,14 +34,33 @@ start_program() {
   launch_faked "@2026-03-05 $1"
 }
 
-# Opens the calendar's context menu and picks entry number $2 (1 = first).
-calendar_menu() { menu_pick "$1" 150 120 "$2"; }
+# The day cells of the shipped calendar (its size and skin): column c
+# (0 = Monday) and row r of the grid, in the window. March 2026 begins on a
+# Sunday, so its first row is the week of 23 February.
+cell_x() { echo $((30 + 40 * $1)); }
+cell_y() { echo $((69 + 23 * $1)); }
+# Opens the context menu on a day (column, row) and picks entry number N.
+day_menu() { menu_pick "$1" "$(cell_x "$2")" "$(cell_y "$3")" "$4"; }
+# Opens the calendar's context menu on today (Thursday, 5 March) and picks
+# entry number $2 (1 = first).
+calendar_menu() { day_menu "$1" 3 1 "$2"; }
 
 start_program "10:14:10"
 cal=$(wait_window '^Календарик$' 30)
 check "calendar shown at start" test -n "$cal"
 sleep 1
 shot calendar_start
+# The month name under the pointer: no light panel swallows its white letters.
+eval "$(xdotool getwindowgeometry --shell "$cal")"
+month_shade() { import -window root -crop 36x12+$((X + 102))+$((Y + 15)) png:- 2>/dev/null | convert - -colorspace Gray -format '%[fx:mean]' info:; }
+plain=$(month_shade)
+xdotool mousemove --window "$cal" 120 21
+sleep 0.8
+hovered=$(month_shade)
+echo "month name: mean grey $plain, under the pointer $hovered"
+readable() { [ -n "$plain" ] && [ -n "$hovered" ] && awk -v p="$plain" -v h="$hovered" 'BEGIN { exit !(h < 0.8 && h < p + 0.15) }'; }
+check "month name readable under the pointer" readable
+xdotool mousemove 640 700
 
 # 1. A note through the context menu and the editor.
 calendar_menu "$cal" 2   # "Добавление новой заметки"
@@ -54,6 +75,17 @@ check "editor closed" test -z "$(xdotool search --onlyvisible --name '^05\.03\.2
 check "note in my_notes.ini" grep -q 'Купить молоко, 0, 00:00' <(notes_utf8)
 check "stored as CP1251" grep -q "$(printf 'Купить молоко' | iconv -f UTF-8 -t CP1251)" "$DATA/my_notes.ini"
 shot calendar_with_note
+
+# 1b. A right click on Thursday 12 March: the note is that day's.
+day_menu "$cal" 3 2 2   # "Добавление новой заметки на 12.03.2026"
+editor=$(wait_window '^12\.03\.2026$' 10)
+check "the editor opened for the day clicked" test -n "$editor"
+type_into "$editor" 'Позвонить маме'
+xdotool key Return
+sleep 1
+check "the note went to the day clicked" grep -qx '\[12\.03\.2026\]' <(notes_utf8)
+check "with its text" grep -q 'Позвонить маме, 0, 00:00' <(notes_utf8)
+check "not to today" bash -c "! iconv -f CP1251 -t UTF-8 '$DATA/my_notes.ini' | sed -n '/^\[05\.03\.2026\]/,/^\[/p' | grep -q 'Позвонить маме'"
 
 # 2. A timed note for the coming minute, written by another program.
 printf '\n[05.03.2026]\n1772705100=Проверка заметки, 2, 10:15\n' | iconv -f UTF-8 -t CP1251 >>"$DATA/my_notes.ini"

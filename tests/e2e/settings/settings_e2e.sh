@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # The settings dialog on the installed program: opened from the tray menu,
-# the face switched to flip and back, the opacity changed, and an event added
-# on the scheduler page for the coming minute, which then fires once. The
-# clock is moved with faketime so that minute comes soon after the start.
-# Controls are reached by their place in the dialog, which has a fixed size.
+# the face switched to flip and back, the opacity changed; on the scheduler
+# page, over two events already there, a name typed and Tab pressed through
+# the whole page (no other event is loaded, nothing asked), and the form
+# added as a new event for the coming minute. It fires once while the dialog
+# is still open, and its sticker can be dragged and closed with a right
+# click on its text all the same. The clock is moved with faketime so that
+# minute comes soon after the start. Controls are reached by their place in
+# the dialog, which has a fixed size.
 #
 # usage: settings_e2e.sh BUILD_DIR   (ORVELLA_E2E_SHOTS=folder keeps screenshots)
 set -u
@@ -16,7 +20,9 @@ skip_unless_installed Xvfb openbox trayer xdotool xwininfo faketime iconv
 install_program "$BUILD"
 start_x with-wm
 data_home "$E2E_PREFIX/share/orvella/app_data"
-: >"$DATA/alarm.ini"
+# Two events switched off, both at 10:14: the form opens on the first.
+printf '[1700000000]\nname=Заглушка 1\nrepeat=0\ntime=10:14\ndate=05.03.2026\ndisable=true\n\n[1700000100]\nname=Заглушка 2\nrepeat=0\ntime=10:14\ndate=05.03.2026\ndisable=true\n' |
+  to_cp1251 "$DATA/alarm.ini"
 sed -i 's/^clock=.*/clock=analog/; s/^transp=.*/transp=0.8/' "$DATA/clock.ini"
 
 trayer --edge top --align right --widthtype request --height 32 --SetDockType true --transparent false \
@@ -73,23 +79,32 @@ xdotool key ctrl+a type 0.4
 xdotool key Tab
 check "opacity written" wait_for 5 value_is clock.ini transp=0.4
 
-# Scheduler page: an event for 10:14 (the coming minute), added.
+# Scheduler page: the form shows the first event (10:14, today, switched
+# off). A new name, then Tab round the whole page: Tab goes through the form,
+# its buttons and the list without walking the list, so no other event is
+# loaded into the form and nothing is asked.
 xdotool mousemove --window "$dialog" 263 24 click 1
 sleep 0.5
 xdotool mousemove --window "$dialog" 449 85 click 1
+xdotool key ctrl+a
 xdotool type --delay 20 "e2e event"
-# The page shows the time the program started (10:13): one step up in the
-# minute section of the time edit.
-xdotool mousemove --window "$dialog" 240 114 click 1
-xdotool key Up
+for _ in $(seq 1 35); do xdotool key Tab; sleep 0.05; done
+sleep 0.5
+shot settings_scheduler_tabbed
+check "no question about unsaved edits" test -z "$(xdotool search --onlyvisible --name '^Планировщик событий$' 2>/dev/null)"
 xdotool mousemove --window "$dialog" 363 246 click 1
 xdotool type --delay 20 "from the settings page"
+# "Отключить выполнение события" off, then "Добавить новое".
+xdotool mousemove --window "$dialog" 321 520 click 1
 shot settings_scheduler
 xdotool mousemove --window "$dialog" 89 647 click 1
 check "event added to alarm.ini" wait_for 5 value_is alarm.ini "name=e2e event"
+check "the name typed, not another event's" test "$(key alarm.ini 'name=Заглушка 2')" -eq 1
+check "no tab typed into the message" value_is alarm.ini "alarmmessage=from the settings page"
 check "its time is the coming minute" value_is alarm.ini "time=10:14"
 check "its date is today" value_is alarm.ini "date=05.03.2026"
-check "listed on the page" wait_for 3 sh -c "[ \"$(key alarm.ini '\[[0-9]*\]')\" -eq 1 ]"
+check "it is switched on" value_is alarm.ini "disable=false"
+check "listed on the page" test "$(key alarm.ini '\[[0-9]*\]')" -eq 3
 shot settings_scheduler_added
 
 stiker=$(wait_window '^Вам напоминание\.\.\.$' 60)
@@ -99,6 +114,29 @@ sleep 50
 check "exactly one sticker" test "$(xdotool search --onlyvisible --name '^Вам напоминание\.\.\.$' | wc -l)" -eq 1
 check "fired once by the log" test "$(grep -c 'is due' "$E2E_TMP/log")" -eq 1
 check "lastrun written" value_is alarm.ini "lastrun=05:03:2026:10:14"
+
+# The dialog is still open, modal: the sticker moves and closes all the same.
+check "the dialog is still open" test -n "$(xdotool search --onlyvisible --name '^Настройка$' 2>/dev/null)"
+stiker=$(xdotool search --onlyvisible --name '^Вам напоминание\.\.\.$' | head -n1)
+at() { xwininfo -id "$stiker" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print x "," y}'; }
+before=$(at)
+# Towards the middle of the screen, by its margin above the text (below
+# the torn edge).
+dx=30 dy=40
+[ "${before%,*}" -gt 640 ] && dx=-30
+[ "${before#*,}" -gt 400 ] && dy=-40
+xdotool mousemove --window "$stiker" 60 19
+sleep 0.2
+xdotool mousedown 1
+for _ in 1 2 3; do sleep 0.15; xdotool mousemove_relative -- "$dx" "$dy"; done
+sleep 0.2
+xdotool mouseup 1
+sleep 0.5
+check "the sticker was dragged over the open dialog" test "$(at)" != "$before"
+shot settings_sticker_dragged
+xdotool mousemove --window "$stiker" 100 60 click 3
+no_stiker() { [ -z "$(xdotool search --onlyvisible --name '^Вам напоминание\.\.\.$' 2>/dev/null)" ]; }
+check "a right click on its text closed it" wait_for 3 no_stiker
 check "program still running" kill -0 $PID
 
 if [ "$fails" -ne 0 ]; then

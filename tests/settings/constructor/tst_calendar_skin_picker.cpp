@@ -1,9 +1,11 @@
 // The calendar skin picker: the list of Calendar_skins, stepping from where
 // the stored skin is (or from nowhere), transparent mode, choosing a file.
-#include "storage/ini_format.h"
 #include "constructor_rig.h"
 #include "settings/constructor/calendar_skin_picker.h"
+#include "storage/ini_format.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QTest>
 #include <QWidget>
 
@@ -129,6 +131,49 @@ private slots:
         QCOMPARE(rig.boxes.seen().first().text, "Файла " + rig.skins() + "/calendar_1.png к сожалению нет...");
         QCOMPARE(rig.picker->names(), (QStringList{"calendar_2.png", "calendar_3.png"}));
         QVERIFY(rig.reloads.isEmpty());
+    }
+
+    // Neither chosen nor stepped to: a file that is no picture (a text
+    // named .png, a picture cut short) would turn the calendar black.
+    void a_file_that_is_no_picture_is_refused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("text") << QByteArray("not a picture at all\n");
+        QTest::newRow("empty") << QByteArray();
+        QByteArray png;
+        {
+            QImage img(60, 40, QImage::Format_ARGB32);
+            img.fill(Qt::red);
+            QBuffer b(&png);
+            b.open(QIODevice::WriteOnly);
+            img.save(&b, "PNG");
+        }
+        QTest::newRow("cut short") << png.left(png.size() / 2);
+    }
+    void a_file_that_is_no_picture_is_refused()
+    {
+        QFETCH(QByteArray, bytes);
+        picker_rig rig("calendar_1.png", false);
+        const QString bad = rig.home.home() + "/bad.png";
+        write_file(bad, bytes);
+        rig.prompts.files << bad;
+        rig.picker->choose_file();
+        QTRY_COMPARE(rig.boxes.seen().size(), 1);
+        QCOMPARE(rig.boxes.seen().first().title, QStringLiteral("Внимание!"));
+        QCOMPARE(rig.boxes.seen().first().text, "Файл " + bad + " не удалось прочитать как рисунок.");
+        QCOMPARE(rig.stored(), rig.stored_path);
+        QVERIFY(rig.reloads.isEmpty());
+
+        // In the folder, between two good skins: refused, and the next step goes past it.
+        QFile::rename(rig.skins() + "/calendar_2.png", rig.skins() + "/calendar_2.keep");
+        write_file(rig.skins() + "/calendar_2.png", bytes);
+        rig.boxes.clear();
+        rig.picker->step_up();
+        QTRY_COMPARE(rig.boxes.seen().size(), 1);
+        QCOMPARE(rig.stored(), rig.stored_path);
+        rig.picker->step_up();
+        QCOMPARE(rig.stored(), rig.skins() + "/calendar_3.png");
+        QCOMPARE(rig.reloads, QList<bool>{true});
     }
 
     void empty_folder_steps_nowhere()
