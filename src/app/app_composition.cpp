@@ -196,7 +196,8 @@ void app_composition::create_sync()
                                                                     why);
                      });
 
-    m_setup->add_page(new sync_page(*sync), QStringLiteral("Синхронизация"));
+    auto *page = new sync_page(*sync);
+    m_setup->add_page(page, QStringLiteral("Синхронизация"), page->tab_order());
     // File exchange under the scheduler page's buttons and in the overview's menu.
     auto *exp = new QPushButton(QStringLiteral("Экспорт в iCalendar…"));
     auto *imp = new QPushButton(QStringLiteral("Импорт из iCalendar…"));

@@ -102,9 +102,11 @@ user_prompts &alarm_setup::prompts() const
     return m_prompts ? *m_prompts : user_prompts::standard();
 }
 
-void alarm_setup::add_page(QWidget *page, const QString &title)
+void alarm_setup::add_page(QWidget *page, const QString &title, const QList<QWidget *> &order)
 {
     m_ui->tabWidget->insertTab(qMax(0, m_ui->tabWidget->count() - 1), page, title);
+    m_added_pages_order << order;
+    set_tab_order();
 }
 
 void alarm_setup::add_scheduler_buttons(const QList<QWidget *> &buttons)
@@ -120,6 +122,8 @@ void alarm_setup::add_scheduler_buttons(const QList<QWidget *> &buttons)
         line->addWidget(b);
     line->addStretch();
     grid->addWidget(row, grid->rowCount(), 0, 1, grid->columnCount());
+    m_added_buttons << buttons;
+    set_tab_order();
 }
 
 void alarm_setup::attach_event_store(event_store &store, const time_source &clock)

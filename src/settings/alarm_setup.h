@@ -58,7 +58,8 @@ public:
     scheduler_page *page() const { return m_page.get(); }
     // A page of another part of the program, placed before the skin
     // constructor (which stays the last tab).
-    void add_page(QWidget *page, const QString &title);
+    // `order`: its controls in Tab order.
+    void add_page(QWidget *page, const QString &title, const QList<QWidget *> &order);
     // Buttons of another part of the program, in a row under the scheduler
     // page's own.
     void add_scheduler_buttons(const QList<QWidget *> &buttons);
@@ -192,5 +193,8 @@ private:
     std::unique_ptr<audio_player> m_preview;
     std::unique_ptr<scheduler_page> m_page;
     skin_constructor *m_constructor = nullptr;
+    // Controls of other parts of the program, in the Tab chain.
+    QList<QWidget *> m_added_buttons;
+    QList<QWidget *> m_added_pages_order;
     calendar_skin_picker *m_calendar_skins = nullptr;
 };

@@ -96,14 +96,17 @@ QList<QWidget *> alarm_setup::scheduler_tab_order() const
     const Ui::Dialog &u = *m_ui;
     // The form first, its buttons, then the list: Tab never walks the list
     // (every step there would load another event).
-    return {
+    QList<QWidget *> order{
         u.lineEdit,    u.timeEdit,      u.dateEdit,      u.textEdit,     u.pushButton_10, u.lineEdit_2, u.pushButton_14,
         u.checkBox_10, u.pushButton_15, u.pushButton_24, u.lineEdit_3,   u.lineEdit_4,    u.lineEdit_5, u.comboBox,
         u.checkBox_25, u.checkBox_24,   u.ponedelnik,    u.vtornik,      u.sreda,         u.chetverg,   u.patnicha,
         u.subbota,     u.voskresenie,   u.month_1,       u.month_2,      u.month_3,       u.month_4,    u.month_5,
         u.month_6,     u.month_7,       u.month_8,       u.month_9,      u.month_10,      u.month_11,   u.month_12,
-        u.repeat_min,  u.pushButton,    u.pushButton_3,  u.pushButton_2, u.tableWidget,
+        u.repeat_min,  u.pushButton,    u.pushButton_3,  u.pushButton_2,
     };
+    // Buttons other parts of the program put under the form's own.
+    order << m_added_buttons << u.tableWidget;
+    return order;
 }
 
 void alarm_setup::set_tab_order()
@@ -120,7 +123,7 @@ void alarm_setup::set_tab_order()
         t->tabBar()->setFocusPolicy(Qt::TabFocus);
     }
     QList<QWidget *> chain{m_ui->tabWidget->tabBar()};
-    chain << general_tab_order() << scheduler_tab_order();
+    chain << general_tab_order() << scheduler_tab_order() << m_added_pages_order;
     if (m_constructor)
         chain << m_constructor->tab_order();
     tab_chain::link(chain);

@@ -62,8 +62,8 @@ sync_page::sync_page(sync_service &service, QWidget *parent)
 
     auto *files = new QGroupBox(QStringLiteral("Файлы iCalendar"));
     auto *file_row = new QHBoxLayout(files);
-    auto *exp = named(new QPushButton(QStringLiteral("Экспорт в iCalendar…")), "sync_export");
-    auto *imp = named(new QPushButton(QStringLiteral("Импорт из iCalendar…")), "sync_import");
+    auto *exp = m_export = named(new QPushButton(QStringLiteral("Экспорт в iCalendar…")), "sync_export");
+    auto *imp = m_import = named(new QPushButton(QStringLiteral("Импорт из iCalendar…")), "sync_import");
     file_row->addWidget(exp);
     file_row->addWidget(imp);
     file_row->addStretch();
@@ -77,13 +77,6 @@ sync_page::sync_page(sync_service &service, QWidget *parent)
     top->addWidget(server);
     top->addWidget(files);
     top->addStretch();
-    setTabOrder(m_url, m_user);
-    setTabOrder(m_user, m_password);
-    setTabOrder(m_password, m_calendars);
-    setTabOrder(m_calendars, m_find);
-    setTabOrder(m_find, m_interval);
-    setTabOrder(m_interval, m_save);
-    setTabOrder(m_save, m_now);
 
     const sync_service::account a = service.current();
     m_url->setText(a.url);
@@ -104,6 +97,11 @@ sync_page::sync_page(sync_service &service, QWidget *parent)
     connect(exp, &QPushButton::clicked, this, [this] { m_service.export_with_dialog(this); });
     connect(imp, &QPushButton::clicked, this, [this] { m_service.import_with_dialog(this); });
     connect(&service, &sync_service::finished, this, [this] { show_result(m_service.last_result()); });
+}
+
+QList<QWidget *> sync_page::tab_order() const
+{
+    return {m_url, m_user, m_password, m_calendars, m_find, m_interval, m_save, m_now, m_export, m_import};
 }
 
 void sync_page::show_result(const QString &line)

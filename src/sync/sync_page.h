@@ -18,6 +18,8 @@ class sync_page : public QWidget
     Q_OBJECT
 public:
     explicit sync_page(sync_service &service, QWidget *parent = nullptr);
+    // Its controls in Tab order.
+    QList<QWidget *> tab_order() const;
 
 private:
     void find_calendars();
@@ -34,4 +36,6 @@ private:
     QPushButton *m_save;
     QPushButton *m_now;
     QLabel *m_result;
+    QPushButton *m_export;
+    QPushButton *m_import;
 };
