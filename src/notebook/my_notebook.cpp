@@ -1,19 +1,23 @@
 #include "notebook/my_notebook.h"
 
 #include "common/screen_placement.h"
+#include "notebook/draft_keeper.h"
 #include "notebook/edit_contents.h"
 #include "notebook/find_dialog.h"
 #include "notebook/image_page.h"
 #include "notebook/loading_feedback.h"
+#include "notebook/notebook_limits.h"
 #include "notebook/notebook_log.h"
 #include "notebook/notebook_menus.h"
 #include "notebook/notebook_prompts.h"
 #include "notebook/notebook_size_file.h"
+#include "notebook/page_loader.h"
 #include "notebook/text_item.h"
 #include "notebook/text_page.h"
 #include "storage/data_folder.h"
 #include "ui_my_notebook.h"
 
+#include <QCollator>
 #include <QCursor>
 #include <QDateTime>
 #include <QDir>
@@ -22,7 +26,25 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTextDocument>
 #include <algorithm>
+
+namespace {
+
+const QString loading_notice =
+    QStringLiteral("<html><head/><body><p><span style=\" font-size:12pt;\">Загрузка...</span></p></body></html>");
+
+// A draft is written this long after the last change.
+constexpr int draft_delay_ms = 3000;
+// While the window is open on a busy database, it is tried this often.
+constexpr int retry_ms = 2000;
+
+QString notice_html(const QString &text)
+{
+    return QStringLiteral("<html><body><p style=\"font-size:11pt;\">%1</p></body></html>").arg(text.toHtmlEscaped());
+}
+
+} // namespace
 
 my_notebook::my_notebook(notebook_prompts *prompts, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::my_notebookClass>())
@@ -60,16 +82,31 @@ my_notebook::my_notebook(notebook_prompts *prompts, QWidget *parent)
     connect(m_text.get(), &text_page::mode_chosen, this, &my_notebook::switch_mode);
     m_pictures = std::make_unique<image_page>(*m_scene, *ui->graphicsView, *m_store, *m_prompts, this);
 
+    m_loader = new page_loader(this);
+    connect(m_loader, &page_loader::text_ready, this, &my_notebook::text_loaded);
+    connect(m_loader, &page_loader::picture_ready, this, &my_notebook::picture_loaded);
+    m_drafts = std::make_unique<draft_keeper>(m_data_folder + "/notebook_drafts");
+    m_draft_timer.setSingleShot(true);
+    m_draft_timer.setInterval(draft_delay_ms);
+    connect(&m_draft_timer, &QTimer::timeout, this, &my_notebook::keep_draft);
+    connect(ui->textEdit, &QTextEdit::textChanged, this, &my_notebook::page_edited);
+    connect(m_pictures.get(), &image_page::edited, this, &my_notebook::page_edited);
+    m_retry_timer.setInterval(retry_ms);
+    connect(&m_retry_timer, &QTimer::timeout, this, [this] {
+        m_quiet_busy = true;
+        retry_database();
+        m_quiet_busy = false;
+    });
+
     build_tool_bar();
     ui->tableWidget->setItemDelegateForColumn(
         1, new EditContents([this](const QString &name, qint64 id) { m_store->rename_page(name, id); }, this));
 
-    apply_editor_setup();
-
-    if (build_list() && ui->tableWidget->rowCount() > 0) {
-        ui->tableWidget->setCurrentCell(0, 1);
-        set_notebook_data(int(current_row_page()));
-    }
+    // The program is starting: a database another program holds is said
+    // when the notebook is opened, not with a box before the clock shows.
+    m_quiet_busy = true;
+    load_contents();
+    m_quiet_busy = false;
     restore_layout();
     connect(ui->tableWidget, &QTableWidget::currentItemChanged, this, &my_notebook::tableWidget_currentItemChanged);
 }
@@ -77,6 +114,14 @@ my_notebook::my_notebook(notebook_prompts *prompts, QWidget *parent)
 my_notebook::~my_notebook()
 {
     save_layout();
+    // Changes nobody was asked about (the program is ending without Exit):
+    // kept for the next start.
+    if (page_modified())
+        keep_draft();
+    m_draft_timer.stop();
+    delete m_loader;
+    m_loader = nullptr;
+    m_drafts.reset();
     m_text.reset();
     m_pictures.reset();
     m_store.reset(); // closes the connection
@@ -86,9 +131,13 @@ my_notebook::~my_notebook()
 
 void my_notebook::report(const notebook_store::failure &f)
 {
+    // Logged by the store; said once the user opens the notebook.
+    if (f.why == notebook_store::cause::busy && m_quiet_busy)
+        return;
     const bool warning = f.box == notebook_store::failure::kind::warning;
+    const QString text = f.reason.isEmpty() ? f.text : f.text + QStringLiteral("\n\n") + f.reason;
     m_prompts->message(f.over_window ? this : nullptr,
-                       warning ? notebook_prompts::box::warning : notebook_prompts::box::information, f.title, f.text);
+                       warning ? notebook_prompts::box::warning : notebook_prompts::box::information, f.title, text);
 }
 
 QTableWidget *my_notebook::page_list() const
@@ -158,14 +207,78 @@ void my_notebook::set_tool_actions_enabled(bool on)
             a->setEnabled(on);
 }
 
-void my_notebook::apply_editor_setup()
+void my_notebook::apply_editor_setup(const notebook_store::editor_setup &s)
 {
-    notebook_store::editor_setup s;
-    if (!m_store->read_editor_setup(s))
-        return;
     m_text->apply_setup(s);
     set_tool_actions_enabled(!s.html);
     m_pictures->set_caption_defaults(m_text->font(), m_text->color());
+}
+
+bool my_notebook::database_failed()
+{
+    switch (m_store->last_cause()) {
+    case notebook_store::cause::busy:
+        m_db = db_state::busy;
+        if (isVisible())
+            m_retry_timer.start();
+        break;
+    case notebook_store::cause::not_a_database:
+    case notebook_store::cause::corrupt:
+        m_db = db_state::broken;
+        break;
+    case notebook_store::cause::none:
+    case notebook_store::cause::other:
+        return false;
+    }
+    show_unavailable();
+    return true;
+}
+
+void my_notebook::show_unavailable()
+{
+    m_page_id = -1;
+    m_text->clear();
+    m_pictures->clear();
+    ui->stackedWidget->setCurrentIndex(0);
+    ui->textEdit->setVisible(true);
+    const QString reason = notebook_store::reason_for(m_store->last_cause(), m_store->database_name());
+    m_text->show_notice(notice_html(
+        m_db == db_state::busy ? reason + QStringLiteral(" Заметки появятся здесь, как только база освободится.")
+                               : reason));
+}
+
+// The editor defaults, the page list and the first page: at construction,
+// and again while the database was held by another program.
+bool my_notebook::load_contents()
+{
+    notebook_store::editor_setup s;
+    if (m_store->read_editor_setup(s))
+        apply_editor_setup(s);
+    else if (database_failed())
+        return false;
+    // Without its setup the notebook still shows its pages.
+    const bool listed = build_list();
+    if (!listed && database_failed())
+        return false;
+    m_db = db_state::ready;
+    m_retry_timer.stop();
+    if (ui->tableWidget->rowCount() > 0) {
+        ui->tableWidget->setCurrentCell(0, 1);
+        set_notebook_data(int(current_row_page()));
+    }
+    if (!m_drafts_offered)
+        QTimer::singleShot(0, this, &my_notebook::offer_drafts);
+    return true;
+}
+
+void my_notebook::retry_database()
+{
+    if (m_db != db_state::busy || m_retrying)
+        return;
+    m_retrying = true;
+    if (load_contents())
+        qCInfo(lc_notebook) << "the database can be read again";
+    m_retrying = false;
 }
 
 void my_notebook::restore_layout()
@@ -223,15 +336,28 @@ bool my_notebook::build_list()
     t->setColumnCount(2);
     t->setRowCount(ok ? int(rows.size()) : 0);
     t->setHorizontalHeaderLabels({QStringLiteral("ИД"), QStringLiteral("Тема")});
-    // Ordered here as the table would order its title column (by its text,
-    // case-sensitively, equal titles in database order): sorting ten
-    // thousand table items costs far more than sorting the rows.
-    for (notebook_store::page_row &row : rows)
+    // Ordered as a Russian reader looks for a title: "2 дела" before "10
+    // дел", "Банан" before "Ёлка", case aside; equal titles in database
+    // order. Sorted here, by keys made once per title: sorting ten
+    // thousand table items costs far more.
+    QCollator collator{QLocale(QLocale::Russian, QLocale::Russia)};
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    struct keyed
+    {
+        QCollatorSortKey key;
+        notebook_store::page_row row;
+    };
+    std::vector<keyed> order;
+    order.reserve(rows.size());
+    for (notebook_store::page_row &row : rows) {
         row.name = row.name.trimmed();
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const notebook_store::page_row &a, const notebook_store::page_row &b) {
-                         return QString::compare(a.name, b.name, Qt::CaseSensitive) < 0;
-                     });
+        order.push_back({collator.sortKey(row.name), row});
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const keyed &a, const keyed &b) { return a.key.compare(b.key) < 0; });
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        rows[i] = order[size_t(i)].row;
     for (int r = 0; ok && r < rows.size(); ++r) {
         auto *id = new QTableWidgetItem;
         id->setData(Qt::DisplayRole, rows[r].id);
@@ -300,15 +426,127 @@ bool my_notebook::settle_unsaved()
         return false;
     case notebook_prompts::unsaved_answer::save:
         // The page shown is the one saved, wherever the list's cursor is.
-        if (!m_page_readable)
-            return false;
-        return m_page_image ? m_pictures->save(m_page_id) : m_text->save(m_page_id);
+        return save_current();
     case notebook_prompts::unsaved_answer::discard:
         m_text->set_modified(false);
         m_pictures->set_modified(false);
+        m_draft_timer.stop();
+        m_drafts->drop(m_page_id);
         return true;
     }
     return false;
+}
+
+void my_notebook::keep_unsaved()
+{
+    m_draft_timer.stop();
+    if (page_modified())
+        keep_draft();
+    m_drafts->flush();
+    save_layout();
+}
+
+void my_notebook::page_edited()
+{
+    if (m_page_id >= 0 && !m_loading && page_modified())
+        m_draft_timer.start();
+}
+
+void my_notebook::keep_draft()
+{
+    m_draft_timer.stop();
+    if (m_page_id < 0 || !m_page_readable || !page_modified())
+        return;
+    page_draft d;
+    d.page = m_page_id;
+    const int row = row_of(m_page_id);
+    if (QTableWidgetItem *title = row < 0 ? nullptr : ui->tableWidget->item(row, 1))
+        d.title = title->text();
+    d.written = QDateTime::currentDateTimeUtc();
+    QImage picture;
+    if (m_page_image) {
+        m_pictures->fill_draft(d, picture);
+    } else {
+        m_text->fill_draft(d);
+        if (d.body.size() > notebook_limits::text_page_bytes) {
+            qCWarning(lc_notebook) << "page" << m_page_id << "is too large to keep a draft of";
+            return;
+        }
+    }
+    m_drafts->keep(d, picture);
+}
+
+void my_notebook::offer_drafts()
+{
+    if (m_in_load) {
+        // Asked from inside a page load (its notice paints): after it.
+        QTimer::singleShot(0, this, &my_notebook::offer_drafts);
+        return;
+    }
+    if (m_offering || m_db != db_state::ready || m_drafts_offered)
+        return;
+    m_offering = true;
+    m_drafts_offered = true;
+    for (const page_draft &d : m_drafts->stored()) {
+        if (m_drafts->owns(d))
+            continue; // this run's own
+        const auto answer = m_prompts->ask_restore_draft(this, d.title, d.written);
+        if (answer == notebook_prompts::draft_answer::discard) {
+            m_drafts->discard(d);
+        } else if (answer == notebook_prompts::draft_answer::restore) {
+            // One at a time: the others are offered at the next start.
+            restore_draft(d);
+            break;
+        }
+    }
+    m_offering = false;
+}
+
+void my_notebook::restore_draft(page_draft d)
+{
+    if (!settle_unsaved())
+        return;
+    int row = row_of(d.page);
+    if (row < 0) {
+        // Its page was deleted since: the changes get a page of their own.
+        if (!m_store->insert_page(d.title + QStringLiteral(" (восстановлено)"), d.image))
+            return; // said; the draft stays for the next start
+        m_text->set_modified(false);
+        m_pictures->set_modified(false);
+        build_list();
+        QList<notebook_store::page_row> rows;
+        for (int r = 0; r < ui->tableWidget->rowCount(); ++r)
+            rows.append({ui->tableWidget->item(r, 0)->data(Qt::DisplayRole).toLongLong(), QString()});
+        d.page = notebook_store::newest_page(rows);
+        row = row_of(d.page);
+        m_page_id = -1;
+    }
+    if (row < 0)
+        return;
+    show();
+    raise();
+    activateWindow();
+    make_current(row);
+    if (m_page_id != d.page)
+        set_notebook_data(int(d.page));
+    if (m_loading)
+        m_pending_draft = d;
+    else
+        apply_draft(d);
+}
+
+void my_notebook::apply_draft(const page_draft &d)
+{
+    if (m_page_id != d.page || !m_page_readable || d.image != m_page_image) {
+        qCWarning(lc_notebook) << "the draft" << d.file << "does not fit its page; it stays for the next start";
+        return;
+    }
+    m_drafts->adopt(d);
+    if (d.image)
+        m_pictures->restore(d);
+    else
+        m_text->restore(d);
+    m_text->set_read_only(false);
 }
 
 void my_notebook::tableWidget_currentItemChanged(QTableWidgetItem *current, QTableWidgetItem *)
@@ -333,54 +571,154 @@ void my_notebook::tableWidget_currentItemChanged(QTableWidgetItem *current, QTab
 
 void my_notebook::set_notebook_data(int id)
 {
+    // Leaving a page: changes still there (nobody was asked) are kept as a
+    // draft; a settled page's draft of this run goes.
+    if (m_page_id >= 0) {
+        if (page_modified())
+            keep_draft();
+        else
+            m_drafts->drop(m_page_id);
+    }
+    m_draft_timer.stop();
+    m_loader->cancel();
+    m_loading = false;
+    m_loading_bytes.clear();
+    m_pending_draft.reset();
     m_text->clear();
     m_pictures->clear();
     ui->stackedWidget->setCurrentIndex(0);
     m_page_id = id;
+    m_page_image = false;
     {
         loading_feedback feedback(this, ui->textEdit);
-        bool readable = true;
-        const QByteArray data = m_store->read_page_data(id, &readable);
-        bool kind_known = true;
-        m_page_image = m_store->is_image_page(id, &kind_known);
-        // Without the page's kind nothing may be saved over it.
-        m_page_readable = readable && kind_known;
-        if (m_page_image) {
-            m_text->set_switch_enabled(false);
-            set_tool_actions_enabled(true);
-            m_text->clear();
-            ui->stackedWidget->setCurrentIndex(1);
-            m_pictures->load(id, data);
-        } else {
-            m_text->set_switch_enabled(true);
-            ui->stackedWidget->setCurrentIndex(0);
-            set_tool_actions_enabled(!m_text->html());
-            m_text->load(data);
-        }
+        // Without the page's kind and bytes nothing may be saved over it.
+        m_in_load = true;
+        m_page_readable = read_page(id);
+        m_in_load = false;
     }
     // A page that could not be read is shown but cannot be saved over.
-    m_text->set_read_only(!m_page_readable);
+    m_text->set_read_only(!m_page_readable || m_loading);
     m_text->set_modified(false);
     m_pictures->set_modified(false);
 }
 
-void my_notebook::save()
+bool my_notebook::read_page(qint64 id)
 {
-    if (ui->tableWidget->rowCount() == 0 || m_page_id < 0)
-        return;
+    const qint64 size = m_store->page_size(id);
+    if (size < 0)
+        return false;
+    bool kind_known = true;
+    m_page_image = m_store->is_image_page(id, &kind_known);
+    if (!kind_known)
+        return false;
+    const qint64 limit = m_page_image ? notebook_limits::picture_page_bytes : notebook_limits::text_page_bytes;
+    if (size > limit) {
+        const QString text = QStringLiteral("Заметка слишком велика: %1 МБ, а открываются заметки не больше %2 МБ. "
+                                            "Она остаётся в базе без изменений.")
+                                 .arg(notebook_limits::megabytes(size))
+                                 .arg(notebook_limits::megabytes(limit));
+        qCWarning(lc_notebook) << "page" << id << "of" << size << "bytes not opened: above the limit";
+        m_text->show_notice(notice_html(text));
+        m_prompts->message(this, notebook_prompts::box::warning, QStringLiteral("Внимание!"), text);
+        return false;
+    }
+    bool readable = true;
+    const QByteArray data = m_store->read_page_data(id, &readable);
+    if (!readable)
+        return false;
+
+    if (m_page_image) {
+        m_text->set_switch_enabled(false);
+        set_tool_actions_enabled(true);
+        m_text->clear();
+        ui->stackedWidget->setCurrentIndex(1);
+        if (m_pictures->load(id, data, true)) {
+            m_loading = true;
+            m_loader->decode_picture([data] { return image_page::decode(data); });
+        }
+        return true;
+    }
+    m_text->set_switch_enabled(true);
+    ui->stackedWidget->setCurrentIndex(0);
+    set_tool_actions_enabled(!m_text->html());
+    if (data.size() < notebook_limits::text_in_background) {
+        m_text->load(data);
+        return true;
+    }
+    // A large page is built on the worker; the notice stays until it is there.
+    m_loading = true;
+    m_loading_bytes = data;
+    m_text->show_notice(loading_notice);
+    const bool html = m_text->html();
+    const QFont font = ui->textEdit->font();
+    m_loader->build_text([data, html, font] { return text_page::build_document(data, html, font); });
+    return true;
+}
+
+void my_notebook::text_loaded(QTextDocument *document)
+{
+    m_loading = false;
+    m_text->show_document(document, m_loading_bytes);
+    m_loading_bytes.clear();
+    m_text->set_read_only(!m_page_readable);
+    m_text->set_modified(false);
+    if (m_pending_draft) {
+        const page_draft d = *m_pending_draft;
+        m_pending_draft.reset();
+        apply_draft(d);
+    }
+}
+
+void my_notebook::picture_loaded(const QImage &picture)
+{
+    m_loading = false;
+    const bool edited = m_pictures->modified();
+    m_pictures->picture_decoded(picture);
+    m_pictures->set_modified(edited);
+    if (m_pending_draft) {
+        const page_draft d = *m_pending_draft;
+        m_pending_draft.reset();
+        apply_draft(d);
+    }
+}
+
+bool my_notebook::save_current()
+{
+    if (m_page_id < 0)
+        return false;
     if (!m_page_readable) {
         m_prompts->message(this, notebook_prompts::box::warning, QStringLiteral("Внимание!"),
                            QStringLiteral("Заметка не была прочитана из базы, поэтому не сохраняется: "
                                           "иначе её содержимое было бы потеряно."));
-        return;
+        return false;
+    }
+    if (m_loading) {
+        m_prompts->message(this, notebook_prompts::box::warning, QStringLiteral("Внимание!"),
+                           QStringLiteral("Заметка ещё загружается; сохраните её, когда она появится."));
+        return false;
     }
     // The page on screen, as it was loaded: asking the database again could
     // fail (a lock held by another program) and turn a picture page into an
     // empty text written over the picture.
-    if (m_page_image)
-        m_pictures->save(m_page_id);
-    else
-        m_text->save(m_page_id);
+    const bool saved = m_page_image ? m_pictures->save(m_page_id) : m_text->save(m_page_id);
+    if (saved) {
+        m_draft_timer.stop();
+        m_drafts->drop(m_page_id);
+    } else if (page_modified()) {
+        keep_draft(); // not in the database: on disk at least
+    }
+    return saved;
+}
+
+void my_notebook::save()
+{
+    if (m_db == db_state::busy) {
+        retry_database();
+        return;
+    }
+    if (ui->tableWidget->rowCount() == 0 || m_page_id < 0)
+        return;
+    save_current();
 }
 
 void my_notebook::find()
@@ -488,8 +826,10 @@ void my_notebook::delete_notebook()
     // when the list moves to its first row.
     if (!ids.contains(m_page_id) && !settle_unsaved())
         return;
-    for (qint64 id : ids)
+    for (qint64 id : ids) {
         m_store->delete_page(id);
+        m_drafts->drop(id);
+    }
     m_text->set_modified(false);
     m_pictures->set_modified(false);
     m_page_id = -1;
@@ -585,4 +925,19 @@ void my_notebook::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     m_pictures->refit();
+    // Opened while another program holds the database: try at once (and
+    // say why when it is still held), then every few seconds.
+    if (m_db == db_state::busy) {
+        QTimer::singleShot(0, this, [this] {
+            retry_database();
+            if (m_db == db_state::busy && isVisible())
+                m_retry_timer.start();
+        });
+    }
+}
+
+void my_notebook::hideEvent(QHideEvent *event)
+{
+    QMainWindow::hideEvent(event);
+    m_retry_timer.stop();
 }

@@ -6,9 +6,12 @@
 // notebook_prompts, the context menus through notebook_menus.
 
 #include "notebook/notebook_store.h"
+#include "notebook/page_draft.h"
 
 #include <QMainWindow>
+#include <QTimer>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class my_notebookClass;
@@ -20,8 +23,11 @@ class QTableWidget;
 class QTableWidgetItem;
 class QTextEdit;
 class QToolBar;
+class QTextDocument;
 class TextItem;
+class draft_keeper;
 class find_dialog;
+class page_loader;
 class image_page;
 class notebook_prompts;
 class text_page;
@@ -41,6 +47,25 @@ public:
     // changes, asks whether to save them. False when the user cancels.
     bool settle_unsaved();
     bool page_modified() const;
+
+    // The session ends without a question (logout, a stop signal): the
+    // page's unsaved changes are kept as a draft, offered at the next
+    // start, and the window's size file is written.
+    void keep_unsaved();
+    // How long after the last change a draft is written (a few seconds).
+    void set_draft_delay(int ms) { m_draft_timer.setInterval(ms); }
+    draft_keeper &drafts() { return *m_drafts; }
+    // Asks about drafts an earlier run left; done once the list is read.
+    void offer_drafts();
+
+    // The database could be read (false while another program holds it
+    // or when the file is not a database).
+    bool database_ready() const { return m_db == db_state::ready; }
+    // Tries the database again; the list fills when it can be read.
+    void retry_database();
+    // A large page is still being read into the window.
+    bool page_loading() const { return m_loading; }
+    page_loader &loader() { return *m_loader; }
 
     // Adds a page after asking its title; true when one was added.
     bool add_page(bool image);
@@ -86,14 +111,33 @@ public slots:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
+    enum class db_state
+    {
+        ready,
+        busy,  // another program holds it: tried again later
+        broken // not a database, or damaged
+    };
+
     void report(const notebook_store::failure &f);
     void build_tool_bar();
-    void apply_editor_setup();
+    void apply_editor_setup(const notebook_store::editor_setup &s);
+    bool load_contents();
+    bool database_failed();
+    void show_unavailable();
     void restore_layout();
     void save_layout();
     bool build_list();
+    bool read_page(qint64 id);
+    void text_loaded(QTextDocument *document);
+    void picture_loaded(const QImage &picture);
+    bool save_current();
+    void page_edited();
+    void keep_draft();
+    void restore_draft(page_draft d);
+    void apply_draft(const page_draft &d);
     int row_of(qint64 id) const;
     qint64 current_row_page() const;
     void make_current(int row);
@@ -111,6 +155,10 @@ private:
     std::unique_ptr<text_page> m_text;
     std::unique_ptr<image_page> m_pictures;
     find_dialog *m_find = nullptr;
+    page_loader *m_loader = nullptr;
+    std::unique_ptr<draft_keeper> m_drafts;
+    QTimer m_draft_timer;
+    QTimer m_retry_timer;
 
     qint64 m_page_id = -1; // the page shown, -1 for none
     bool m_page_image = false;
@@ -119,4 +167,14 @@ private:
     bool m_reverting = false;
     bool m_switch_cancelled = false;
     bool m_find_held = false; // the user kept the page during this search
+
+    db_state m_db = db_state::ready;
+    bool m_quiet_busy = false; // a busy database is logged, not shown (start-up)
+    bool m_retrying = false;
+    bool m_loading = false;
+    QByteArray m_loading_bytes;
+    std::optional<page_draft> m_pending_draft; // applied once its page has loaded
+    bool m_drafts_offered = false;
+    bool m_offering = false;
+    bool m_in_load = false;
 };

@@ -1,10 +1,13 @@
 #include "notebook/text_page.h"
 
+#include "notebook/notebook_limits.h"
 #include "notebook/notebook_prompts.h"
+#include "notebook/page_draft.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QRadioButton>
+#include <QTextDocument>
 #include <QTextDocumentWriter>
 #include <QTextEdit>
 
@@ -74,20 +77,68 @@ void text_page::apply_setup(const notebook_store::editor_setup &setup)
 void text_page::clear()
 {
     m_editor.clear();
+    m_editor.document()->setModified(false);
+    m_loaded.clear();
+}
+
+QTextDocument *text_page::build_document(const QByteArray &data, bool html, const QFont &font)
+{
+    auto *doc = new QTextDocument;
+    doc->setDefaultFont(font);
+    const QString text = QString::fromUtf8(data);
+    // A page typed in plain-text mode has no markup: shown as HTML its line
+    // breaks would run together.
+    if (html && Qt::mightBeRichText(text))
+        doc->setHtml(text);
+    else
+        doc->setPlainText(text);
+    doc->setModified(false);
+    return doc;
+}
+
+void text_page::show_document(QTextDocument *document, const QByteArray &data)
+{
+    // A document parented to the editor goes with the next one.
+    document->setParent(&m_editor);
+    m_editor.setDocument(document);
+    m_editor.setReadOnly(false);
+    m_loaded = data;
+    if (!html())
+        apply_editor_format();
+    document->setModified(false);
 }
 
 void text_page::load(const QByteArray &data)
 {
-    if (html()) {
-        m_editor.setHtml(QString::fromUtf8(data));
-    } else {
-        m_editor.setPlainText(QString::fromUtf8(data));
-        apply_editor_format();
-    }
+    show_document(build_document(data, html(), m_editor.font()), data);
+}
+
+void text_page::show_notice(const QString &html)
+{
+    m_editor.setHtml(html);
+    m_editor.document()->setModified(false);
+    m_editor.setReadOnly(true);
+    m_loaded.clear();
+}
+
+void text_page::fill_draft(page_draft &d) const
+{
+    d.image = false;
+    d.html = html();
+    d.body = content();
+}
+
+void text_page::restore(const page_draft &d)
+{
+    const QByteArray stored = m_loaded;
+    show_document(build_document(d.body, d.html, m_editor.font()), stored);
+    m_editor.document()->setModified(true);
 }
 
 QByteArray text_page::content() const
 {
+    if (!modified())
+        return m_loaded;
     QByteArray bytes;
     if (html()) {
         QBuffer buffer(&bytes);
@@ -105,8 +156,19 @@ QByteArray text_page::content() const
 
 bool text_page::save(qint64 id)
 {
-    if (!m_store.write_page_data(id, content()))
+    const QByteArray bytes = content();
+    if (bytes.size() > notebook_limits::text_page_bytes) {
+        m_prompts.message(m_window, notebook_prompts::box::warning, QStringLiteral("Внимание!"),
+                          QStringLiteral("Заметка слишком велика для сохранения: %1 МБ, а заметка может занимать "
+                                         "не больше %2 МБ. В базе ничего не изменено; сократите текст и "
+                                         "сохраните снова.")
+                              .arg(notebook_limits::megabytes(bytes.size()))
+                              .arg(notebook_limits::megabytes(notebook_limits::text_page_bytes)));
         return false;
+    }
+    if (!m_store.write_page_data(id, bytes))
+        return false;
+    m_loaded = bytes;
     set_modified(false);
     return true;
 }

@@ -6,12 +6,16 @@
 
 #include "notebook/notebook_store.h"
 
+#include <QByteArray>
+
 #include <QColor>
 #include <QFont>
 #include <QObject>
 
 class QRadioButton;
 class QTextCharFormat;
+class QTextDocument;
+struct page_draft;
 class QTextEdit;
 class QWidget;
 class notebook_prompts;
@@ -39,10 +43,22 @@ public:
 
     void clear();
     void load(const QByteArray &data);
-    // The bytes save() writes: HTML as the document writer makes it, or the
-    // plain text up to its first NUL.
+    // The document a page's bytes make: HTML when html is asked for and the
+    // bytes look like HTML, plain text (line breaks kept) otherwise. Safe
+    // on any thread; the document has no parent.
+    static QTextDocument *build_document(const QByteArray &data, bool html, const QFont &font);
+    // Shows a document built from data (taking it over), as load() does.
+    void show_document(QTextDocument *document, const QByteArray &data);
+    // A notice (HTML) in place of the page (loading, not readable); read-only.
+    void show_notice(const QString &html);
+    // The bytes save() writes: the stored bytes unchanged while the user
+    // has not edited the page; else HTML as the document writer makes it,
+    // or the plain text up to its first NUL.
     QByteArray content() const;
     bool save(qint64 id);
+    // The page as a draft keeps it, and back.
+    void fill_draft(page_draft &d) const;
+    void restore(const page_draft &d);
     bool modified() const;
     void set_modified(bool m);
     void set_read_only(bool on);
@@ -72,4 +88,5 @@ private:
     QRadioButton *m_text;
     QFont m_font;
     QColor m_color;
+    QByteArray m_loaded; // the page's bytes as stored
 };

@@ -25,7 +25,9 @@ public:
     QStringList asked_unsaved;
     bool confirm_answer = true;
     QQueue<unsaved_answer> unsaved_answers; // empty: discard
-    QQueue<std::optional<QString>> texts;   // empty: cancelled
+    QStringList asked_drafts;
+    QQueue<draft_answer> draft_answers;   // empty: later
+    QQueue<std::optional<QString>> texts; // empty: cancelled
     std::optional<QFont> font_answer;
     QColor color_answer;
     QString open_answer, save_answer;
@@ -39,6 +41,11 @@ public:
     {
         asked_unsaved << page_title;
         return unsaved_answers.isEmpty() ? unsaved_answer::discard : unsaved_answers.dequeue();
+    }
+    draft_answer ask_restore_draft(QWidget *, const QString &page_title, const QDateTime &) override
+    {
+        asked_drafts << page_title;
+        return draft_answers.isEmpty() ? draft_answer::later : draft_answers.dequeue();
     }
     std::optional<QString> text(QWidget *, const QString &, const QString &) override
     {
