@@ -297,6 +297,11 @@ void my_notebook::restore_layout()
         qCInfo(lc_notebook) << "stored notebook geometry" << frame << "is off screen; centring";
     } else {
         ui->dockWidgetContents->setMaximumWidth(180);
+        // At its first size the window shows the whole tool bar, the mode
+        // switch included, rather than hiding its end behind "»".
+        const int need = ui->toolBar->sizeHint().width() + 2 * ui->toolBar->layout()->contentsMargins().left();
+        if (width() < need)
+            resize(need, height());
     }
     QScreen *scr = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!scr)
