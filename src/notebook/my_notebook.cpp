@@ -594,13 +594,15 @@ void my_notebook::set_notebook_data(int id)
     ui->stackedWidget->setCurrentIndex(0);
     m_page_id = id;
     m_page_image = false;
+    // The notice paints by processing events: nothing started from there
+    // may load a page inside this one.
+    m_in_load = true;
     {
         loading_feedback feedback(this, ui->textEdit);
         // Without the page's kind and bytes nothing may be saved over it.
-        m_in_load = true;
         m_page_readable = read_page(id);
-        m_in_load = false;
     }
+    m_in_load = false;
     // A page that could not be read is shown but cannot be saved over.
     m_text->set_read_only(!m_page_readable || m_loading);
     m_text->set_modified(false);

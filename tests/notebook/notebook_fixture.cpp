@@ -140,8 +140,8 @@ void other_program_lock::release()
 
 bool private_to_user(const QString &path)
 {
-    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
-                                      QFile::WriteOther | QFile::ExeOther;
+    const QFile::Permissions others =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
     return QFileInfo::exists(path) && (QFile::permissions(path) & others) == QFile::Permissions();
 }
 

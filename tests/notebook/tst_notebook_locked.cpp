@@ -179,7 +179,8 @@ private slots:
         const QString file = home.home() + "/notebook_size.dat";
         write_file(file, "old");
         QFile::setPermissions(file, QFile::Permissions(0x6644));
-        QCOMPARE(int(notebook_size_file::save(file, {"g", "s"}, nullptr)), int(notebook_size_file::save_result::written));
+        QCOMPARE(int(notebook_size_file::save(file, {"g", "s"}, nullptr)),
+                 int(notebook_size_file::save_result::written));
         QCOMPARE(QFile::permissions(file), QFile::Permissions(0x6644));
     }
 
