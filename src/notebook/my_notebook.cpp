@@ -26,7 +26,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QTextDocument>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -292,8 +294,11 @@ void my_notebook::restore_layout()
         QList<QRect> areas;
         for (const QScreen *s : QGuiApplication::screens())
             areas.append(s->availableGeometry());
-        if (saved->geometry.isEmpty() || areas.isEmpty() || screen_placement::on_screens(frame, areas))
+        if (saved->geometry.isEmpty() || areas.isEmpty() || screen_placement::on_screens(frame, areas)) {
+            m_restored_position = true; // set again at the first show
+
             return;
+        }
         qCInfo(lc_notebook) << "stored notebook geometry" << frame << "is off screen; centring";
     } else {
         ui->dockWidgetContents->setMaximumWidth(180);
@@ -930,6 +935,19 @@ void my_notebook::resizeEvent(QResizeEvent *event)
 
 void my_notebook::showEvent(QShowEvent *event)
 {
+    // Before the window is mapped: where it was, its frame around it. The
+    // flags set since (the composition sets them after construction) left
+    // a position meant for the frame, so each start would put the window a
+    // title bar lower; the window's own geometry is set anew, by way of
+    // another one, since setting the same geometry again changes nothing.
+    if (m_restored_position && !event->spontaneous()) {
+        m_restored_position = false;
+        if (QWindow *w = windowHandle()) {
+            const QRect g = w->geometry();
+            w->setGeometry(g.translated(1, 0));
+            w->setGeometry(g);
+        }
+    }
     QMainWindow::showEvent(event);
     m_pictures->refit();
     // Opened while another program holds the database: try at once (and

@@ -177,4 +177,5 @@ private:
     bool m_drafts_offered = false;
     bool m_offering = false;
     bool m_in_load = false;
+    bool m_restored_position = false; // from the size file, not yet shown
 };
