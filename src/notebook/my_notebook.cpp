@@ -663,7 +663,8 @@ bool my_notebook::read_page(qint64 id)
     m_text->show_notice(loading_notice);
     const bool html = m_text->html();
     const QFont font = ui->textEdit->font();
-    m_loader->build_text([data, html, font] { return text_page::build_document(data, html, font); });
+    const QTextOption::WrapMode wrap = m_text->wrap_mode();
+    m_loader->build_text([data, html, font, wrap] { return text_page::build_document(data, html, font, wrap); });
     return true;
 }
 

@@ -1,9 +1,11 @@
 #include "notebook/text_page.h"
 
+#include "notebook/layout_pacer.h"
 #include "notebook/notebook_limits.h"
 #include "notebook/notebook_prompts.h"
 #include "notebook/page_draft.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QRadioButton>
@@ -15,7 +17,8 @@ text_page::text_page(QTextEdit &editor, notebook_store &store, notebook_prompts 
     : m_editor(editor), m_store(store), m_prompts(prompts), m_window(window),
       // The labels keep the window's translation context.
       m_html(new QRadioButton(QCoreApplication::translate("my_notebook", "Обрабатывать данные как HTML"))),
-      m_text(new QRadioButton(QCoreApplication::translate("my_notebook", "Обрабатывать данные как текст")))
+      m_text(new QRadioButton(QCoreApplication::translate("my_notebook", "Обрабатывать данные как текст"))),
+      m_pacer(new layout_pacer(this))
 {
     connect(m_html, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
@@ -76,12 +79,14 @@ void text_page::apply_setup(const notebook_store::editor_setup &setup)
 
 void text_page::clear()
 {
+    m_pacer->stop();
     m_editor.clear();
     m_editor.document()->setModified(false);
     m_loaded.clear();
 }
 
-QTextDocument *text_page::build_document(const QByteArray &data, bool html, const QFont &font)
+QTextDocument *text_page::build_document(const QByteArray &data, bool html, const QFont &font,
+                                         QTextOption::WrapMode wrap)
 {
     auto *doc = new QTextDocument;
     doc->setDefaultFont(font);
@@ -92,15 +97,29 @@ QTextDocument *text_page::build_document(const QByteArray &data, bool html, cons
         doc->setHtml(text);
     else
         doc->setPlainText(text);
+    // The editor's wrapping and the layout made here: either done on the GUI
+    // thread walks every block of the page.
+    QTextOption option = doc->defaultTextOption();
+    option.setWrapMode(wrap);
+    doc->setDefaultTextOption(option);
+    doc->documentLayout();
     doc->setModified(false);
     return doc;
 }
 
+QTextOption::WrapMode text_page::wrap_mode() const
+{
+    return m_editor.lineWrapMode() == QTextEdit::NoWrap ? QTextOption::NoWrap : m_editor.wordWrapMode();
+}
+
 void text_page::show_document(QTextDocument *document, const QByteArray &data)
 {
+    m_pacer->stop();
     // A document parented to the editor goes with the next one.
     document->setParent(&m_editor);
     m_editor.setDocument(document);
+    if (document->characterCount() > 2 * layout_pacer::step_chars)
+        m_pacer->pace(document);
     m_editor.setReadOnly(false);
     m_loaded = data;
     if (!html())
@@ -110,7 +129,7 @@ void text_page::show_document(QTextDocument *document, const QByteArray &data)
 
 void text_page::load(const QByteArray &data)
 {
-    show_document(build_document(data, html(), m_editor.font()), data);
+    show_document(build_document(data, html(), m_editor.font(), wrap_mode()), data);
 }
 
 void text_page::show_notice(const QString &html)
@@ -131,7 +150,7 @@ void text_page::fill_draft(page_draft &d) const
 void text_page::restore(const page_draft &d)
 {
     const QByteArray stored = m_loaded;
-    show_document(build_document(d.body, d.html, m_editor.font()), stored);
+    show_document(build_document(d.body, d.html, m_editor.font(), wrap_mode()), stored);
     m_editor.document()->setModified(true);
 }
 
@@ -196,7 +215,9 @@ void text_page::apply_editor_format()
     // document's default font and the palette give every character the
     // editor font and colour; merging a format into each character of a
     // large page would take seconds.
-    doc->setDefaultFont(m_font);
+    // Only when it differs: a new default font lays the whole page out again.
+    if (doc->defaultFont() != m_font)
+        doc->setDefaultFont(m_font);
     m_editor.setFont(m_font);
     QTextCharFormat f;
     f.setFont(m_font);

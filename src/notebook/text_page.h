@@ -11,9 +11,11 @@
 #include <QColor>
 #include <QFont>
 #include <QObject>
+#include <QTextOption>
 
 class QRadioButton;
 class QTextCharFormat;
+class layout_pacer;
 class QTextDocument;
 struct page_draft;
 class QTextEdit;
@@ -46,7 +48,10 @@ public:
     // The document a page's bytes make: HTML when html is asked for and the
     // bytes look like HTML, plain text (line breaks kept) otherwise. Safe
     // on any thread; the document has no parent.
-    static QTextDocument *build_document(const QByteArray &data, bool html, const QFont &font);
+    static QTextDocument *build_document(const QByteArray &data, bool html, const QFont &font,
+                                         QTextOption::WrapMode wrap);
+    // How the editor wraps lines, for build_document.
+    QTextOption::WrapMode wrap_mode() const;
     // Shows a document built from data (taking it over), as load() does.
     void show_document(QTextDocument *document, const QByteArray &data);
     // A notice (HTML) in place of the page (loading, not readable); read-only.
@@ -89,4 +94,5 @@ private:
     QFont m_font;
     QColor m_color;
     QByteArray m_loaded; // the page's bytes as stored
+    layout_pacer *m_pacer;
 };
