@@ -121,6 +121,7 @@ my_notebook::~my_notebook()
     if (page_modified())
         keep_draft();
     m_draft_timer.stop();
+    disconnect(ui->textEdit, nullptr, this, nullptr);
     delete m_loader;
     m_loader = nullptr;
     m_drafts.reset();

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QRadioButton>
 #include <QTextDocument>
+#include <QThreadPool>
 #include <QTextDocumentWriter>
 #include <QTextEdit>
 
@@ -36,6 +37,26 @@ text_page::~text_page()
     // whose mode they set.
     delete m_html;
     delete m_text;
+    m_pacer->stop();
+    // The editor may outlive this page: it gets a document of its own back.
+    if (m_shown) {
+        const QSignalBlocker quiet(&m_editor);
+        m_editor.setDocument(new QTextDocument(&m_editor));
+    }
+    delete m_shown;
+}
+
+void text_page::dispose(QTextDocument *document)
+{
+    if (!document)
+        return;
+    if (document->characterCount() < notebook_limits::text_in_background) {
+        delete document;
+        return;
+    }
+    // Freeing a large page takes a while: not on the GUI thread.
+    document->moveToThread(nullptr);
+    QThreadPool::globalInstance()->start([document] { delete document; });
 }
 
 bool text_page::html() const
@@ -115,9 +136,10 @@ QTextOption::WrapMode text_page::wrap_mode() const
 void text_page::show_document(QTextDocument *document, const QByteArray &data)
 {
     m_pacer->stop();
-    // A document parented to the editor goes with the next one.
-    document->setParent(&m_editor);
+    QTextDocument *previous = m_shown;
+    m_shown = document;
     m_editor.setDocument(document);
+    dispose(previous);
     if (document->characterCount() > 2 * layout_pacer::step_chars)
         m_pacer->pace(document);
     m_editor.setReadOnly(false);

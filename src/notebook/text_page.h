@@ -82,6 +82,7 @@ signals:
     void mode_chosen(bool html);
 
 private:
+    static void dispose(QTextDocument *document);
     void apply_color();
     void merge_format(const QTextCharFormat &format);
 
@@ -95,4 +96,6 @@ private:
     QColor m_color;
     QByteArray m_loaded; // the page's bytes as stored
     layout_pacer *m_pacer;
+    QTextDocument *m_shown = nullptr; // the page's document, owned here
+
 };

@@ -6,6 +6,7 @@
 #include "notebook/text_page.h"
 #include "notebook_fixture.h"
 
+#include <QPointer>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -90,6 +91,22 @@ private slots:
         QVERIFY(!r.page->choose_editor_color());
         QVERIFY(!r.page->choose_editor_font());
         QCOMPARE(r.page->color(), QColor("#204080"));
+    }
+
+    // Each page gets a document of its own; the one it replaces goes.
+    void pages_do_not_pile_up()
+    {
+        rig r;
+        r.page->load("первая");
+        QPointer<QTextDocument> first = r.editor.document();
+        r.page->load("вторая");
+        QCOMPARE(r.editor.toPlainText(), "вторая");
+        QVERIFY(!first);
+        QPointer<QTextDocument> second = r.editor.document();
+        r.page.reset();
+        QVERIFY(!second);
+        QVERIFY(r.editor.document()); // the editor keeps one to show
+        r.editor.setPlainText("ещё работает");
     }
 
     void a_page_above_the_limit_is_not_saved()
