@@ -38,6 +38,7 @@ public:
         std::printf("box: %s: %s\n", qPrintable(title), qPrintable(text));
     }
     bool confirm(QWidget *, const QString &, const QString &) override { return false; }
+    bool discard_next = false;
     unsaved_answer ask_unsaved(QWidget *, const QString &) override { return unsaved_answer::discard; }
     draft_answer ask_restore_draft(QWidget *, const QString &, const QDateTime &) override
     {
@@ -230,6 +231,21 @@ int main(int argc, char *argv[])
     n.html_switch()->setChecked(true);
     wait_ms(300);
     open("5 MB HTML page, the notebook window (after)", QStringLiteral("html5"));
+    {
+        // A pause in typing on that page writes its draft.
+        n.set_draft_delay(1);
+        bool typed = false;
+        measure(
+            "5 MB HTML page, a change and its draft",
+            [&] {
+                n.editor()->moveCursor(QTextCursor::End);
+                n.editor()->insertPlainText(QStringLiteral("!"));
+                typed = true;
+            },
+            [&] { return typed; });
+        n.set_draft_delay(3000);
+        prompts.discard_next = true;
+    }
     open("16 MB HTML page, the notebook window", QStringLiteral("html16"));
     open("12-megapixel picture page, the notebook window", QStringLiteral("picture"));
     n.text_switch()->setChecked(true);

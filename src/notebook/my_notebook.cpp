@@ -90,7 +90,7 @@ my_notebook::my_notebook(notebook_prompts *prompts, QWidget *parent)
     m_drafts = std::make_unique<draft_keeper>(m_data_folder + "/notebook_drafts");
     m_draft_timer.setSingleShot(true);
     m_draft_timer.setInterval(draft_delay_ms);
-    connect(&m_draft_timer, &QTimer::timeout, this, &my_notebook::keep_draft);
+    connect(&m_draft_timer, &QTimer::timeout, this, [this] { keep_draft(true); });
     connect(ui->textEdit, &QTextEdit::textChanged, this, &my_notebook::page_edited);
     connect(m_pictures.get(), &image_page::edited, this, &my_notebook::page_edited);
     m_retry_timer.setInterval(retry_ms);
@@ -463,7 +463,7 @@ void my_notebook::page_edited()
         m_draft_timer.start();
 }
 
-void my_notebook::keep_draft()
+void my_notebook::keep_draft(bool in_passing)
 {
     m_draft_timer.stop();
     if (m_page_id < 0 || !m_page_readable || !page_modified())
@@ -478,7 +478,7 @@ void my_notebook::keep_draft()
     if (m_page_image) {
         m_pictures->fill_draft(d, picture);
     } else {
-        m_text->fill_draft(d);
+        m_text->fill_draft(d, in_passing);
         if (d.body.size() > notebook_limits::text_page_bytes) {
             qCWarning(lc_notebook) << "page" << m_page_id << "is too large to keep a draft of";
             return;

@@ -135,7 +135,8 @@ private:
     void picture_loaded(const QImage &picture);
     bool save_current();
     void page_edited();
-    void keep_draft();
+    // in_passing: written after a pause in typing, not as the session ends.
+    void keep_draft(bool in_passing = false);
     void restore_draft(page_draft d);
     void apply_draft(const page_draft &d);
     int row_of(qint64 id) const;

@@ -10,9 +10,9 @@
 #include <QCoreApplication>
 #include <QRadioButton>
 #include <QTextDocument>
-#include <QThreadPool>
 #include <QTextDocumentWriter>
 #include <QTextEdit>
+#include <QThreadPool>
 
 text_page::text_page(QTextEdit &editor, notebook_store &store, notebook_prompts &prompts, QWidget *window)
     : m_editor(editor), m_store(store), m_prompts(prompts), m_window(window),
@@ -162,10 +162,21 @@ void text_page::show_notice(const QString &html)
     m_loaded.clear();
 }
 
-void text_page::fill_draft(page_draft &d) const
+void text_page::fill_draft(page_draft &d, bool in_passing) const
 {
     d.image = false;
     d.html = html();
+    // Exporting a large HTML page holds the GUI thread for a good part of a
+    // second; the drafts written while the user works keep its text alone,
+    // and the one written as the session ends keeps everything.
+    if (in_passing && d.html && modified() && m_editor.document()->characterCount() > quick_export_chars) {
+        d.html = false;
+        d.body = m_editor.document()->toPlainText().toUtf8();
+        const qsizetype zero = d.body.indexOf('\0');
+        if (zero >= 0)
+            d.body.truncate(zero);
+        return;
+    }
     d.body = content();
 }
 

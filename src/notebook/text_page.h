@@ -26,6 +26,9 @@ class text_page : public QObject
 {
     Q_OBJECT
 public:
+    // Characters of an HTML page exported for a draft in passing (about 50 ms).
+    static constexpr int quick_export_chars = 256 * 1024;
+
     text_page(QTextEdit &editor, notebook_store &store, notebook_prompts &prompts, QWidget *window);
     ~text_page() override;
 
@@ -61,8 +64,9 @@ public:
     // or the plain text up to its first NUL.
     QByteArray content() const;
     bool save(qint64 id);
-    // The page as a draft keeps it, and back.
-    void fill_draft(page_draft &d) const;
+    // The page as a draft keeps it, and back. in_passing: a draft written
+    // while the user works, which must not hold up the window.
+    void fill_draft(page_draft &d, bool in_passing) const;
     void restore(const page_draft &d);
     bool modified() const;
     void set_modified(bool m);
@@ -97,5 +101,4 @@ private:
     QByteArray m_loaded; // the page's bytes as stored
     layout_pacer *m_pacer;
     QTextDocument *m_shown = nullptr; // the page's document, owned here
-
 };

@@ -114,6 +114,34 @@ private slots:
         QVERIFY(draft_files(r).isEmpty());
     }
 
+    // A large HTML page: the drafts written while typing keep its text (an
+    // export would hold the window), the one at the session's end all of it.
+    void a_large_html_page_keeps_its_text_in_passing()
+    {
+        notebook_rig r;
+        run_sql(r.db(), {"UPDATE setup SET html = 1"});
+        QByteArray html = "<html><body>";
+        for (int i = 0; html.size() < 1024 * 1024; ++i)
+            html += "<p>Абзац <b>номер</b> " + QByteArray::number(i) + " с текстом подлиннее, чтобы набралось</p>";
+        html += "</body></html>";
+        const qint64 id = r.insert("Большая", html);
+        my_notebook &n = r.open();
+        n.set_draft_delay(10);
+        r.go_to("Большая");
+        QTRY_VERIFY_WITH_TIMEOUT(!n.page_loading(), 20000);
+        QCOMPARE(n.loaded_page(), id);
+        n.editor()->moveCursor(QTextCursor::Start);
+        n.editor()->insertPlainText("Новое начало. ");
+        QTRY_VERIFY(n.drafts().has(id));
+        page_draft d = n.drafts().stored().value(0);
+        QVERIFY(!d.html);
+        QVERIFY(d.body.startsWith("Новое начало. Абзац номер 0 с текстом"));
+        n.keep_unsaved();
+        d = n.drafts().stored().value(0);
+        QVERIFY(d.html);
+        QVERIFY(d.body.startsWith("<!DOCTYPE HTML"));
+    }
+
     void the_next_start_offers_it_data()
     {
         QTest::addColumn<int>("reply");
