@@ -246,7 +246,7 @@ void my_notebook::show_unavailable()
     ui->textEdit->setVisible(true);
     const QString reason = notebook_store::reason_for(m_store->last_cause(), m_store->database_name());
     m_text->show_notice(notice_html(
-        m_db == db_state::busy ? reason + QStringLiteral(" Заметки появятся здесь, как только база освободится.")
+        m_db == db_state::busy ? reason + QStringLiteral(" Заметки появятся здесь, как только та программа её освободит.")
                                : reason));
 }
 

@@ -107,9 +107,7 @@ QString notebook_store::reason_for(cause c, const QString &file)
     const QString shown = QDir::toNativeSeparators(file);
     switch (c) {
     case cause::busy:
-        return QStringLiteral("База данных %1 занята другой программой. Ничего не потеряно: "
-                              "повторите, когда та программа её освободит.")
-            .arg(shown);
+        return QStringLiteral("База данных %1 занята другой программой; ничего не потеряно.").arg(shown);
     case cause::not_a_database:
         return QStringLiteral("Файл %1 не является базой данных. Программа его не изменяет.").arg(shown);
     case cause::corrupt:
