@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr int ending_run_ms = 3000;
+
 QString socket_name(const QString &data_folder)
 {
     const QByteArray h =
@@ -77,6 +79,13 @@ single_instance::outcome single_instance::start()
     }
     if (hand_over())
         return outcome::handed_over;
+    // A run that is ending (a stop signal, Exit) holds the lock for a moment
+    // more while it writes what it keeps, and no longer answers.
+    if (m_lock.tryLock(ending_run_ms)) {
+        QFile::setPermissions(m_lock_path, QFile::ReadOwner | QFile::WriteOwner);
+        listen();
+        return outcome::first;
+    }
     qint64 pid = 0;
     QString host, application;
     if (!m_lock.getLockInfo(&pid, &host, &application)) {

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 #include <csignal>
 #include <cstdio>
@@ -126,6 +127,29 @@ private slots:
         QSignalSpy shown(&first, &single_instance::show_requested);
         QCOMPARE(second_start(r.folder(), r.runtime.path()), single_instance::outcome::handed_over);
         QTRY_COMPARE(shown.size(), 1);
+    }
+
+    // A run that is still ending when the next one starts: the new one
+    // waits for its lock instead of giving up.
+    void a_run_that_is_ending_is_waited_for()
+    {
+        rig r;
+        auto first = std::make_unique<single_instance>(r.folder(), r.runtime.path());
+        QCOMPARE(first->start(), single_instance::outcome::first);
+        single_instance::outcome second = single_instance::outcome::handed_over;
+        QThread *t = QThread::create([&] {
+            // The socket is closed at once; the lock goes a moment later.
+            second = single_instance(r.folder(), r.runtime.path()).start();
+        });
+        QTimer::singleShot(0, [&] { QLocalServer::removeServer(first->socket_path()); });
+        QTest::qWait(50);
+        t->start();
+        QTest::qWait(500);
+        first.reset();
+        while (!t->isFinished())
+            QTest::qWait(10);
+        delete t;
+        QCOMPARE(second, single_instance::outcome::first);
     }
 
     void different_data_folders_do_not_meet()
