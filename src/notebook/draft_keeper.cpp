@@ -1,6 +1,7 @@
 #include "notebook/draft_keeper.h"
 
 #include "notebook/notebook_log.h"
+#include "notebook/notebook_prompts.h"
 
 #include <QBuffer>
 
@@ -66,6 +67,22 @@ QList<page_draft> draft_keeper::stored()
 {
     flush();
     return page_draft_files::read_all(m_folder);
+}
+
+void draft_keeper::offer(notebook_prompts &prompts, QWidget *parent,
+                         const std::function<void(const page_draft &)> &restore)
+{
+    for (const page_draft &d : stored()) {
+        if (owns(d))
+            continue; // this run's own
+        const auto answer = prompts.ask_restore_draft(parent, d.title, d.written);
+        if (answer == notebook_prompts::draft_answer::discard) {
+            discard(d);
+        } else if (answer == notebook_prompts::draft_answer::restore) {
+            restore(d);
+            return;
+        }
+    }
 }
 
 void draft_keeper::flush()

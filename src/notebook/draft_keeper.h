@@ -11,6 +11,10 @@
 #include <QImage>
 #include <QObject>
 #include <QThreadPool>
+#include <functional>
+
+class QWidget;
+class notebook_prompts;
 
 class draft_keeper : public QObject
 {
@@ -36,6 +40,10 @@ public:
     void discard(const page_draft &d);
     // Drafts on disk, oldest first (after finishing the writes asked for).
     QList<page_draft> stored();
+    // Asks about each draft an earlier run left, oldest first: one the user
+    // discards is removed, one to restore goes to restore (and the others
+    // wait for the next start), one put off stays.
+    void offer(notebook_prompts &prompts, QWidget *parent, const std::function<void(const page_draft &)> &restore);
     // Blocks until every write and removal asked for is done.
     void flush();
 

@@ -1,23 +1,24 @@
 #include "notebook/my_notebook.h"
 
-#include "common/screen_placement.h"
+#include "notebook/database_watch.h"
 #include "notebook/draft_keeper.h"
 #include "notebook/edit_contents.h"
 #include "notebook/find_dialog.h"
 #include "notebook/image_page.h"
 #include "notebook/loading_feedback.h"
+#include "notebook/notebook_geometry.h"
 #include "notebook/notebook_limits.h"
 #include "notebook/notebook_log.h"
 #include "notebook/notebook_menus.h"
 #include "notebook/notebook_prompts.h"
-#include "notebook/notebook_size_file.h"
 #include "notebook/page_loader.h"
+#include "notebook/page_reading.h"
+#include "notebook/page_titles.h"
 #include "notebook/text_item.h"
 #include "notebook/text_page.h"
 #include "storage/data_folder.h"
 #include "ui_my_notebook.h"
 
-#include <QCollator>
 #include <QCursor>
 #include <QDateTime>
 #include <QDir>
@@ -25,21 +26,15 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTextDocument>
-#include <QWindow>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
-const QString loading_notice =
-    QStringLiteral("<html><head/><body><p><span style=\" font-size:12pt;\">Загрузка...</span></p></body></html>");
-
 // A draft is written this long after the last change.
 constexpr int draft_delay_ms = 3000;
-// While the window is open on a busy database, it is tried this often.
-constexpr int retry_ms = 2000;
 
 QString notice_html(const QString &text)
 {
@@ -93,29 +88,24 @@ my_notebook::my_notebook(notebook_prompts *prompts, QWidget *parent)
     connect(&m_draft_timer, &QTimer::timeout, this, [this] { keep_draft(true); });
     connect(ui->textEdit, &QTextEdit::textChanged, this, &my_notebook::page_edited);
     connect(m_pictures.get(), &image_page::edited, this, &my_notebook::page_edited);
-    m_retry_timer.setInterval(retry_ms);
-    connect(&m_retry_timer, &QTimer::timeout, this, [this] {
-        m_quiet_busy = true;
-        retry_database();
-        m_quiet_busy = false;
-    });
+    m_database = new database_watch([this] { return load_contents(); }, this);
 
-    build_tool_bar();
+    notebook_menus::build_tool_bar(*this);
     ui->tableWidget->setItemDelegateForColumn(
         1, new EditContents([this](const QString &name, qint64 id) { m_store->rename_page(name, id); }, this));
 
     // The program is starting: a database another program holds is said
     // when the notebook is opened, not with a box before the clock shows.
-    m_quiet_busy = true;
-    load_contents();
-    m_quiet_busy = false;
-    restore_layout();
+    m_database->start();
+    m_geometry = std::make_unique<notebook_geometry>(*this, *ui->dockWidgetContents, *ui->toolBar,
+                                                     m_data_folder + "//notebook_size.dat");
+    m_geometry->restore();
     connect(ui->tableWidget, &QTableWidget::currentItemChanged, this, &my_notebook::tableWidget_currentItemChanged);
 }
 
 my_notebook::~my_notebook()
 {
-    save_layout();
+    m_geometry->save(*m_prompts);
     // Changes nobody was asked about (the program is ending without Exit):
     // kept for the next start.
     if (page_modified())
@@ -132,10 +122,15 @@ my_notebook::~my_notebook()
     m_find = nullptr;
 }
 
+void my_notebook::use_default_size()
+{
+    m_geometry->forget();
+}
+
 void my_notebook::report(const notebook_store::failure &f)
 {
     // Logged by the store; said once the user opens the notebook.
-    if (f.why == notebook_store::cause::busy && m_quiet_busy)
+    if (f.why == notebook_store::cause::busy && m_database->quiet())
         return;
     const bool warning = f.box == notebook_store::failure::kind::warning;
     const QString text = f.reason.isEmpty() ? f.text : f.text + QStringLiteral("\n\n") + f.reason;
@@ -173,36 +168,6 @@ QRadioButton *my_notebook::text_switch() const
     return m_text->text_switch();
 }
 
-void my_notebook::build_tool_bar()
-{
-    QToolBar *bar = ui->toolBar;
-    QAction *add = bar->addAction(QIcon(QStringLiteral(":/icons/new.png")), tr("Добавить заметку"));
-    add->setObjectName(QStringLiteral("addtsk_"));
-    add->setShortcut(QKeySequence::New);
-    connect(add, &QAction::triggered, this, &my_notebook::add_notebook);
-    connect(bar->addAction(QIcon(QStringLiteral(":/icons/del.png")), tr("Удалить заметку")), &QAction::triggered, this,
-            &my_notebook::delete_notebook);
-    bar->addSeparator();
-    QAction *save_action = bar->addAction(QIcon(QStringLiteral(":/icons/save.png")), tr("Сохранить"));
-    save_action->setShortcut(QKeySequence::Save);
-    connect(save_action, &QAction::triggered, this, &my_notebook::save);
-    auto *find_action = new QAction(this);
-    find_action->setShortcut(QKeySequence::Find);
-    addAction(find_action);
-    connect(find_action, &QAction::triggered, this, &my_notebook::find);
-    bar->addSeparator();
-    QAction *font = bar->addAction(QIcon(QStringLiteral(":/icons/fonts.png")), tr("Выбрать шрифт редактора"));
-    font->setObjectName(QStringLiteral("setfonttsk"));
-    connect(font, &QAction::triggered, this, &my_notebook::seteditorfont);
-    QAction *color = bar->addAction(QIcon(QStringLiteral(":/icons/colors.png")), tr("Выбрать цвет букв редактора"));
-    color->setObjectName(QStringLiteral("setcolortsk"));
-    connect(color, &QAction::triggered, this, &my_notebook::seteditorcolor);
-    bar->addSeparator();
-    bar->addWidget(m_text->html_switch());
-    bar->addWidget(m_text->text_switch());
-    bar->addSeparator();
-}
-
 void my_notebook::set_tool_actions_enabled(bool on)
 {
     for (const char *name : {"setfonttsk", "setcolortsk"})
@@ -219,20 +184,8 @@ void my_notebook::apply_editor_setup(const notebook_store::editor_setup &s)
 
 bool my_notebook::database_failed()
 {
-    switch (m_store->last_cause()) {
-    case notebook_store::cause::busy:
-        m_db = db_state::busy;
-        if (isVisible())
-            m_retry_timer.start();
-        break;
-    case notebook_store::cause::not_a_database:
-    case notebook_store::cause::corrupt:
-        m_db = db_state::broken;
-        break;
-    case notebook_store::cause::none:
-    case notebook_store::cause::other:
+    if (!m_database->failed(m_store->last_cause()))
         return false;
-    }
     show_unavailable();
     return true;
 }
@@ -245,9 +198,10 @@ void my_notebook::show_unavailable()
     ui->stackedWidget->setCurrentIndex(0);
     ui->textEdit->setVisible(true);
     const QString reason = notebook_store::reason_for(m_store->last_cause(), m_store->database_name());
-    m_text->show_notice(notice_html(
-        m_db == db_state::busy ? reason + QStringLiteral(" Заметки появятся здесь, как только та программа её освободит.")
-                               : reason));
+    m_text->show_notice(
+        notice_html(m_database->current() == database_watch::state::busy
+                        ? reason + QStringLiteral(" Заметки появятся здесь, как только та программа её освободит.")
+                        : reason));
 }
 
 // The editor defaults, the page list and the first page: at construction,
@@ -263,8 +217,7 @@ bool my_notebook::load_contents()
     const bool listed = build_list();
     if (!listed && database_failed())
         return false;
-    m_db = db_state::ready;
-    m_retry_timer.stop();
+    m_database->succeeded();
     if (ui->tableWidget->rowCount() > 0) {
         ui->tableWidget->setCurrentCell(0, 1);
         set_notebook_data(int(current_row_page()));
@@ -274,65 +227,14 @@ bool my_notebook::load_contents()
     return true;
 }
 
+bool my_notebook::database_ready() const
+{
+    return m_database->ready();
+}
+
 void my_notebook::retry_database()
 {
-    if (m_db != db_state::busy || m_retrying)
-        return;
-    m_retrying = true;
-    if (load_contents())
-        qCInfo(lc_notebook) << "the database can be read again";
-    m_retrying = false;
-}
-
-void my_notebook::restore_layout()
-{
-    const auto saved = notebook_size_file::load(m_data_folder + "//notebook_size.dat");
-    if (saved) {
-        restoreGeometry(saved->geometry);
-        restoreState(saved->state, 0);
-        // A geometry from a screen that is gone would put the window out of reach.
-        const QRect frame = geometry();
-        QList<QRect> areas;
-        for (const QScreen *s : QGuiApplication::screens())
-            areas.append(s->availableGeometry());
-        if (saved->geometry.isEmpty() || areas.isEmpty() || screen_placement::on_screens(frame, areas)) {
-            m_restored_position = true; // set again at the first show
-
-            return;
-        }
-        qCInfo(lc_notebook) << "stored notebook geometry" << frame << "is off screen; centring";
-    } else {
-        ui->dockWidgetContents->setMaximumWidth(180);
-        // At its first size the window shows the whole tool bar, the mode
-        // switch included, rather than hiding its end behind "»".
-        const int need = ui->toolBar->sizeHint().width() + 2 * ui->toolBar->layout()->contentsMargins().left();
-        if (width() < need)
-            resize(need, height());
-    }
-    QScreen *scr = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!scr)
-        return;
-    const QRect area = scr->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-}
-
-void my_notebook::save_layout()
-{
-    if (m_no_size_file)
-        return;
-    const QString file = m_data_folder + "//notebook_size.dat";
-    QString error;
-    switch (notebook_size_file::save(file, {saveGeometry(), saveState(0)}, &error)) {
-    case notebook_size_file::save_result::written:
-        break;
-    case notebook_size_file::save_result::too_long:
-        qCWarning(lc_notebook) << "window geometry does not fit" << file << "- the previous file is kept";
-        break;
-    case notebook_size_file::save_result::failed:
-        qCWarning(lc_notebook) << "cannot write" << file << error;
-        m_prompts->message(this, notebook_prompts::box::warning, QStringLiteral("Ошибка"), error);
-        break;
-    }
+    m_database->retry();
 }
 
 bool my_notebook::build_list()
@@ -347,28 +249,9 @@ bool my_notebook::build_list()
     t->setColumnCount(2);
     t->setRowCount(ok ? int(rows.size()) : 0);
     t->setHorizontalHeaderLabels({QStringLiteral("ИД"), QStringLiteral("Тема")});
-    // Ordered as a Russian reader looks for a title: "2 дела" before "10
-    // дел", "Банан" before "Ёлка", case aside; equal titles in database
-    // order. Sorted here, by keys made once per title: sorting ten
-    // thousand table items costs far more.
-    QCollator collator{QLocale(QLocale::Russian, QLocale::Russia)};
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    struct keyed
-    {
-        QCollatorSortKey key;
-        notebook_store::page_row row;
-    };
-    std::vector<keyed> order;
-    order.reserve(rows.size());
-    for (notebook_store::page_row &row : rows) {
-        row.name = row.name.trimmed();
-        order.push_back({collator.sortKey(row.name), row});
-    }
-    std::stable_sort(order.begin(), order.end(),
-                     [](const keyed &a, const keyed &b) { return a.key.compare(b.key) < 0; });
-    for (qsizetype i = 0; i < rows.size(); ++i)
-        rows[i] = order[size_t(i)].row;
+    // Sorted here rather than by the table: sorting ten thousand table
+    // items costs far more.
+    page_titles::sort(rows);
     for (int r = 0; ok && r < rows.size(); ++r) {
         auto *id = new QTableWidgetItem;
         id->setData(Qt::DisplayRole, rows[r].id);
@@ -396,6 +279,14 @@ bool my_notebook::build_list()
     ui->textEdit->setVisible(any);
     ui->graphicsView->setVisible(any);
     return ok;
+}
+
+qint64 my_notebook::newest_listed() const
+{
+    QList<notebook_store::page_row> rows;
+    for (int r = 0; r < ui->tableWidget->rowCount(); ++r)
+        rows.append({ui->tableWidget->item(r, 0)->data(Qt::DisplayRole).toLongLong(), QString()});
+    return notebook_store::newest_page(rows);
 }
 
 int my_notebook::row_of(qint64 id) const
@@ -454,7 +345,7 @@ void my_notebook::keep_unsaved()
     if (page_modified())
         keep_draft();
     m_drafts->flush();
-    save_layout();
+    m_geometry->save(*m_prompts);
 }
 
 void my_notebook::page_edited()
@@ -494,22 +385,11 @@ void my_notebook::offer_drafts()
         QTimer::singleShot(0, this, &my_notebook::offer_drafts);
         return;
     }
-    if (m_offering || m_db != db_state::ready || m_drafts_offered)
+    if (m_offering || !m_database->ready() || m_drafts_offered)
         return;
     m_offering = true;
     m_drafts_offered = true;
-    for (const page_draft &d : m_drafts->stored()) {
-        if (m_drafts->owns(d))
-            continue; // this run's own
-        const auto answer = m_prompts->ask_restore_draft(this, d.title, d.written);
-        if (answer == notebook_prompts::draft_answer::discard) {
-            m_drafts->discard(d);
-        } else if (answer == notebook_prompts::draft_answer::restore) {
-            // One at a time: the others are offered at the next start.
-            restore_draft(d);
-            break;
-        }
-    }
+    m_drafts->offer(*m_prompts, this, [this](const page_draft &d) { restore_draft(d); });
     m_offering = false;
 }
 
@@ -525,10 +405,7 @@ void my_notebook::restore_draft(page_draft d)
         m_text->set_modified(false);
         m_pictures->set_modified(false);
         build_list();
-        QList<notebook_store::page_row> rows;
-        for (int r = 0; r < ui->tableWidget->rowCount(); ++r)
-            rows.append({ui->tableWidget->item(r, 0)->data(Qt::DisplayRole).toLongLong(), QString()});
-        d.page = notebook_store::newest_page(rows);
+        d.page = newest_listed();
         row = row_of(d.page);
         m_page_id = -1;
     }
@@ -617,28 +494,15 @@ void my_notebook::set_notebook_data(int id)
 
 bool my_notebook::read_page(qint64 id)
 {
-    const qint64 size = m_store->page_size(id);
-    if (size < 0)
-        return false;
-    bool kind_known = true;
-    m_page_image = m_store->is_image_page(id, &kind_known);
-    if (!kind_known)
-        return false;
-    const qint64 limit = m_page_image ? notebook_limits::picture_page_bytes : notebook_limits::text_page_bytes;
-    if (size > limit) {
-        const QString text = QStringLiteral("Заметка слишком велика: %1 МБ, а открываются заметки не больше %2 МБ. "
-                                            "Она остаётся в базе без изменений.")
-                                 .arg(notebook_limits::megabytes(size))
-                                 .arg(notebook_limits::megabytes(limit));
-        qCWarning(lc_notebook) << "page" << id << "of" << size << "bytes not opened: above the limit";
-        m_text->show_notice(notice_html(text));
-        m_prompts->message(this, notebook_prompts::box::warning, QStringLiteral("Внимание!"), text);
-        return false;
+    page_reading::result page = page_reading::read(*m_store, id);
+    m_page_image = page.image;
+    if (page.what == page_reading::result::outcome::too_large) {
+        m_text->show_notice(notice_html(page.refusal));
+        m_prompts->message(this, notebook_prompts::box::warning, QStringLiteral("Внимание!"), page.refusal);
     }
-    bool readable = true;
-    const QByteArray data = m_store->read_page_data(id, &readable);
-    if (!readable)
+    if (page.what != page_reading::result::outcome::read)
         return false;
+    const QByteArray data = std::move(page.data);
 
     if (m_page_image) {
         m_text->set_switch_enabled(false);
@@ -661,7 +525,7 @@ bool my_notebook::read_page(qint64 id)
     // A large page is built on the worker; the notice stays until it is there.
     m_loading = true;
     m_loading_bytes = data;
-    m_text->show_notice(loading_notice);
+    m_text->show_notice(loading_feedback::notice);
     const bool html = m_text->html();
     const QFont font = ui->textEdit->font();
     const QTextOption::WrapMode wrap = m_text->wrap_mode();
@@ -676,11 +540,8 @@ void my_notebook::text_loaded(QTextDocument *document)
     m_loading_bytes.clear();
     m_text->set_read_only(!m_page_readable);
     m_text->set_modified(false);
-    if (m_pending_draft) {
-        const page_draft d = *m_pending_draft;
-        m_pending_draft.reset();
-        apply_draft(d);
-    }
+    if (m_pending_draft)
+        apply_draft(*std::exchange(m_pending_draft, std::nullopt));
 }
 
 void my_notebook::picture_loaded(const QImage &picture)
@@ -689,11 +550,8 @@ void my_notebook::picture_loaded(const QImage &picture)
     const bool edited = m_pictures->modified();
     m_pictures->picture_decoded(picture);
     m_pictures->set_modified(edited);
-    if (m_pending_draft) {
-        const page_draft d = *m_pending_draft;
-        m_pending_draft.reset();
-        apply_draft(d);
-    }
+    if (m_pending_draft)
+        apply_draft(*std::exchange(m_pending_draft, std::nullopt));
 }
 
 bool my_notebook::save_current()
@@ -726,8 +584,8 @@ bool my_notebook::save_current()
 
 void my_notebook::save()
 {
-    if (m_db == db_state::busy) {
-        retry_database();
+    if (m_database->current() == database_watch::state::busy) {
+        m_database->retry();
         return;
     }
     if (ui->tableWidget->rowCount() == 0 || m_page_id < 0)
@@ -808,10 +666,7 @@ bool my_notebook::add_page(bool image)
     m_text->set_modified(false);
     m_pictures->set_modified(false);
     build_list();
-    QList<notebook_store::page_row> rows;
-    for (int r = 0; r < ui->tableWidget->rowCount(); ++r)
-        rows.append({ui->tableWidget->item(r, 0)->data(Qt::DisplayRole).toLongLong(), QString()});
-    const int row = row_of(notebook_store::newest_page(rows));
+    const int row = row_of(newest_listed());
     if (row >= 0) {
         m_page_id = -1;
         make_current(row);
@@ -937,34 +792,15 @@ void my_notebook::resizeEvent(QResizeEvent *event)
 
 void my_notebook::showEvent(QShowEvent *event)
 {
-    // Before the window is mapped: where it was, its frame around it. The
-    // flags set since (the composition sets them after construction) left
-    // a position meant for the frame, so each start would put the window a
-    // title bar lower; the window's own geometry is set anew, by way of
-    // another one, since setting the same geometry again changes nothing.
-    if (m_restored_position && !event->spontaneous()) {
-        m_restored_position = false;
-        if (QWindow *w = windowHandle()) {
-            const QRect g = w->geometry();
-            w->setGeometry(g.translated(1, 0));
-            w->setGeometry(g);
-        }
-    }
+    if (!event->spontaneous())
+        m_geometry->first_show();
     QMainWindow::showEvent(event);
     m_pictures->refit();
-    // Opened while another program holds the database: try at once (and
-    // say why when it is still held), then every few seconds.
-    if (m_db == db_state::busy) {
-        QTimer::singleShot(0, this, [this] {
-            retry_database();
-            if (m_db == db_state::busy && isVisible())
-                m_retry_timer.start();
-        });
-    }
+    m_database->window_shown();
 }
 
 void my_notebook::hideEvent(QHideEvent *event)
 {
     QMainWindow::hideEvent(event);
-    m_retry_timer.stop();
+    m_database->window_hidden();
 }

@@ -25,8 +25,10 @@ class QTextEdit;
 class QToolBar;
 class QTextDocument;
 class TextItem;
+class database_watch;
 class draft_keeper;
 class find_dialog;
+class notebook_geometry;
 class page_loader;
 class image_page;
 class notebook_prompts;
@@ -41,7 +43,7 @@ public:
     ~my_notebook() override;
 
     // The size file was deleted: do not write it again at exit.
-    void use_default_size() { m_no_size_file = true; }
+    void use_default_size();
 
     // Before leaving the current page (or the program): when it has unsaved
     // changes, asks whether to save them. False when the user cancels.
@@ -60,7 +62,7 @@ public:
 
     // The database could be read (false while another program holds it
     // or when the file is not a database).
-    bool database_ready() const { return m_db == db_state::ready; }
+    bool database_ready() const;
     // Tries the database again; the list fills when it can be read.
     void retry_database();
     // A large page is still being read into the window.
@@ -114,21 +116,11 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    enum class db_state
-    {
-        ready,
-        busy,  // another program holds it: tried again later
-        broken // not a database, or damaged
-    };
-
     void report(const notebook_store::failure &f);
-    void build_tool_bar();
     void apply_editor_setup(const notebook_store::editor_setup &s);
     bool load_contents();
     bool database_failed();
     void show_unavailable();
-    void restore_layout();
-    void save_layout();
     bool build_list();
     bool read_page(qint64 id);
     void text_loaded(QTextDocument *document);
@@ -140,13 +132,14 @@ private:
     void restore_draft(page_draft d);
     void apply_draft(const page_draft &d);
     int row_of(qint64 id) const;
+    // The page added last among those listed (ids grow with each insert).
+    qint64 newest_listed() const;
     qint64 current_row_page() const;
     void make_current(int row);
     void switch_mode(bool html);
     void set_tool_actions_enabled(bool on);
 
     std::unique_ptr<Ui::my_notebookClass> ui;
-    bool m_no_size_file = false;
     QGraphicsScene *m_scene = nullptr;
     QString m_data_folder;
 
@@ -158,8 +151,8 @@ private:
     find_dialog *m_find = nullptr;
     page_loader *m_loader = nullptr;
     std::unique_ptr<draft_keeper> m_drafts;
+    std::unique_ptr<notebook_geometry> m_geometry;
     QTimer m_draft_timer;
-    QTimer m_retry_timer;
 
     qint64 m_page_id = -1; // the page shown, -1 for none
     bool m_page_image = false;
@@ -169,14 +162,11 @@ private:
     bool m_switch_cancelled = false;
     bool m_find_held = false; // the user kept the page during this search
 
-    db_state m_db = db_state::ready;
-    bool m_quiet_busy = false; // a busy database is logged, not shown (start-up)
-    bool m_retrying = false;
+    database_watch *m_database = nullptr;
     bool m_loading = false;
     QByteArray m_loading_bytes;
     std::optional<page_draft> m_pending_draft; // applied once its page has loaded
     bool m_drafts_offered = false;
     bool m_offering = false;
     bool m_in_load = false;
-    bool m_restored_position = false; // from the size file, not yet shown
 };
