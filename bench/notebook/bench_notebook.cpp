@@ -37,6 +37,10 @@ public:
     }
     bool confirm(QWidget *, const QString &, const QString &) override { return false; }
     unsaved_answer ask_unsaved(QWidget *, const QString &) override { return unsaved_answer::discard; }
+    draft_answer ask_restore_draft(QWidget *, const QString &, const QDateTime &) override
+    {
+        return draft_answer::later;
+    }
     std::optional<QString> text(QWidget *, const QString &, const QString &) override { return std::nullopt; }
     std::optional<QFont> font(QWidget *, const QFont &) override { return std::nullopt; }
     QColor color(QWidget *, const QColor &) override { return {}; }

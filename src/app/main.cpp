@@ -1,17 +1,20 @@
 // Entry point: application object, translation, single instance, the
 // clock window, the event loop.
-#include "storage/data_folder.h"
-#include "storage/data_folder_check.h"
-#include "storage/ini_format.h"
 #include "app/app_composition.h"
 #include "app/command_line.h"
 #include "app/single_instance.h"
+#include "app/window_commands.h"
 #include "clock/clock_window.h"
 #include "common/log.h"
 #include "common/time_source.h"
+#include "platform/stop_signals.h"
+#include "storage/data_folder.h"
+#include "storage/data_folder_check.h"
+#include "storage/ini_format.h"
 
 #include <QApplication>
 #include <QDateTime>
+#include <QSessionManager>
 #include <QTimer>
 #include <QTranslator>
 #include <memory>
@@ -58,15 +61,22 @@ int main(int argc, char *argv[])
     ini_format::format();
 
     const QString folder = data_folder::path();
+    // A first start fills the new folder from the installation before the
+    // lock file goes into it.
+    data_folder_check::create_if_absent(nullptr);
 
-    single_instance instance(folder);
-    if (instance.hand_over_to_running()) {
+    single_instance instance(folder, single_instance::default_runtime_folder());
+    switch (instance.start()) {
+    case single_instance::outcome::first:
+        break;
+    case single_instance::outcome::handed_over:
         qCInfo(lc_app) << "Orvella already runs for" << folder << "- showing its clock";
         return 0;
+    case single_instance::outcome::already_running:
+        qCWarning(lc_app) << "Orvella already runs for" << folder << "(it holds" << instance.lock_path()
+                          << ") but did not answer";
+        return 0;
     }
-    instance.listen();
-
-    data_folder_check::create_if_absent(nullptr);
 
     auto *translator = new QTranslator;
     if (translator->load(folder + "//" + "qt_ru.qm"))
@@ -81,6 +91,12 @@ int main(int argc, char *argv[])
         w->show();
         w->raise();
     });
+    // Logout and stop signals: keep what is unsaved, then (signals) leave.
+    window_commands *commands = windows->commands();
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, commands,
+                     [commands](QSessionManager &) { commands->keep_session(); });
+    stop_signals stop;
+    QObject::connect(&stop, &stop_signals::stop_requested, commands, &window_commands::end_session);
     first_paint_probe probe;
     if (lc_startup().isInfoEnabled())
         w->installEventFilter(&probe);

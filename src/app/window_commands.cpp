@@ -18,11 +18,9 @@
 #include <QMessageBox>
 #include <QScreen>
 
-window_commands::window_commands(orvella &clock, alarm_setup &setup, event_scheduler &scheduler,
-                                 window_state &state)
+window_commands::window_commands(orvella &clock, alarm_setup &setup, event_scheduler &scheduler, window_state &state)
     : m_clock(clock), m_setup(setup), m_scheduler(scheduler), m_state(state)
-{
-}
+{}
 
 void window_commands::show_calendar_with_today()
 {
@@ -67,18 +65,36 @@ void window_commands::about()
                           "<p>Сайт программы: <a href=\"https://orvella.invalid\">orvella.invalid</a></p>"));
 }
 
-void window_commands::quit()
+void window_commands::store_positions()
 {
-    // Exit asks about a notebook page with unsaved changes first.
-    if (m_notebook && !m_notebook->settle_unsaved())
-        return;
     m_clock.save_position();
     m_setup.clock_ini().sync();
     if (m_calendar) {
         m_calendar->save_position();
         m_calendar->ini().sync();
     }
+}
+
+void window_commands::quit()
+{
+    // Exit asks about a notebook page with unsaved changes first.
+    if (m_notebook && !m_notebook->settle_unsaved())
+        return;
+    store_positions();
     QCoreApplication::processEvents();
+    QCoreApplication::quit();
+}
+
+void window_commands::keep_session()
+{
+    store_positions();
+    if (m_notebook)
+        m_notebook->keep_unsaved();
+}
+
+void window_commands::end_session()
+{
+    keep_session();
     QCoreApplication::quit();
 }
 

@@ -35,6 +35,12 @@ public slots:
     void restore_defaults();
     // Asks about unsaved notebook changes, stores positions, quits.
     void quit();
+    // The session ends (the session manager asks for the program's data):
+    // positions and geometry are written and unsaved notebook changes kept
+    // as a draft, without a question.
+    void keep_session();
+    // A stop signal: keep_session(), then quit.
+    void end_session();
     void icon_activated(QSystemTrayIcon::ActivationReason reason);
     void clock_right_clicked(QPoint global);
     // Today's notes near the lower right corner, when there are any.
@@ -46,6 +52,7 @@ public slots:
     void tick();
 
 private:
+    void store_positions();
     void show_calendar_with_today();
 
     orvella &m_clock;

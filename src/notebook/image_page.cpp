@@ -1,8 +1,10 @@
 #include "notebook/image_page.h"
 
+#include "notebook/notebook_limits.h"
 #include "notebook/notebook_log.h"
 #include "notebook/notebook_prompts.h"
 #include "notebook/notebook_store.h"
+#include "notebook/page_draft.h"
 #include "notebook/text_item.h"
 
 #include <QBuffer>
@@ -41,6 +43,38 @@ void image_page::clear()
     m_scene.clear();
     m_modified = false;
     m_keep_stored = false;
+    m_picture_changed = false;
+}
+
+void image_page::mark_edited()
+{
+    m_modified = true;
+    emit edited();
+}
+
+bool image_page::acceptable(QSize size)
+{
+    if (qint64(size.width()) * size.height() <= notebook_limits::picture_pixels)
+        return true;
+    qCWarning(lc_notebook) << "picture of" << size << "refused: larger than the notebook takes";
+    m_prompts.message(m_window, notebook_prompts::box::warning, QStringLiteral("Внимание!"),
+                      QStringLiteral("Картинка слишком велика: %1 × %2 точек, а заметка принимает картинки "
+                                     "не больше %3 мегапикселей. Заметка не изменена.")
+                          .arg(size.width())
+                          .arg(size.height())
+                          .arg(notebook_limits::picture_pixels / 1'000'000));
+    return false;
+}
+
+QImage image_page::decode(const QByteArray &data)
+{
+    if (data.isEmpty() || static_cast<unsigned char>(data.at(0)) != 137)
+        return {};
+    QImage image = QImage::fromData(data);
+    if (image.isNull())
+        return image;
+    // In the form the screen paints from, so showing it costs no conversion.
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
 }
 
 QList<TextItem *> image_page::captions() const
@@ -62,7 +96,9 @@ bool image_page::has_picture() const
 
 void image_page::refit()
 {
-    m_view.fitInView(m_scene.sceneRect(), Qt::IgnoreAspectRatio);
+    // Stretched out of shape a picture is not the one the user stored; the
+    // captions keep their places on it either way.
+    m_view.fitInView(m_scene.sceneRect(), Qt::KeepAspectRatio);
 }
 
 void image_page::put_picture(const QImage &image, bool from_user)
@@ -89,28 +125,39 @@ TextItem *image_page::new_caption()
 {
     auto *item = new TextItem;
     connect(item, &TextItem::lostFocus, this, &image_page::editorLostFocus);
-    connect(item, &TextItem::changed, this, [this] { m_modified = true; });
+    connect(item, &TextItem::changed, this, &image_page::mark_edited);
     return item;
 }
 
-void image_page::load(qint64 id, const QByteArray &data)
+bool image_page::load(qint64 id, const QByteArray &data, bool later)
 {
     m_scene.setSceneRect(empty_scene);
     refit();
     m_keep_stored = false;
+    bool awaited = false;
     if (!data.isEmpty()) {
+        QByteArray header = data;
+        QBuffer buffer(&header);
+        QImageReader reader(&buffer);
+        const QSize size = static_cast<unsigned char>(data.at(0)) == 137 ? reader.size() : QSize();
         QImage image;
-        if (static_cast<unsigned char>(data.at(0)) == 137)
-            image = QImage::fromData(data);
-        if (image.isNull()) {
-            // Saving would replace bytes we could not read; keep them.
+        if (size.isValid() && !acceptable(size)) {
+            // Kept in the database as it is; the page shows its caption only.
             m_keep_stored = true;
-            m_prompts.message(m_window, notebook_prompts::box::warning, QStringLiteral("Внимание!"),
-                              QStringLiteral("Картинка этой заметки не читается (это не PNG или файл повреждён). "
-                                             "Она остаётся в базе без изменений."));
-        } else {
+        } else if (later && size.isValid() &&
+                   qint64(size.width()) * size.height() >= notebook_limits::picture_in_background) {
             m_scene.clear();
-            put_picture(image, false);
+            m_scene.setSceneRect(0, 0, size.width(), size.height());
+            refit();
+            awaited = true;
+        } else {
+            image = decode(data);
+            if (image.isNull()) {
+                picture_decoded(image);
+            } else {
+                m_scene.clear();
+                put_picture(image, false);
+            }
         }
     }
 
@@ -127,6 +174,25 @@ void image_page::load(qint64 id, const QByteArray &data)
     }
     pull_captions_in(false);
     m_modified = false;
+    m_picture_changed = false;
+    return awaited;
+}
+
+void image_page::picture_decoded(const QImage &image)
+{
+    if (image.isNull()) {
+        // Saving would replace bytes we could not read; keep them.
+        m_keep_stored = true;
+        m_prompts.message(m_window, notebook_prompts::box::warning, QStringLiteral("Внимание!"),
+                          QStringLiteral("Картинка этой заметки не читается (это не PNG или файл повреждён). "
+                                         "Она остаётся в базе без изменений."));
+        return;
+    }
+    // The scene already has the picture's size and the captions their places.
+    auto *item = m_scene.addPixmap(QPixmap::fromImage(image));
+    if (qint64(image.width()) * image.height() <= smooth_limit)
+        item->setTransformationMode(Qt::SmoothTransformation);
+    refit();
 }
 
 void image_page::pull_captions_in(bool edge_is_outside)
@@ -143,42 +209,113 @@ void image_page::pull_captions_in(bool edge_is_outside)
 
 bool image_page::save(qint64 id)
 {
-    bool ok = true;
-    const QList<TextItem *> caps = captions();
-    for (TextItem *t : caps) {
-        ok &= m_store.write_caption_text(id, t->toPlainText());
-        ok &= m_store.write_caption_geometry(id, t->pos().x(), t->pos().y(), t->rotation(), t->zValue());
-        ok &= m_store.write_caption_style(id, t->font().toString(), t->defaultTextColor().name());
-    }
-    if (caps.isEmpty()) {
-        ok &= m_store.write_caption_text(id, QString());
-        ok &= m_store.write_caption_geometry(id, 0, 0, 0, 0);
-    }
-    if (!m_keep_stored) {
-        QImage image;
+    QImage image;
+    if (!m_keep_stored)
         for (QGraphicsItem *i : m_scene.items(Qt::AscendingOrder))
             if (i->type() == QGraphicsPixmapItem::Type)
                 image = static_cast<QGraphicsPixmapItem *>(i)->pixmap().toImage();
-        QByteArray bytes;
-        if (!image.isNull()) {
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::WriteOnly);
-            image.save(&buffer, "PNG");
-        }
-        ok &= m_store.write_page_data(id, bytes);
+    QByteArray bytes;
+    if (!image.isNull()) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
     }
+
+    // All columns or none: a lock taken by another program half-way must
+    // not leave the caption of one save beside the picture of another.
+    const QString failed = QStringLiteral("Заметка не сохранена.");
+    if (!m_store.begin(failed))
+        return false;
+    bool ok = true;
+    const QList<TextItem *> caps = captions();
+    for (TextItem *t : caps) {
+        ok = ok && m_store.write_caption_text(id, t->toPlainText());
+        ok = ok && m_store.write_caption_geometry(id, t->pos().x(), t->pos().y(), t->rotation(), t->zValue());
+        ok = ok && m_store.write_caption_style(id, t->font().toString(), t->defaultTextColor().name());
+    }
+    if (caps.isEmpty()) {
+        ok = ok && m_store.write_caption_text(id, QString());
+        ok = ok && m_store.write_caption_geometry(id, 0, 0, 0, 0);
+    }
+    if (!m_keep_stored)
+        ok = ok && m_store.write_page_data(id, bytes);
+    if (!ok) {
+        m_store.rollback();
+        return false;
+    }
+    if (!m_store.commit(failed))
+        return false;
     // A failed write leaves the page marked changed, so leaving it still asks.
-    if (ok)
-        m_modified = false;
-    return ok;
+    m_modified = false;
+    m_picture_changed = false;
+    return true;
+}
+
+void image_page::fill_draft(page_draft &d, QImage &picture) const
+{
+    d.image = true;
+    d.picture_as_stored = !m_picture_changed;
+    picture = QImage();
+    if (m_picture_changed)
+        for (QGraphicsItem *i : m_scene.items(Qt::AscendingOrder))
+            if (i->type() == QGraphicsPixmapItem::Type)
+                picture = static_cast<QGraphicsPixmapItem *>(i)->pixmap().toImage();
+    const QList<TextItem *> caps = captions();
+    d.has_caption = !caps.isEmpty();
+    if (d.has_caption) {
+        const TextItem *t = caps.first();
+        d.caption = t->toPlainText();
+        d.x = t->pos().x();
+        d.y = t->pos().y();
+        d.rotation = t->rotation();
+        d.z = t->zValue();
+        d.font = t->font().toString();
+        d.color = t->defaultTextColor().name();
+    }
+}
+
+void image_page::restore(const page_draft &d)
+{
+    if (!d.picture_as_stored) {
+        remove_pictures();
+        const QImage image = decode(d.body);
+        if (!image.isNull())
+            put_picture(image, true);
+        m_keep_stored = false;
+        m_picture_changed = true;
+    }
+    delete_captions();
+    if (d.has_caption) {
+        TextItem *item = new_caption();
+        QFont f = m_caption_font;
+        if (!d.font.isEmpty())
+            f.fromString(d.font);
+        item->setFont(f);
+        item->setDefaultTextColor(QColor::fromString(d.color));
+        item->setPos(d.x, d.y);
+        item->setRotation(d.rotation);
+        item->setZValue(d.z);
+        item->setPlainText(d.caption);
+        m_scene.addItem(item);
+    }
+    m_modified = true;
 }
 
 void image_page::add_from_clipboard()
 {
+    const QImage image = QGuiApplication::clipboard()->image();
+    if (image.isNull()) {
+        m_prompts.message(m_window, notebook_prompts::box::information, QStringLiteral("Внимание!"),
+                          QStringLiteral("В буфере обмена нет картинки. Заметка не изменена."));
+        return;
+    }
+    if (!acceptable(image.size()))
+        return;
     remove_pictures();
-    put_picture(QGuiApplication::clipboard()->image(), true);
+    put_picture(image, true);
     m_keep_stored = false;
-    m_modified = true;
+    m_picture_changed = true;
+    mark_edited();
 }
 
 void image_page::add_from_file()
@@ -187,19 +324,23 @@ void image_page::add_from_file()
         m_prompts.open_file(m_window, QStringLiteral("Выберете картинку"), QStringLiteral("Картинки (*.png *.jpg)"));
     if (file.isEmpty())
         return;
-    remove_pictures();
     QImageReader reader(file);
     reader.setAutoTransform(true);
+    if (reader.size().isValid() && !acceptable(reader.size()))
+        return;
     const QImage image = reader.read();
     if (image.isNull()) {
         qCWarning(lc_notebook) << "cannot read" << file << reader.errorString();
         m_prompts.message(m_window, notebook_prompts::box::warning, QStringLiteral("Внимание!"),
                           QStringLiteral("Не удалось прочитать картинку ") + file + QStringLiteral(": ") +
-                              reader.errorString());
+                              reader.errorString() + QStringLiteral(". Заметка не изменена."));
+        return;
     }
+    remove_pictures();
     put_picture(image, true);
     m_keep_stored = false;
-    m_modified = true;
+    m_picture_changed = true;
+    mark_edited();
 }
 
 void image_page::fit()
@@ -248,10 +389,13 @@ void image_page::export_to_file()
 
 void image_page::delete_picture()
 {
-    if (has_picture() || m_keep_stored)
-        m_modified = true;
+    const bool had = has_picture() || m_keep_stored;
     remove_pictures();
     m_keep_stored = false;
+    if (had) {
+        m_picture_changed = true;
+        mark_edited();
+    }
 }
 
 void image_page::add_or_change_caption()
@@ -276,7 +420,7 @@ void image_page::add_or_change_caption()
     if (fresh)
         m_scene.addItem(item);
     refit();
-    m_modified = true;
+    mark_edited();
 }
 
 void image_page::delete_captions()
@@ -285,7 +429,7 @@ void image_page::delete_captions()
         t->disconnect(this);
         m_scene.removeItem(t);
         t->deleteLater();
-        m_modified = true;
+        mark_edited();
     }
 }
 
@@ -295,7 +439,7 @@ void image_page::rotate_captions()
         if (t->rotation() == 360)
             t->setRotation(0);
         t->setRotation(t->rotation() + 90);
-        m_modified = true;
+        mark_edited();
     }
 }
 
@@ -325,5 +469,5 @@ void image_page::editorLostFocus(TextItem *item)
         return;
     m_scene.removeItem(item);
     item->deleteLater();
-    m_modified = true;
+    mark_edited();
 }

@@ -15,6 +15,7 @@ class QWidget;
 class TextItem;
 class notebook_prompts;
 class notebook_store;
+struct page_draft;
 
 class image_page : public QObject
 {
@@ -28,9 +29,23 @@ public:
 
     void clear();
     // Fills the scene from the page's stored bytes and caption columns.
-    void load(qint64 id, const QByteArray &data);
-    // False when a write failed (each failure was reported).
+    // With later allowed, a large picture is only measured here: the
+    // scene takes its size and the captions their places, and the picture
+    // itself is to be decoded elsewhere and given to picture_decoded().
+    // True when that is awaited.
+    bool load(qint64 id, const QByteArray &data, bool later = false);
+    void picture_decoded(const QImage &image);
+    // The picture a page's bytes hold, ready to be shown; null when they
+    // hold none that can be read. Safe on any thread.
+    static QImage decode(const QByteArray &data);
+    // False when a write failed (each failure was reported); the page's
+    // columns are then as they were.
     bool save(qint64 id);
+
+    // The page as a draft keeps it; picture is set when the user changed
+    // the picture (null when it was removed or left as stored).
+    void fill_draft(page_draft &d, QImage &picture) const;
+    void restore(const page_draft &d);
 
     // Changed since load or save.
     bool modified() const { return m_modified; }
@@ -38,7 +53,7 @@ public:
     // The stored picture could not be decoded; it is kept as it is.
     bool keeps_unreadable_picture() const { return m_keep_stored; }
 
-    // Stretches the whole scene rectangle over the view.
+    // Fits the whole scene rectangle into the view, keeping its shape.
     void refit();
     QList<TextItem *> captions() const;
     bool has_picture() const;
@@ -58,7 +73,14 @@ public:
     // The scene drawn as the export writes it.
     QImage render() const;
 
+signals:
+    // The user changed the page in the scene.
+    void edited();
+
 private:
+    // False (and said) when the picture is larger than the notebook takes.
+    bool acceptable(QSize size);
+    void mark_edited();
     void put_picture(const QImage &image, bool from_user);
     void remove_pictures();
     void pull_captions_in(bool edge_is_outside);
@@ -73,4 +95,5 @@ private:
     QColor m_caption_color;
     bool m_modified = false;
     bool m_keep_stored = false;
+    bool m_picture_changed = false;
 };

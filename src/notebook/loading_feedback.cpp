@@ -3,12 +3,8 @@
 #include <QCoreApplication>
 #include <QTextEdit>
 
-namespace {
-
-const QString html_loading =
+const QString loading_feedback::notice =
     QStringLiteral("<html><head/><body><p><span style=\" font-size:12pt;\">Загрузка...</span></p></body></html>");
-
-} // namespace
 
 loading_feedback::loading_feedback(QWidget *window, QTextEdit *editor)
 {
@@ -17,7 +13,7 @@ loading_feedback::loading_feedback(QWidget *window, QTextEdit *editor)
         m_splash->show();
         m_splash->showMessage(QStringLiteral("загрузка..."), Qt::AlignBottom | Qt::AlignHCenter, Qt::black);
     } else {
-        editor->setHtml(html_loading);
+        editor->setHtml(notice);
         // Paint the notice; keystrokes and clicks wait until the page is there.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }

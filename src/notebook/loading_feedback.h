@@ -15,6 +15,9 @@ public:
     loading_feedback(QWidget *window, QTextEdit *editor);
     ~loading_feedback();
 
+    // What the editor shows meanwhile (HTML).
+    static const QString notice;
+
 private:
     std::unique_ptr<QSplashScreen> m_splash;
 };

@@ -1,14 +1,19 @@
 #include "notebook/my_notebook.h"
 
-#include "common/screen_placement.h"
+#include "notebook/database_watch.h"
+#include "notebook/draft_keeper.h"
 #include "notebook/edit_contents.h"
 #include "notebook/find_dialog.h"
 #include "notebook/image_page.h"
 #include "notebook/loading_feedback.h"
+#include "notebook/notebook_geometry.h"
+#include "notebook/notebook_limits.h"
 #include "notebook/notebook_log.h"
 #include "notebook/notebook_menus.h"
 #include "notebook/notebook_prompts.h"
-#include "notebook/notebook_size_file.h"
+#include "notebook/page_loader.h"
+#include "notebook/page_reading.h"
+#include "notebook/page_titles.h"
 #include "notebook/text_item.h"
 #include "notebook/text_page.h"
 #include "storage/data_folder.h"
@@ -21,8 +26,22 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScreen>
+#include <QShowEvent>
+#include <QTextDocument>
 #include <algorithm>
+#include <utility>
+
+namespace {
+
+// A draft is written this long after the last change.
+constexpr int draft_delay_ms = 3000;
+
+QString notice_html(const QString &text)
+{
+    return QStringLiteral("<html><body><p style=\"font-size:11pt;\">%1</p></body></html>").arg(text.toHtmlEscaped());
+}
+
+} // namespace
 
 my_notebook::my_notebook(notebook_prompts *prompts, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::my_notebookClass>())
@@ -60,23 +79,42 @@ my_notebook::my_notebook(notebook_prompts *prompts, QWidget *parent)
     connect(m_text.get(), &text_page::mode_chosen, this, &my_notebook::switch_mode);
     m_pictures = std::make_unique<image_page>(*m_scene, *ui->graphicsView, *m_store, *m_prompts, this);
 
-    build_tool_bar();
+    m_loader = new page_loader(this);
+    connect(m_loader, &page_loader::text_ready, this, &my_notebook::text_loaded);
+    connect(m_loader, &page_loader::picture_ready, this, &my_notebook::picture_loaded);
+    m_drafts = std::make_unique<draft_keeper>(m_data_folder + "/notebook_drafts");
+    m_draft_timer.setSingleShot(true);
+    m_draft_timer.setInterval(draft_delay_ms);
+    connect(&m_draft_timer, &QTimer::timeout, this, [this] { keep_draft(true); });
+    connect(ui->textEdit, &QTextEdit::textChanged, this, &my_notebook::page_edited);
+    connect(m_pictures.get(), &image_page::edited, this, &my_notebook::page_edited);
+    m_database = new database_watch([this] { return load_contents(); }, this);
+
+    notebook_menus::build_tool_bar(*this);
     ui->tableWidget->setItemDelegateForColumn(
         1, new EditContents([this](const QString &name, qint64 id) { m_store->rename_page(name, id); }, this));
 
-    apply_editor_setup();
-
-    if (build_list() && ui->tableWidget->rowCount() > 0) {
-        ui->tableWidget->setCurrentCell(0, 1);
-        set_notebook_data(int(current_row_page()));
-    }
-    restore_layout();
+    // The program is starting: a database another program holds is said
+    // when the notebook is opened, not with a box before the clock shows.
+    m_database->start();
+    m_geometry = std::make_unique<notebook_geometry>(*this, *ui->dockWidgetContents, *ui->toolBar,
+                                                     m_data_folder + "//notebook_size.dat");
+    m_geometry->restore();
     connect(ui->tableWidget, &QTableWidget::currentItemChanged, this, &my_notebook::tableWidget_currentItemChanged);
 }
 
 my_notebook::~my_notebook()
 {
-    save_layout();
+    m_geometry->save(*m_prompts);
+    // Changes nobody was asked about (the program is ending without Exit):
+    // kept for the next start.
+    if (page_modified())
+        keep_draft();
+    m_draft_timer.stop();
+    disconnect(ui->textEdit, nullptr, this, nullptr);
+    delete m_loader;
+    m_loader = nullptr;
+    m_drafts.reset();
     m_text.reset();
     m_pictures.reset();
     m_store.reset(); // closes the connection
@@ -84,11 +122,20 @@ my_notebook::~my_notebook()
     m_find = nullptr;
 }
 
+void my_notebook::use_default_size()
+{
+    m_geometry->forget();
+}
+
 void my_notebook::report(const notebook_store::failure &f)
 {
+    // Logged by the store; said once the user opens the notebook.
+    if (f.why == notebook_store::cause::busy && m_database->quiet())
+        return;
     const bool warning = f.box == notebook_store::failure::kind::warning;
+    const QString text = f.reason.isEmpty() ? f.text : f.text + QStringLiteral("\n\n") + f.reason;
     m_prompts->message(f.over_window ? this : nullptr,
-                       warning ? notebook_prompts::box::warning : notebook_prompts::box::information, f.title, f.text);
+                       warning ? notebook_prompts::box::warning : notebook_prompts::box::information, f.title, text);
 }
 
 QTableWidget *my_notebook::page_list() const
@@ -121,36 +168,6 @@ QRadioButton *my_notebook::text_switch() const
     return m_text->text_switch();
 }
 
-void my_notebook::build_tool_bar()
-{
-    QToolBar *bar = ui->toolBar;
-    QAction *add = bar->addAction(QIcon(QStringLiteral(":/icons/new.png")), tr("Добавить заметку"));
-    add->setObjectName(QStringLiteral("addtsk_"));
-    add->setShortcut(QKeySequence::New);
-    connect(add, &QAction::triggered, this, &my_notebook::add_notebook);
-    connect(bar->addAction(QIcon(QStringLiteral(":/icons/del.png")), tr("Удалить заметку")), &QAction::triggered, this,
-            &my_notebook::delete_notebook);
-    bar->addSeparator();
-    QAction *save_action = bar->addAction(QIcon(QStringLiteral(":/icons/save.png")), tr("Сохранить"));
-    save_action->setShortcut(QKeySequence::Save);
-    connect(save_action, &QAction::triggered, this, &my_notebook::save);
-    auto *find_action = new QAction(this);
-    find_action->setShortcut(QKeySequence::Find);
-    addAction(find_action);
-    connect(find_action, &QAction::triggered, this, &my_notebook::find);
-    bar->addSeparator();
-    QAction *font = bar->addAction(QIcon(QStringLiteral(":/icons/fonts.png")), tr("Выбрать шрифт редактора"));
-    font->setObjectName(QStringLiteral("setfonttsk"));
-    connect(font, &QAction::triggered, this, &my_notebook::seteditorfont);
-    QAction *color = bar->addAction(QIcon(QStringLiteral(":/icons/colors.png")), tr("Выбрать цвет букв редактора"));
-    color->setObjectName(QStringLiteral("setcolortsk"));
-    connect(color, &QAction::triggered, this, &my_notebook::seteditorcolor);
-    bar->addSeparator();
-    bar->addWidget(m_text->html_switch());
-    bar->addWidget(m_text->text_switch());
-    bar->addSeparator();
-}
-
 void my_notebook::set_tool_actions_enabled(bool on)
 {
     for (const char *name : {"setfonttsk", "setcolortsk"})
@@ -158,57 +175,66 @@ void my_notebook::set_tool_actions_enabled(bool on)
             a->setEnabled(on);
 }
 
-void my_notebook::apply_editor_setup()
+void my_notebook::apply_editor_setup(const notebook_store::editor_setup &s)
 {
-    notebook_store::editor_setup s;
-    if (!m_store->read_editor_setup(s))
-        return;
     m_text->apply_setup(s);
     set_tool_actions_enabled(!s.html);
     m_pictures->set_caption_defaults(m_text->font(), m_text->color());
 }
 
-void my_notebook::restore_layout()
+bool my_notebook::database_failed()
 {
-    const auto saved = notebook_size_file::load(m_data_folder + "//notebook_size.dat");
-    if (saved) {
-        restoreGeometry(saved->geometry);
-        restoreState(saved->state, 0);
-        // A geometry from a screen that is gone would put the window out of reach.
-        const QRect frame = geometry();
-        QList<QRect> areas;
-        for (const QScreen *s : QGuiApplication::screens())
-            areas.append(s->availableGeometry());
-        if (saved->geometry.isEmpty() || areas.isEmpty() || screen_placement::on_screens(frame, areas))
-            return;
-        qCInfo(lc_notebook) << "stored notebook geometry" << frame << "is off screen; centring";
-    } else {
-        ui->dockWidgetContents->setMaximumWidth(180);
-    }
-    QScreen *scr = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!scr)
-        return;
-    const QRect area = scr->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
+    if (!m_database->failed(m_store->last_cause()))
+        return false;
+    show_unavailable();
+    return true;
 }
 
-void my_notebook::save_layout()
+void my_notebook::show_unavailable()
 {
-    if (m_no_size_file)
-        return;
-    const QString file = m_data_folder + "//notebook_size.dat";
-    QString error;
-    switch (notebook_size_file::save(file, {saveGeometry(), saveState(0)}, &error)) {
-    case notebook_size_file::save_result::written:
-        break;
-    case notebook_size_file::save_result::too_long:
-        qCWarning(lc_notebook) << "window geometry does not fit" << file << "- the previous file is kept";
-        break;
-    case notebook_size_file::save_result::failed:
-        qCWarning(lc_notebook) << "cannot write" << file << error;
-        m_prompts->message(this, notebook_prompts::box::warning, QStringLiteral("Ошибка"), error);
-        break;
+    m_page_id = -1;
+    m_text->clear();
+    m_pictures->clear();
+    ui->stackedWidget->setCurrentIndex(0);
+    ui->textEdit->setVisible(true);
+    const QString reason = notebook_store::reason_for(m_store->last_cause(), m_store->database_name());
+    m_text->show_notice(
+        notice_html(m_database->current() == database_watch::state::busy
+                        ? reason + QStringLiteral(" Заметки появятся здесь, как только та программа её освободит.")
+                        : reason));
+}
+
+// The editor defaults, the page list and the first page: at construction,
+// and again while the database was held by another program.
+bool my_notebook::load_contents()
+{
+    notebook_store::editor_setup s;
+    if (m_store->read_editor_setup(s))
+        apply_editor_setup(s);
+    else if (database_failed())
+        return false;
+    // Without its setup the notebook still shows its pages.
+    const bool listed = build_list();
+    if (!listed && database_failed())
+        return false;
+    m_database->succeeded();
+    if (ui->tableWidget->rowCount() > 0) {
+        ui->tableWidget->setCurrentCell(0, 1);
+        set_notebook_data(int(current_row_page()));
     }
+    if (!m_drafts_offered)
+        QTimer::singleShot(0, this, &my_notebook::offer_drafts);
+    return true;
+}
+
+bool my_notebook::database_ready() const
+{
+    return m_database->ready();
+}
+
+void my_notebook::retry_database()
+{
+    m_database->retry();
 }
 
 bool my_notebook::build_list()
@@ -223,15 +249,9 @@ bool my_notebook::build_list()
     t->setColumnCount(2);
     t->setRowCount(ok ? int(rows.size()) : 0);
     t->setHorizontalHeaderLabels({QStringLiteral("ИД"), QStringLiteral("Тема")});
-    // Ordered here as the table would order its title column (by its text,
-    // case-sensitively, equal titles in database order): sorting ten
-    // thousand table items costs far more than sorting the rows.
-    for (notebook_store::page_row &row : rows)
-        row.name = row.name.trimmed();
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const notebook_store::page_row &a, const notebook_store::page_row &b) {
-                         return QString::compare(a.name, b.name, Qt::CaseSensitive) < 0;
-                     });
+    // Sorted here rather than by the table: sorting ten thousand table
+    // items costs far more.
+    page_titles::sort(rows);
     for (int r = 0; ok && r < rows.size(); ++r) {
         auto *id = new QTableWidgetItem;
         id->setData(Qt::DisplayRole, rows[r].id);
@@ -259,6 +279,14 @@ bool my_notebook::build_list()
     ui->textEdit->setVisible(any);
     ui->graphicsView->setVisible(any);
     return ok;
+}
+
+qint64 my_notebook::newest_listed() const
+{
+    QList<notebook_store::page_row> rows;
+    for (int r = 0; r < ui->tableWidget->rowCount(); ++r)
+        rows.append({ui->tableWidget->item(r, 0)->data(Qt::DisplayRole).toLongLong(), QString()});
+    return notebook_store::newest_page(rows);
 }
 
 int my_notebook::row_of(qint64 id) const
@@ -300,15 +328,113 @@ bool my_notebook::settle_unsaved()
         return false;
     case notebook_prompts::unsaved_answer::save:
         // The page shown is the one saved, wherever the list's cursor is.
-        if (!m_page_readable)
-            return false;
-        return m_page_image ? m_pictures->save(m_page_id) : m_text->save(m_page_id);
+        return save_current();
     case notebook_prompts::unsaved_answer::discard:
         m_text->set_modified(false);
         m_pictures->set_modified(false);
+        m_draft_timer.stop();
+        m_drafts->drop(m_page_id);
         return true;
     }
     return false;
+}
+
+void my_notebook::keep_unsaved()
+{
+    m_draft_timer.stop();
+    if (page_modified())
+        keep_draft();
+    m_drafts->flush();
+    m_geometry->save(*m_prompts);
+}
+
+void my_notebook::page_edited()
+{
+    if (m_page_id >= 0 && !m_loading && page_modified())
+        m_draft_timer.start();
+}
+
+void my_notebook::keep_draft(bool in_passing)
+{
+    m_draft_timer.stop();
+    if (m_page_id < 0 || !m_page_readable || !page_modified())
+        return;
+    page_draft d;
+    d.page = m_page_id;
+    const int row = row_of(m_page_id);
+    if (QTableWidgetItem *title = row < 0 ? nullptr : ui->tableWidget->item(row, 1))
+        d.title = title->text();
+    d.written = QDateTime::currentDateTimeUtc();
+    QImage picture;
+    if (m_page_image) {
+        m_pictures->fill_draft(d, picture);
+    } else {
+        m_text->fill_draft(d, in_passing);
+        if (d.body.size() > notebook_limits::text_page_bytes) {
+            qCWarning(lc_notebook) << "page" << m_page_id << "is too large to keep a draft of";
+            return;
+        }
+    }
+    m_drafts->keep(d, picture);
+}
+
+void my_notebook::offer_drafts()
+{
+    if (m_in_load) {
+        // Asked from inside a page load (its notice paints): after it.
+        QTimer::singleShot(0, this, &my_notebook::offer_drafts);
+        return;
+    }
+    if (m_offering || !m_database->ready() || m_drafts_offered)
+        return;
+    m_offering = true;
+    m_drafts_offered = true;
+    m_drafts->offer(*m_prompts, this, [this](const page_draft &d) { restore_draft(d); });
+    m_offering = false;
+}
+
+void my_notebook::restore_draft(page_draft d)
+{
+    if (!settle_unsaved())
+        return;
+    int row = row_of(d.page);
+    if (row < 0) {
+        // Its page was deleted since: the changes get a page of their own.
+        if (!m_store->insert_page(d.title + QStringLiteral(" (восстановлено)"), d.image))
+            return; // said; the draft stays for the next start
+        m_text->set_modified(false);
+        m_pictures->set_modified(false);
+        build_list();
+        d.page = newest_listed();
+        row = row_of(d.page);
+        m_page_id = -1;
+    }
+    if (row < 0)
+        return;
+    show();
+    raise();
+    activateWindow();
+    make_current(row);
+    if (m_page_id != d.page)
+        set_notebook_data(int(d.page));
+    if (m_loading)
+        m_pending_draft = d;
+    else
+        apply_draft(d);
+}
+
+void my_notebook::apply_draft(const page_draft &d)
+{
+    if (m_page_id != d.page || !m_page_readable || d.image != m_page_image) {
+        qCWarning(lc_notebook) << "the draft" << d.file << "does not fit its page; it stays for the next start";
+        return;
+    }
+    m_drafts->adopt(d);
+    if (d.image)
+        m_pictures->restore(d);
+    else
+        m_text->restore(d);
+    m_text->set_read_only(false);
 }
 
 void my_notebook::tableWidget_currentItemChanged(QTableWidgetItem *current, QTableWidgetItem *)
@@ -333,54 +459,138 @@ void my_notebook::tableWidget_currentItemChanged(QTableWidgetItem *current, QTab
 
 void my_notebook::set_notebook_data(int id)
 {
+    // Leaving a page: changes still there (nobody was asked) are kept as a
+    // draft; a settled page's draft of this run goes.
+    if (m_page_id >= 0) {
+        if (page_modified())
+            keep_draft();
+        else
+            m_drafts->drop(m_page_id);
+    }
+    m_draft_timer.stop();
+    m_loader->cancel();
+    m_loading = false;
+    m_loading_bytes.clear();
+    m_pending_draft.reset();
     m_text->clear();
     m_pictures->clear();
     ui->stackedWidget->setCurrentIndex(0);
     m_page_id = id;
+    m_page_image = false;
+    // The notice paints by processing events: nothing started from there
+    // may load a page inside this one.
+    m_in_load = true;
     {
         loading_feedback feedback(this, ui->textEdit);
-        bool readable = true;
-        const QByteArray data = m_store->read_page_data(id, &readable);
-        bool kind_known = true;
-        m_page_image = m_store->is_image_page(id, &kind_known);
-        // Without the page's kind nothing may be saved over it.
-        m_page_readable = readable && kind_known;
-        if (m_page_image) {
-            m_text->set_switch_enabled(false);
-            set_tool_actions_enabled(true);
-            m_text->clear();
-            ui->stackedWidget->setCurrentIndex(1);
-            m_pictures->load(id, data);
-        } else {
-            m_text->set_switch_enabled(true);
-            ui->stackedWidget->setCurrentIndex(0);
-            set_tool_actions_enabled(!m_text->html());
-            m_text->load(data);
-        }
+        // Without the page's kind and bytes nothing may be saved over it.
+        m_page_readable = read_page(id);
     }
+    m_in_load = false;
     // A page that could not be read is shown but cannot be saved over.
-    m_text->set_read_only(!m_page_readable);
+    m_text->set_read_only(!m_page_readable || m_loading);
     m_text->set_modified(false);
     m_pictures->set_modified(false);
 }
 
-void my_notebook::save()
+bool my_notebook::read_page(qint64 id)
 {
-    if (ui->tableWidget->rowCount() == 0 || m_page_id < 0)
-        return;
+    page_reading::result page = page_reading::read(*m_store, id);
+    m_page_image = page.image;
+    if (page.what == page_reading::result::outcome::too_large) {
+        m_text->show_notice(notice_html(page.refusal));
+        m_prompts->message(this, notebook_prompts::box::warning, QStringLiteral("Внимание!"), page.refusal);
+    }
+    if (page.what != page_reading::result::outcome::read)
+        return false;
+    const QByteArray data = std::move(page.data);
+
+    if (m_page_image) {
+        m_text->set_switch_enabled(false);
+        set_tool_actions_enabled(true);
+        m_text->clear();
+        ui->stackedWidget->setCurrentIndex(1);
+        if (m_pictures->load(id, data, true)) {
+            m_loading = true;
+            m_loader->decode_picture([data] { return image_page::decode(data); });
+        }
+        return true;
+    }
+    m_text->set_switch_enabled(true);
+    ui->stackedWidget->setCurrentIndex(0);
+    set_tool_actions_enabled(!m_text->html());
+    if (data.size() < notebook_limits::text_in_background) {
+        m_text->load(data);
+        return true;
+    }
+    // A large page is built on the worker; the notice stays until it is there.
+    m_loading = true;
+    m_loading_bytes = data;
+    m_text->show_notice(loading_feedback::notice);
+    const bool html = m_text->html();
+    const QFont font = ui->textEdit->font();
+    const QTextOption::WrapMode wrap = m_text->wrap_mode();
+    m_loader->build_text([data, html, font, wrap] { return text_page::build_document(data, html, font, wrap); });
+    return true;
+}
+
+void my_notebook::text_loaded(QTextDocument *document)
+{
+    m_loading = false;
+    m_text->show_document(document, m_loading_bytes);
+    m_loading_bytes.clear();
+    m_text->set_read_only(!m_page_readable);
+    m_text->set_modified(false);
+    if (m_pending_draft)
+        apply_draft(*std::exchange(m_pending_draft, std::nullopt));
+}
+
+void my_notebook::picture_loaded(const QImage &picture)
+{
+    m_loading = false;
+    const bool edited = m_pictures->modified();
+    m_pictures->picture_decoded(picture);
+    m_pictures->set_modified(edited);
+    if (m_pending_draft)
+        apply_draft(*std::exchange(m_pending_draft, std::nullopt));
+}
+
+bool my_notebook::save_current()
+{
+    if (m_page_id < 0)
+        return false;
     if (!m_page_readable) {
         m_prompts->message(this, notebook_prompts::box::warning, QStringLiteral("Внимание!"),
                            QStringLiteral("Заметка не была прочитана из базы, поэтому не сохраняется: "
                                           "иначе её содержимое было бы потеряно."));
-        return;
+        return false;
+    }
+    if (m_loading) {
+        m_prompts->message(this, notebook_prompts::box::warning, QStringLiteral("Внимание!"),
+                           QStringLiteral("Заметка ещё загружается; сохраните её, когда она появится."));
+        return false;
     }
     // The page on screen, as it was loaded: asking the database again could
     // fail (a lock held by another program) and turn a picture page into an
     // empty text written over the picture.
-    if (m_page_image)
-        m_pictures->save(m_page_id);
-    else
-        m_text->save(m_page_id);
+    const bool saved = m_page_image ? m_pictures->save(m_page_id) : m_text->save(m_page_id);
+    if (saved) {
+        m_draft_timer.stop();
+        m_drafts->drop(m_page_id);
+    } else if (page_modified()) {
+        keep_draft(); // not in the database: on disk at least
+    }
+    return saved;
+}
+
+void my_notebook::save()
+{
+    if (m_database->current() == database_watch::state::busy) {
+        m_database->retry();
+        return;
+    }
+    if (ui->tableWidget->rowCount() == 0 || m_page_id < 0)
+        return;
+    save_current();
 }
 
 void my_notebook::find()
@@ -456,10 +666,7 @@ bool my_notebook::add_page(bool image)
     m_text->set_modified(false);
     m_pictures->set_modified(false);
     build_list();
-    QList<notebook_store::page_row> rows;
-    for (int r = 0; r < ui->tableWidget->rowCount(); ++r)
-        rows.append({ui->tableWidget->item(r, 0)->data(Qt::DisplayRole).toLongLong(), QString()});
-    const int row = row_of(notebook_store::newest_page(rows));
+    const int row = row_of(newest_listed());
     if (row >= 0) {
         m_page_id = -1;
         make_current(row);
@@ -488,8 +695,10 @@ void my_notebook::delete_notebook()
     // when the list moves to its first row.
     if (!ids.contains(m_page_id) && !settle_unsaved())
         return;
-    for (qint64 id : ids)
+    for (qint64 id : ids) {
         m_store->delete_page(id);
+        m_drafts->drop(id);
+    }
     m_text->set_modified(false);
     m_pictures->set_modified(false);
     m_page_id = -1;
@@ -583,6 +792,15 @@ void my_notebook::resizeEvent(QResizeEvent *event)
 
 void my_notebook::showEvent(QShowEvent *event)
 {
+    if (!event->spontaneous())
+        m_geometry->first_show();
     QMainWindow::showEvent(event);
     m_pictures->refit();
+    m_database->window_shown();
+}
+
+void my_notebook::hideEvent(QHideEvent *event)
+{
+    QMainWindow::hideEvent(event);
+    m_database->window_hidden();
 }

@@ -6,9 +6,12 @@
 // notebook_prompts, the context menus through notebook_menus.
 
 #include "notebook/notebook_store.h"
+#include "notebook/page_draft.h"
 
 #include <QMainWindow>
+#include <QTimer>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class my_notebookClass;
@@ -20,8 +23,13 @@ class QTableWidget;
 class QTableWidgetItem;
 class QTextEdit;
 class QToolBar;
+class QTextDocument;
 class TextItem;
+class database_watch;
+class draft_keeper;
 class find_dialog;
+class notebook_geometry;
+class page_loader;
 class image_page;
 class notebook_prompts;
 class text_page;
@@ -35,12 +43,31 @@ public:
     ~my_notebook() override;
 
     // The size file was deleted: do not write it again at exit.
-    void use_default_size() { m_no_size_file = true; }
+    void use_default_size();
 
     // Before leaving the current page (or the program): when it has unsaved
     // changes, asks whether to save them. False when the user cancels.
     bool settle_unsaved();
     bool page_modified() const;
+
+    // The session ends without a question (logout, a stop signal): the
+    // page's unsaved changes are kept as a draft, offered at the next
+    // start, and the window's size file is written.
+    void keep_unsaved();
+    // How long after the last change a draft is written (a few seconds).
+    void set_draft_delay(int ms) { m_draft_timer.setInterval(ms); }
+    draft_keeper &drafts() { return *m_drafts; }
+    // Asks about drafts an earlier run left; done once the list is read.
+    void offer_drafts();
+
+    // The database could be read (false while another program holds it
+    // or when the file is not a database).
+    bool database_ready() const;
+    // Tries the database again; the list fills when it can be read.
+    void retry_database();
+    // A large page is still being read into the window.
+    bool page_loading() const { return m_loading; }
+    page_loader &loader() { return *m_loader; }
 
     // Adds a page after asking its title; true when one was added.
     bool add_page(bool image);
@@ -86,22 +113,33 @@ public slots:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void report(const notebook_store::failure &f);
-    void build_tool_bar();
-    void apply_editor_setup();
-    void restore_layout();
-    void save_layout();
+    void apply_editor_setup(const notebook_store::editor_setup &s);
+    bool load_contents();
+    bool database_failed();
+    void show_unavailable();
     bool build_list();
+    bool read_page(qint64 id);
+    void text_loaded(QTextDocument *document);
+    void picture_loaded(const QImage &picture);
+    bool save_current();
+    void page_edited();
+    // in_passing: written after a pause in typing, not as the session ends.
+    void keep_draft(bool in_passing = false);
+    void restore_draft(page_draft d);
+    void apply_draft(const page_draft &d);
     int row_of(qint64 id) const;
+    // The page added last among those listed (ids grow with each insert).
+    qint64 newest_listed() const;
     qint64 current_row_page() const;
     void make_current(int row);
     void switch_mode(bool html);
     void set_tool_actions_enabled(bool on);
 
     std::unique_ptr<Ui::my_notebookClass> ui;
-    bool m_no_size_file = false;
     QGraphicsScene *m_scene = nullptr;
     QString m_data_folder;
 
@@ -111,6 +149,10 @@ private:
     std::unique_ptr<text_page> m_text;
     std::unique_ptr<image_page> m_pictures;
     find_dialog *m_find = nullptr;
+    page_loader *m_loader = nullptr;
+    std::unique_ptr<draft_keeper> m_drafts;
+    std::unique_ptr<notebook_geometry> m_geometry;
+    QTimer m_draft_timer;
 
     qint64 m_page_id = -1; // the page shown, -1 for none
     bool m_page_image = false;
@@ -119,4 +161,12 @@ private:
     bool m_reverting = false;
     bool m_switch_cancelled = false;
     bool m_find_held = false; // the user kept the page during this search
+
+    database_watch *m_database = nullptr;
+    bool m_loading = false;
+    QByteArray m_loading_bytes;
+    std::optional<page_draft> m_pending_draft; // applied once its page has loaded
+    bool m_drafts_offered = false;
+    bool m_offering = false;
+    bool m_in_load = false;
 };

@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QDockWidget>
 #include <QMenu>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QToolBar>
@@ -110,6 +111,35 @@ void add_page_menu(my_notebook &window)
         window.add_page(false);
     else if (chosen == picture)
         window.add_page(true);
+}
+
+void build_tool_bar(my_notebook &window)
+{
+    QToolBar *bar = window.tool_bar();
+    const auto item = [&](const char *icon, const char *text, void (my_notebook::*slot)()) {
+        QAction *a = bar->addAction(QIcon(QString::fromLatin1(icon)), my_notebook::tr(text));
+        QObject::connect(a, &QAction::triggered, &window, slot);
+        return a;
+    };
+    QAction *add = item(":/icons/new.png", "Добавить заметку", &my_notebook::add_notebook);
+    add->setObjectName(QStringLiteral("addtsk_"));
+    add->setShortcut(QKeySequence::New);
+    item(":/icons/del.png", "Удалить заметку", &my_notebook::delete_notebook);
+    bar->addSeparator();
+    item(":/icons/save.png", "Сохранить", &my_notebook::save)->setShortcut(QKeySequence::Save);
+    auto *find_action = new QAction(&window);
+    find_action->setShortcut(QKeySequence::Find);
+    window.addAction(find_action);
+    QObject::connect(find_action, &QAction::triggered, &window, &my_notebook::find);
+    bar->addSeparator();
+    item(":/icons/fonts.png", "Выбрать шрифт редактора", &my_notebook::seteditorfont)
+        ->setObjectName(QStringLiteral("setfonttsk"));
+    item(":/icons/colors.png", "Выбрать цвет букв редактора", &my_notebook::seteditorcolor)
+        ->setObjectName(QStringLiteral("setcolortsk"));
+    bar->addSeparator();
+    bar->addWidget(window.html_switch());
+    bar->addWidget(window.text_switch());
+    bar->addSeparator();
 }
 
 } // namespace notebook_menus

@@ -17,8 +17,9 @@ result ensure(const QString &database, const QString &seed)
         qCWarning(lc_notebook) << "cannot remove the empty" << database;
     QDir().mkpath(info.absolutePath());
     if (!seed.isEmpty() && !QFile::exists(database) && QFile::copy(seed, database)) {
-        // The installed seed may be read-only; the user's copy must not be.
-        QFile::setPermissions(database, QFile::permissions(database) | QFile::WriteOwner | QFile::ReadOwner);
+        // The copy takes the installed seed's mode (read-only, readable by
+        // all); the user's notebook is writable and private.
+        QFile::setPermissions(database, QFile::ReadOwner | QFile::WriteOwner);
         qCInfo(lc_notebook) << "seeded" << database << "from" << seed;
         return {outcome::copied, {}};
     }

@@ -30,8 +30,17 @@ save_result save(const QString &path, const layout &l, QString *error)
     if (!bytes)
         return save_result::too_long;
     // Written whole or not at all: a crash mid-write keeps the old file.
+    const bool fresh = !QFile::exists(path);
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(*bytes) != bytes->size() || !f.commit()) {
+    if (!f.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = f.errorString();
+        return save_result::failed;
+    }
+    // A new file is the user's alone; an existing one keeps its mode.
+    if (fresh)
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    if (f.write(*bytes) != bytes->size() || !f.commit()) {
         if (error)
             *error = f.errorString();
         return save_result::failed;

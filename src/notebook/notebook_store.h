@@ -16,6 +16,16 @@
 class notebook_store
 {
 public:
+    // Why the database did not answer, as far as SQLite says.
+    enum class cause
+    {
+        none,
+        busy,           // another program holds a lock on the file
+        not_a_database, // the file is not an SQLite database
+        corrupt,        // an SQLite database, damaged
+        other           // a statement the file cannot run (a missing table, read-only, ...)
+    };
+
     struct failure
     {
         enum class kind
@@ -27,6 +37,10 @@ public:
         QString title;
         QString text;
         bool over_window = true;
+        notebook_store::cause why = cause::other;
+        // What the user can make of it (empty when SQLite said nothing useful);
+        // shown below the text.
+        QString reason;
     };
     using reporter = std::function<void(const failure &)>;
 
@@ -59,6 +73,12 @@ public:
     bool open(const QString &file, const QString &folder_for_messages);
     // The file the connection was given.
     QString database_name() const;
+    // Why the last statement failed (cause::none after a success).
+    cause last_cause() const { return m_last; }
+    // How long a statement waits for another program's lock before it
+    // gives up. Short: the notebook runs on the GUI thread, and a lock held
+    // longer is met again at the next attempt.
+    static constexpr int lock_wait_ms = 100;
 
     bool read_editor_setup(editor_setup &out);
     bool count_pages(int &count);
@@ -68,6 +88,9 @@ public:
 
     // ok (optional) tells a failed read from an empty page body.
     QByteArray read_page_data(qint64 id, bool *ok = nullptr);
+    // The size of the page's stored body in bytes, read without the body
+    // itself; -1 when the database could not answer (reported).
+    qint64 page_size(qint64 id);
     // ok (when given) is false when the database could not answer.
     bool is_image_page(qint64 id, bool *ok = nullptr);
     QFont read_page_font(qint64 id);
@@ -88,9 +111,22 @@ public:
     bool write_editor_mode(bool html);
     bool compact_database();
 
+    // Several writes that must land together (a picture page's columns):
+    // begin() takes the write lock at once, so a busy database fails before
+    // anything is written; commit() or rollback() ends it. Failures are
+    // reported with the given text.
+    bool begin(const QString &what_failed);
+    bool commit(const QString &what_failed);
+    void rollback();
+
+    // The reason text for a cause, naming the file.
+    static QString reason_for(cause c, const QString &file);
+
 private:
     void warn(const QString &text);
     void inform(const QString &text, bool over_window = false, const QString &title = QStringLiteral("Внимание"));
+    void send(failure f);
 
     reporter m_report;
+    cause m_last = cause::none;
 };

@@ -1,18 +1,25 @@
 #include "notebook/text_page.h"
 
+#include "notebook/layout_pacer.h"
+#include "notebook/notebook_limits.h"
 #include "notebook/notebook_prompts.h"
+#include "notebook/page_draft.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QRadioButton>
+#include <QTextDocument>
 #include <QTextDocumentWriter>
 #include <QTextEdit>
+#include <QThreadPool>
 
 text_page::text_page(QTextEdit &editor, notebook_store &store, notebook_prompts &prompts, QWidget *window)
     : m_editor(editor), m_store(store), m_prompts(prompts), m_window(window),
       // The labels keep the window's translation context.
       m_html(new QRadioButton(QCoreApplication::translate("my_notebook", "Обрабатывать данные как HTML"))),
-      m_text(new QRadioButton(QCoreApplication::translate("my_notebook", "Обрабатывать данные как текст")))
+      m_text(new QRadioButton(QCoreApplication::translate("my_notebook", "Обрабатывать данные как текст"))),
+      m_pacer(new layout_pacer(this))
 {
     connect(m_html, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
@@ -30,6 +37,26 @@ text_page::~text_page()
     // whose mode they set.
     delete m_html;
     delete m_text;
+    m_pacer->stop();
+    // The editor may outlive this page: it gets a document of its own back.
+    if (m_shown) {
+        const QSignalBlocker quiet(&m_editor);
+        m_editor.setDocument(new QTextDocument(&m_editor));
+    }
+    delete m_shown;
+}
+
+void text_page::dispose(QTextDocument *document)
+{
+    if (!document)
+        return;
+    if (document->characterCount() < notebook_limits::text_in_background) {
+        delete document;
+        return;
+    }
+    // Freeing a large page takes a while: not on the GUI thread.
+    document->moveToThread(nullptr);
+    QThreadPool::globalInstance()->start([document] { delete document; });
 }
 
 bool text_page::html() const
@@ -73,21 +100,97 @@ void text_page::apply_setup(const notebook_store::editor_setup &setup)
 
 void text_page::clear()
 {
+    m_pacer->stop();
     m_editor.clear();
+    m_editor.document()->setModified(false);
+    m_loaded.clear();
+}
+
+QTextDocument *text_page::build_document(const QByteArray &data, bool html, const QFont &font,
+                                         QTextOption::WrapMode wrap)
+{
+    auto *doc = new QTextDocument;
+    doc->setDefaultFont(font);
+    const QString text = QString::fromUtf8(data);
+    // A page typed in plain-text mode has no markup: shown as HTML its line
+    // breaks would run together.
+    if (html && Qt::mightBeRichText(text))
+        doc->setHtml(text);
+    else
+        doc->setPlainText(text);
+    // The editor's wrapping and the layout made here: either done on the GUI
+    // thread walks every block of the page.
+    QTextOption option = doc->defaultTextOption();
+    option.setWrapMode(wrap);
+    doc->setDefaultTextOption(option);
+    doc->documentLayout();
+    doc->setModified(false);
+    return doc;
+}
+
+QTextOption::WrapMode text_page::wrap_mode() const
+{
+    return m_editor.lineWrapMode() == QTextEdit::NoWrap ? QTextOption::NoWrap : m_editor.wordWrapMode();
+}
+
+void text_page::show_document(QTextDocument *document, const QByteArray &data)
+{
+    m_pacer->stop();
+    QTextDocument *previous = m_shown;
+    m_shown = document;
+    m_editor.setDocument(document);
+    dispose(previous);
+    if (document->characterCount() > 2 * layout_pacer::step_chars)
+        m_pacer->pace(document);
+    m_editor.setReadOnly(false);
+    m_loaded = data;
+    if (!html())
+        apply_editor_format();
+    document->setModified(false);
 }
 
 void text_page::load(const QByteArray &data)
 {
-    if (html()) {
-        m_editor.setHtml(QString::fromUtf8(data));
-    } else {
-        m_editor.setPlainText(QString::fromUtf8(data));
-        apply_editor_format();
+    show_document(build_document(data, html(), m_editor.font(), wrap_mode()), data);
+}
+
+void text_page::show_notice(const QString &html)
+{
+    m_editor.setHtml(html);
+    m_editor.document()->setModified(false);
+    m_editor.setReadOnly(true);
+    m_loaded.clear();
+}
+
+void text_page::fill_draft(page_draft &d, bool in_passing) const
+{
+    d.image = false;
+    d.html = html();
+    // Exporting a large HTML page holds the GUI thread for a good part of a
+    // second; the drafts written while the user works keep its text alone,
+    // and the one written as the session ends keeps everything.
+    if (in_passing && d.html && modified() && m_editor.document()->characterCount() > quick_export_chars) {
+        d.html = false;
+        d.body = m_editor.document()->toPlainText().toUtf8();
+        const qsizetype zero = d.body.indexOf('\0');
+        if (zero >= 0)
+            d.body.truncate(zero);
+        return;
     }
+    d.body = content();
+}
+
+void text_page::restore(const page_draft &d)
+{
+    const QByteArray stored = m_loaded;
+    show_document(build_document(d.body, d.html, m_editor.font(), wrap_mode()), stored);
+    m_editor.document()->setModified(true);
 }
 
 QByteArray text_page::content() const
 {
+    if (!modified())
+        return m_loaded;
     QByteArray bytes;
     if (html()) {
         QBuffer buffer(&bytes);
@@ -105,8 +208,19 @@ QByteArray text_page::content() const
 
 bool text_page::save(qint64 id)
 {
-    if (!m_store.write_page_data(id, content()))
+    const QByteArray bytes = content();
+    if (bytes.size() > notebook_limits::text_page_bytes) {
+        m_prompts.message(m_window, notebook_prompts::box::warning, QStringLiteral("Внимание!"),
+                          QStringLiteral("Заметка слишком велика для сохранения: %1 МБ, а заметка может занимать "
+                                         "не больше %2 МБ. В базе ничего не изменено; сократите текст и "
+                                         "сохраните снова.")
+                              .arg(notebook_limits::megabytes(bytes.size()))
+                              .arg(notebook_limits::megabytes(notebook_limits::text_page_bytes)));
         return false;
+    }
+    if (!m_store.write_page_data(id, bytes))
+        return false;
+    m_loaded = bytes;
     set_modified(false);
     return true;
 }
@@ -134,7 +248,9 @@ void text_page::apply_editor_format()
     // document's default font and the palette give every character the
     // editor font and colour; merging a format into each character of a
     // large page would take seconds.
-    doc->setDefaultFont(m_font);
+    // Only when it differs: a new default font lays the whole page out again.
+    if (doc->defaultFont() != m_font)
+        doc->setDefaultFont(m_font);
     m_editor.setFont(m_font);
     QTextCharFormat f;
     f.setFont(m_font);

@@ -6,12 +6,18 @@
 
 #include "notebook/notebook_store.h"
 
+#include <QByteArray>
+
 #include <QColor>
 #include <QFont>
 #include <QObject>
+#include <QTextOption>
 
 class QRadioButton;
 class QTextCharFormat;
+class layout_pacer;
+class QTextDocument;
+struct page_draft;
 class QTextEdit;
 class QWidget;
 class notebook_prompts;
@@ -20,6 +26,9 @@ class text_page : public QObject
 {
     Q_OBJECT
 public:
+    // Characters of an HTML page exported for a draft in passing (about 50 ms).
+    static constexpr int quick_export_chars = 256 * 1024;
+
     text_page(QTextEdit &editor, notebook_store &store, notebook_prompts &prompts, QWidget *window);
     ~text_page() override;
 
@@ -39,10 +48,26 @@ public:
 
     void clear();
     void load(const QByteArray &data);
-    // The bytes save() writes: HTML as the document writer makes it, or the
-    // plain text up to its first NUL.
+    // The document a page's bytes make: HTML when html is asked for and the
+    // bytes look like HTML, plain text (line breaks kept) otherwise. Safe
+    // on any thread; the document has no parent.
+    static QTextDocument *build_document(const QByteArray &data, bool html, const QFont &font,
+                                         QTextOption::WrapMode wrap);
+    // How the editor wraps lines, for build_document.
+    QTextOption::WrapMode wrap_mode() const;
+    // Shows a document built from data (taking it over), as load() does.
+    void show_document(QTextDocument *document, const QByteArray &data);
+    // A notice (HTML) in place of the page (loading, not readable); read-only.
+    void show_notice(const QString &html);
+    // The bytes save() writes: the stored bytes unchanged while the user
+    // has not edited the page; else HTML as the document writer makes it,
+    // or the plain text up to its first NUL.
     QByteArray content() const;
     bool save(qint64 id);
+    // The page as a draft keeps it, and back. in_passing: a draft written
+    // while the user works, which must not hold up the window.
+    void fill_draft(page_draft &d, bool in_passing) const;
+    void restore(const page_draft &d);
     bool modified() const;
     void set_modified(bool m);
     void set_read_only(bool on);
@@ -61,6 +86,7 @@ signals:
     void mode_chosen(bool html);
 
 private:
+    static void dispose(QTextDocument *document);
     void apply_color();
     void merge_format(const QTextCharFormat &format);
 
@@ -72,4 +98,7 @@ private:
     QRadioButton *m_text;
     QFont m_font;
     QColor m_color;
+    QByteArray m_loaded; // the page's bytes as stored
+    layout_pacer *m_pacer;
+    QTextDocument *m_shown = nullptr; // the page's document, owned here
 };

@@ -7,6 +7,7 @@
 #include "clock/window_flags.h"
 #include "clock_rig.h"
 #include "common/time_source.h"
+#include "notebook/draft_keeper.h"
 #include "notebook/my_notebook.h"
 #include "notebook_fixture.h"
 
@@ -96,6 +97,37 @@ private slots:
                 .toByteArray();
         QCOMPARE(after, stored.isEmpty() ? before : stored);
         QCOMPARE(notebook->page_modified(), keeps_running);
+    }
+
+    // A logout or a stop signal asks nothing: the positions and the
+    // notebook's geometry are written, its unsaved page kept as a draft
+    // that the next start offers.
+    void session_end_keeps_everything_without_asking()
+    {
+        temp_data_home home;
+        make_clock_data(home, "[TYPE]\n");
+        install_seed(home);
+        box_answerer boxes;
+        manual_time_source t;
+        const QString folder = home.data_folder();
+        {
+            app_composition windows(t);
+            windows.clock_window()->move(123, 77);
+            auto *notebook = qobject_cast<my_notebook *>(windows.notebook());
+            windows.commands()->show_notebook();
+            notebook->editor()->selectAll();
+            notebook->editor()->insertPlainText("набрано перед выходом из сеанса");
+            windows.commands()->keep_session();
+            QVERIFY(boxes.seen().isEmpty());
+            QVERIFY(QFile::exists(folder + "/notebook_size.dat"));
+            QCOMPARE(stored(folder + "/clock.ini", "TYPE/posx").toInt(), 123);
+            QCOMPARE(notebook->drafts().stored().size(), 1);
+            QCOMPARE(notebook->drafts().stored().first().body, QByteArray("набрано перед выходом из сеанса"));
+        }
+        QVERIFY(boxes.seen().isEmpty());
+        app_composition again(t);
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen().size(), 1, 5000);
+        QVERIFY(boxes.seen().first().text.contains("не были сохранены"));
     }
 };
 

@@ -9,7 +9,10 @@
 
 #include <QList>
 #include <QQueue>
+#include <QSemaphore>
+#include <QThread>
 #include <QVariant>
+#include <memory>
 
 class scripted_prompts : public notebook_prompts
 {
@@ -25,7 +28,9 @@ public:
     QStringList asked_unsaved;
     bool confirm_answer = true;
     QQueue<unsaved_answer> unsaved_answers; // empty: discard
-    QQueue<std::optional<QString>> texts;   // empty: cancelled
+    QStringList asked_drafts;
+    QQueue<draft_answer> draft_answers;   // empty: later
+    QQueue<std::optional<QString>> texts; // empty: cancelled
     std::optional<QFont> font_answer;
     QColor color_answer;
     QString open_answer, save_answer;
@@ -39,6 +44,11 @@ public:
     {
         asked_unsaved << page_title;
         return unsaved_answers.isEmpty() ? unsaved_answer::discard : unsaved_answers.dequeue();
+    }
+    draft_answer ask_restore_draft(QWidget *, const QString &page_title, const QDateTime &) override
+    {
+        asked_drafts << page_title;
+        return draft_answers.isEmpty() ? draft_answer::later : draft_answers.dequeue();
     }
     std::optional<QString> text(QWidget *, const QString &, const QString &) override
     {
@@ -77,3 +87,48 @@ void run_sql(const QString &database, const QStringList &statements);
 
 // A PNG of the given size filled with one colour.
 QByteArray png_bytes(int width, int height, QColor fill);
+
+// Another program holding the database: its own SQLite connection, in a
+// thread of its own, inside a transaction begun with mode ("EXCLUSIVE":
+// nobody may read; "IMMEDIATE": nobody may write) until release().
+class other_program_lock
+{
+public:
+    explicit other_program_lock(const QString &database, const QString &mode = QStringLiteral("EXCLUSIVE"));
+    ~other_program_lock();
+    void release();
+
+private:
+    QSemaphore m_taken, m_let_go;
+    std::unique_ptr<QThread> m_thread;
+};
+
+// The user-only part of a file's mode is all there is (no group or other bits).
+bool private_to_user(const QString &path);
+
+class my_notebook;
+
+// The notebook window over a private data folder holding the built seed,
+// its questions answered by scripted_prompts.
+struct notebook_rig
+{
+    temp_data_home home;
+    scripted_prompts prompts;
+    std::unique_ptr<my_notebook> window;
+
+    explicit notebook_rig(bool seed = true);
+    ~notebook_rig();
+    QString db() const { return home.data_folder() + "/notebook.db"; }
+    QString drafts() const { return home.data_folder() + "/notebook_drafts"; }
+    my_notebook &open();
+    void reopen();
+    // Adds a page (answering its title) and returns its id, -1 when none was added.
+    qint64 add(const QString &title, bool image = false);
+    void go_to(const QString &title);
+    int row_titled(const QString &title) const;
+    QVariant column(qint64 id, const QString &col) const;
+    // A picture of one colour, added from a file as the context menu does.
+    void add_picture(int width, int height, QColor fill);
+    // Inserts a page directly into the database; returns its id.
+    qint64 insert(const QString &title, const QByteArray &data, bool image = false);
+};

@@ -1,9 +1,9 @@
 // Restoring the data folder from the installation must not touch the
 // user's files: a notebook full of pages and a customised clock.ini
 // survive a restoration set off by a missing calendar.ini.
-#include "storage/data_folder_check.h"
 #include "notebook/notebook_store.h"
 #include "notebook_fixture.h"
+#include "storage/data_folder_check.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,16 @@
 // The text page on its own, over a real database: which mode an unset
 // switch means, a switch put back without a signal, and restyling that
 // must not count as a change of the page.
+#include "notebook/notebook_limits.h"
 #include "notebook/notebook_store.h"
 #include "notebook/text_page.h"
 #include "notebook_fixture.h"
 
+#include <QPointer>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
 #include <QTextEdit>
 
 class tst_text_page : public QObject
@@ -88,6 +91,41 @@ private slots:
         QVERIFY(!r.page->choose_editor_color());
         QVERIFY(!r.page->choose_editor_font());
         QCOMPARE(r.page->color(), QColor("#204080"));
+    }
+
+    // Each page gets a document of its own; the one it replaces goes.
+    void pages_do_not_pile_up()
+    {
+        rig r;
+        r.page->load("первая");
+        QPointer<QTextDocument> first = r.editor.document();
+        r.page->load("вторая");
+        QCOMPARE(r.editor.toPlainText(), "вторая");
+        QVERIFY(!first);
+        QPointer<QTextDocument> second = r.editor.document();
+        r.page.reset();
+        QVERIFY(!second);
+        QVERIFY(r.editor.document()); // the editor keeps one to show
+        r.editor.setPlainText("ещё работает");
+    }
+
+    void a_page_above_the_limit_is_not_saved()
+    {
+        rig r;
+        r.page->apply_setup({false, {}, {}});
+        QList<notebook_store::page_row> rows;
+        QVERIFY(r.store.list_pages(rows));
+        const qint64 id = rows.first().id;
+        const QByteArray before =
+            query_value(r.db(), QString("select data from notebook where id = %1").arg(id)).toByteArray();
+        // The bytes a save would write, without laying out 16 MB of text.
+        r.page->show_document(new QTextDocument, QByteArray(int(notebook_limits::text_page_bytes) + 1, 'x'));
+        QVERIFY(!r.page->save(id));
+        QCOMPARE(r.prompts.messages.size(), 1);
+        QVERIFY(r.prompts.messages.first().text.contains("слишком велика"));
+        QCOMPARE(query_value(r.db(), QString("select data from notebook where id = %1").arg(id)).toByteArray(), before);
+        r.page->show_document(new QTextDocument, "обычная");
+        QVERIFY(r.page->save(id));
     }
 };
 
