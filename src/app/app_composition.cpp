@@ -180,8 +180,10 @@ void app_composition::create_sync()
     if (m_sync->current().configured())
         m_scheduler->actions().set_machine(m_sync->machine());
     sync_service *sync = m_sync.get();
+    m_setup->set_shared_events(sync->current().configured());
     QObject::connect(sync, &sync_service::finished, m_calendar, [this] {
         m_scheduler->actions().set_machine(m_sync->machine());
+        m_setup->set_shared_events(true);
     });
     QObject::connect(sync, &sync_service::data_changed, m_calendar, [this] {
         m_calendar->store().reload_dates();

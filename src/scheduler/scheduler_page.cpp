@@ -50,7 +50,7 @@ struct task_values
     QString name, time, date, message, sound, program, arguments, folder;
     int repeat = 0, repeat_min = 1;
     bool write_date = true;
-    bool beep = false, disable = false, single_instance = false;
+    bool beep = false, disable = false, single_instance = false, run_everywhere = false;
     std::array<bool, 7> days{};
     std::array<bool, 12> months{};
 };
@@ -180,6 +180,7 @@ scheduler_form_values scheduler_page::form_values() const
     v.beep = m_form.beep->isChecked();
     v.disable = m_form.disable->isChecked();
     v.single_instance = m_form.single_instance->isChecked();
+    v.run_everywhere = m_form.run_everywhere && m_form.run_everywhere->isChecked();
     for (int i = 0; i < 7; ++i)
         v.days[i] = m_form.days[i]->isChecked();
     for (int i = 0; i < 12; ++i)
@@ -263,6 +264,8 @@ void scheduler_page::load_task(const QString &key)
     m_form.beep->setChecked(read(k::beep_pc));
     m_form.disable->setChecked(read(k::disable));
     m_form.single_instance->setChecked(read(k::do_find));
+    if (m_form.run_everywhere)
+        m_form.run_everywhere->setChecked(read(k::run_everywhere));
     for (int i = 0; i < 12; ++i)
         m_form.months[i]->setChecked(read(k::month[i]));
     m_form.repeat_min->setValue(read(k::repeat_min));
@@ -338,6 +341,7 @@ bool scheduler_page::save_task(const QString &key)
     v.beep = m_form.beep->isChecked();
     v.disable = m_form.disable->isChecked();
     v.single_instance = m_form.single_instance->isChecked();
+    v.run_everywhere = m_form.run_everywhere && m_form.run_everywhere->isChecked();
 
     {
         event_store::scope in(m_store, key);
@@ -359,6 +363,8 @@ bool scheduler_page::save_task(const QString &key)
         m_store.write(k::beep_pc, v.beep);
         m_store.write(k::disable, v.disable);
         m_store.write(k::do_find, v.single_instance);
+        if (m_form.run_everywhere)
+            m_store.write(k::run_everywhere, v.run_everywhere);
     }
     m_store.sync();
     if (m_store.status() != QSettings::NoError)

@@ -50,6 +50,9 @@ struct scheduler_page_form
     QStackedWidget *pages = nullptr;
     QSpinBox *repeat_min = nullptr;
     QCheckBox *beep = nullptr;
+    // Optional: start the event's program on every synced machine, not only
+    // on the one that made the event.
+    QCheckBox *run_everywhere = nullptr;
     QCheckBox *disable = nullptr;
     QCheckBox *single_instance = nullptr;
     std::array<QCheckBox *, 7> days{};    // Monday ... Sunday
@@ -75,7 +78,7 @@ struct scheduler_form_values
     QString name, time, message, sound, program, arguments, folder;
     QDate date;
     int repeat = 0, repeat_min = 1;
-    bool beep = false, disable = false, single_instance = false;
+    bool beep = false, disable = false, single_instance = false, run_everywhere = false;
     std::array<bool, 7> days{};
     std::array<bool, 12> months{};
     friend bool operator==(const scheduler_form_values &, const scheduler_form_values &) = default;

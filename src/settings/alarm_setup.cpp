@@ -17,6 +17,7 @@
 #include "storage/ini_format.h"
 #include "ui_alarm_setup.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 
@@ -109,21 +110,41 @@ void alarm_setup::add_page(QWidget *page, const QString &title, const QList<QWid
     set_tab_order();
 }
 
+QWidget *alarm_setup::scheduler_row()
+{
+    if (m_scheduler_row)
+        return m_scheduler_row;
+    auto *grid = qobject_cast<QGridLayout *>(m_ui->pushButton->parentWidget()->layout());
+    // One row across the whole page, so the form's columns keep their widths.
+    m_scheduler_row = new QWidget;
+    auto *line = new QHBoxLayout(m_scheduler_row);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->addStretch();
+    m_run_everywhere = new QCheckBox(QStringLiteral("Запускать программу на всех компьютерах"));
+    m_run_everywhere->setObjectName(QStringLiteral("run_everywhere"));
+    m_run_everywhere->setToolTip(
+        QStringLiteral("Событие, пришедшее с другого компьютера, запускает свою программу только там, где его создали."));
+    m_run_everywhere->setVisible(false);
+    line->addWidget(m_run_everywhere);
+    if (grid)
+        grid->addWidget(m_scheduler_row, grid->rowCount(), 0, 1, grid->columnCount());
+    return m_scheduler_row;
+}
+
 void alarm_setup::add_scheduler_buttons(const QList<QWidget *> &buttons)
 {
-    auto *grid = qobject_cast<QGridLayout *>(m_ui->pushButton->parentWidget()->layout());
-    if (!grid)
-        return;
-    // One row across the whole page, so the form's columns keep their widths.
-    auto *row = new QWidget;
-    auto *line = new QHBoxLayout(row);
-    line->setContentsMargins(0, 0, 0, 0);
+    auto *line = static_cast<QHBoxLayout *>(scheduler_row()->layout());
+    int at = 0;
     for (QWidget *b : buttons)
-        line->addWidget(b);
-    line->addStretch();
-    grid->addWidget(row, grid->rowCount(), 0, 1, grid->columnCount());
+        line->insertWidget(at++, b);
     m_added_buttons << buttons;
     set_tab_order();
+}
+
+void alarm_setup::set_shared_events(bool shared)
+{
+    scheduler_row();
+    m_run_everywhere->setVisible(shared);
 }
 
 void alarm_setup::attach_event_store(event_store &store, const time_source &clock)
@@ -147,6 +168,8 @@ void alarm_setup::attach_event_store(event_store &store, const time_source &cloc
     f.beep = u.checkBox_10;
     f.disable = u.checkBox_24;
     f.single_instance = u.checkBox_25;
+    scheduler_row();
+    f.run_everywhere = m_run_everywhere;
     f.days = {u.ponedelnik, u.vtornik, u.sreda, u.chetverg, u.patnicha, u.subbota, u.voskresenie};
     f.months = {u.month_1, u.month_2, u.month_3, u.month_4,  u.month_5,  u.month_6,
                 u.month_7, u.month_8, u.month_9, u.month_10, u.month_11, u.month_12};

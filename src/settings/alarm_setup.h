@@ -63,6 +63,9 @@ public:
     // Buttons of another part of the program, in a row under the scheduler
     // page's own.
     void add_scheduler_buttons(const QList<QWidget *> &buttons);
+    // Events are shared with other machines (calendar sync): the page offers
+    // to start an event's program on all of them.
+    void set_shared_events(bool shared);
 
     QSettings &clock_ini() { return *m_clock_ini; }
     QSettings &alarm_ini() { return *m_alarm_ini; }
@@ -195,6 +198,9 @@ private:
     skin_constructor *m_constructor = nullptr;
     // Controls of other parts of the program, in the Tab chain.
     QList<QWidget *> m_added_buttons;
+    QWidget *scheduler_row();
+    QWidget *m_scheduler_row = nullptr;
+    QCheckBox *m_run_everywhere = nullptr;
     QList<QWidget *> m_added_pages_order;
     calendar_skin_picker *m_calendar_skins = nullptr;
 };

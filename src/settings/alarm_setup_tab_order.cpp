@@ -105,7 +105,10 @@ QList<QWidget *> alarm_setup::scheduler_tab_order() const
         u.repeat_min,  u.pushButton,    u.pushButton_3,  u.pushButton_2,
     };
     // Buttons other parts of the program put under the form's own.
-    order << m_added_buttons << u.tableWidget;
+    order << m_added_buttons;
+    if (m_run_everywhere)
+        order << m_run_everywhere;
+    order << u.tableWidget;
     return order;
 }
 

@@ -2,6 +2,7 @@
 // the firing is recorded either way, the actions run only when the gate
 // says so, and an event of this machine alone never waits for it.
 #include "common/time_source.h"
+#include "scheduler/event_actions.h"
 #include "scheduler/event_evaluator.h"
 #include "scheduler/event_runner.h"
 #include "scheduler/event_store.h"
@@ -40,9 +41,54 @@ class tst_firing_gate : public QObject
 {
     Q_OBJECT
 private slots:
+    void a_program_from_another_machine_starts_only_when_asked_data();
+    void a_program_from_another_machine_starts_only_when_asked();
     void a_shared_event_fires_only_when_the_gate_says_so_data();
     void a_shared_event_fires_only_when_the_gate_says_so();
 };
+
+void tst_firing_gate::a_program_from_another_machine_starts_only_when_asked_data()
+{
+    QTest::addColumn<QString>("machine"); // this folder's; empty: no sync
+    QTest::addColumn<QString>("origin");
+    QTest::addColumn<bool>("everywhere");
+    QTest::addColumn<bool>("starts");
+    QTest::newRow("made here") << "aaaa" << "aaaa" << false << true;
+    QTest::newRow("made elsewhere") << "aaaa" << "bbbb" << false << false;
+    QTest::newRow("made elsewhere, to run everywhere") << "aaaa" << "bbbb" << true << true;
+    QTest::newRow("an event without origin") << "aaaa" << "" << false << true;
+    QTest::newRow("no sync on this folder") << "" << "bbbb" << false << true;
+}
+
+void tst_firing_gate::a_program_from_another_machine_starts_only_when_asked()
+{
+    QFETCH(QString, machine);
+    QFETCH(QString, origin);
+    QFETCH(bool, everywhere);
+    QFETCH(bool, starts);
+    temp_data_home home;
+    QDir().mkpath(home.data_folder());
+    const QString marker = home.home() + "/started";
+    const QString prog = home.home() + "/leave_marker.sh";
+    write_file(prog, QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8());
+    QFile::setPermissions(prog, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const std::unique_ptr<QSettings> ini = ini_format::open(home.data_folder() + "/alarm.ini");
+    event_store store(*ini);
+    event_store::scope in(store, QStringLiteral("1765000000"));
+    store.write(k::run_file, prog);
+    store.write(k::origin, origin);
+    store.write(k::run_everywhere, everywhere);
+    manual_time_source clock(QDateTime(QDate(2026, 12, 9), QTime(13, 0)));
+    event_actions actions(nullptr, clock);
+    actions.set_machine(machine);
+    actions.run(store, false);
+    if (starts)
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
+    else {
+        QTest::qWait(500);
+        QVERIFY(!QFile::exists(marker));
+    }
+}
 
 void tst_firing_gate::a_shared_event_fires_only_when_the_gate_says_so_data()
 {
@@ -106,5 +152,5 @@ void tst_firing_gate::a_shared_event_fires_only_when_the_gate_says_so()
     }
 }
 
-QTEST_GUILESS_MAIN(tst_firing_gate)
+QTEST_MAIN(tst_firing_gate)
 #include "tst_firing_gate.moc"
