@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QMessageBox>
 
 QColor user_prompts::color(const QColor &initial, QWidget *parent)
 {
@@ -33,6 +34,11 @@ QString user_prompts::open_file(QWidget *parent, const QString &title, const QSt
 QString user_prompts::folder(QWidget *parent, const QString &title, const QString &start)
 {
     return QFileDialog::getExistingDirectory(parent, title, start);
+}
+
+void user_prompts::warning(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox::warning(parent, title, text, QMessageBox::Ok);
 }
 
 user_prompts &user_prompts::standard()

@@ -1,6 +1,7 @@
 #pragma once
 // The small modal questions the settings windows ask: a colour, a font, a
-// line of text, a file. One object answers them; tests hand in their own.
+// line of text, a file; and a warning to acknowledge. One object answers
+// them; tests hand in their own.
 
 #include <QColor>
 #include <QFont>
@@ -23,6 +24,8 @@ public:
     // An empty string when cancelled.
     virtual QString open_file(QWidget *parent, const QString &title, const QString &folder, const QString &filter);
     virtual QString folder(QWidget *parent, const QString &title, const QString &start);
+    // A warning with one OK button.
+    virtual void warning(QWidget *parent, const QString &title, const QString &text);
 
     // The process's default answerer (the toolkit's dialogs).
     static user_prompts &standard();

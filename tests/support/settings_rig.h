@@ -92,10 +92,12 @@ public:
         questions << asked{"file", title, folder, filter};
         return next_file;
     }
+    void warning(QWidget *, const QString &, const QString &text) override { warnings << text; }
 
     QColor next_color;
     std::optional<QFont> next_font;
     std::optional<QString> next_text;
     QString next_file;
     QList<asked> questions;
+    QStringList warnings;
 };
