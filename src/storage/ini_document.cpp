@@ -145,7 +145,6 @@ const QStringList &ini_document::groups() const
 {
     if (!m_groups_known) {
         m_groups.clear();
-        m_order.clear();
         QStringView last;
         for (auto it = m_keys.cbegin(); it != m_keys.cend(); ++it) {
             const qsizetype slash = it.key().indexOf(u'/');
@@ -154,10 +153,9 @@ const QStringList &ini_document::groups() const
             // A group's keys follow each other in key order.
             const QStringView g = QStringView(it.key()).first(slash);
             if (g != last)
-                m_order << g.toString();
+                m_groups << g.toString();
             last = g;
         }
-        m_groups = m_order;
         m_groups.sort();
         m_groups_known = true;
     }
@@ -192,8 +190,7 @@ QByteArray ini_document::render()
     // few events cost the copy of the file, not the writing of every key.
     if (!m_base_is_ours || m_touched.contains(QString()) || m_spans.contains(QString()))
         return render_all();
-    groups();
-    const QStringList &order = m_order;
+    const QStringList &order = groups();
     QByteArray out;
     out.reserve(m_base.size() + 4096);
     QHash<QString, span> spans;

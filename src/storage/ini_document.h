@@ -111,8 +111,6 @@ private:
     bool m_failing = false;
     quint64 m_revision = 0;
     mutable QStringList m_groups;
-    // The groups in the order of their keys ("name/"), as they are written.
-    mutable QStringList m_order;
     mutable bool m_groups_known = false;
     // Where each group's section lies in m_base, when we wrote m_base, and
     // the groups changed since.

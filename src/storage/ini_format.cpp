@@ -1,7 +1,7 @@
 #include "storage/ini_format.h"
 
 #include "common/log.h"
-#include "storage/cp1251.h"
+#include "storage/win1251.h"
 #include "storage/file_stamp.h"
 #include "storage/ini_files.h"
 #include "storage/ini_limits.h"
@@ -80,7 +80,7 @@ bool still_as_read(const QString &path, const file_record &rec)
 
 QString decode(const QByteArray &bytes)
 {
-    return cp1251::decode(bytes);
+    return win1251::decode(bytes);
 }
 
 QByteArray encode(const QString &text)
@@ -96,7 +96,7 @@ QByteArray encode(const QString &text)
             out += char(u);
             continue;
         }
-        const int b = u < 0x80 ? -1 : cp1251::from_unicode(u);
+        const int b = u < 0x80 ? -1 : win1251::from_unicode(u);
         if (b >= 0) {
             out += char(b);
             escape_hex_next = false;

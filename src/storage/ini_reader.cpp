@@ -1,7 +1,7 @@
 #include "storage/ini_reader.h"
 
-#include "storage/cp1251.h"
 #include "storage/ini_variant.h"
+#include "storage/win1251.h"
 
 #include <QHash>
 
@@ -96,7 +96,7 @@ bool next_line(QByteArrayView d, qsizetype &pos, line_span &out)
 // A group or key name: %XX and %UXXXX stand for characters, "\" for "/".
 void append_name(QByteArrayView raw, QString &out)
 {
-    const QString s = cp1251::decode(raw);
+    const QString s = win1251::decode(raw);
     const qsizetype n = s.size();
     out.reserve(out.size() + n);
     qsizetype i = 0;
@@ -168,7 +168,10 @@ char simple_escape(char e)
 QVariant parse_value(QByteArrayView v)
 {
     const qsizetype n = v.size();
+    // An empty value is an empty text, not a null one; the items of a list
+    // after its first start null. As the toolkit reads them.
     QString text;
+    text.reserve(n);
     QStringList items;
     bool list = false;
     bool in_quotes = false;
@@ -245,7 +248,7 @@ QVariant parse_value(QByteArrayView v)
         qsizetype j = i + 1;
         while (j < n && v[j] != '\\' && v[j] != '"' && v[j] != ',')
             ++j;
-        text += cp1251::decode(v.sliced(i, j - i));
+        text += win1251::decode(v.sliced(i, j - i));
         i = j;
     }
     if (chop_at_end && !item_quoted)
@@ -265,7 +268,7 @@ QString group_of(const QString &key)
 
 QString shown(QByteArrayView line)
 {
-    QString s = cp1251::decode(line.first(qMin<qsizetype>(line.size(), 80)));
+    QString s = win1251::decode(line.first(qMin<qsizetype>(line.size(), 80)));
     for (QChar &c : s)
         if (c.unicode() < 0x20)
             c = u' ';

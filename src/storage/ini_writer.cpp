@@ -1,7 +1,7 @@
 #include "storage/ini_writer.h"
 
-#include "storage/cp1251.h"
 #include "storage/ini_variant.h"
+#include "storage/win1251.h"
 
 #include <QList>
 
@@ -109,9 +109,11 @@ void put_hex_escape(char *&p, char16_t c)
 // one is stored as "@@...").
 void append_text(sink &out, QStringView s, bool at_sign = false)
 {
-    // The toolkit writes the byte forms character by character as Latin-1.
-    const bool bytes = s.startsWith(QLatin1String("@ByteArray(")) || s.startsWith(QLatin1String("@Variant(")) ||
-                       s.startsWith(QLatin1String("@DateTime("));
+    // The toolkit writes the byte forms character by character as Latin-1
+    // (not "@@ByteArray(...)", a text that only looks like one).
+    const bool bytes =
+        !at_sign && (s.startsWith(QLatin1String("@ByteArray(")) || s.startsWith(QLatin1String("@Variant(")) ||
+                     s.startsWith(QLatin1String("@DateTime(")));
     out.need(s.size() * 7 + 4);
     const qsizetype start = out.size();
     char *&p = out.p();
@@ -190,7 +192,7 @@ void append_text(sink &out, QStringView s, bool at_sign = false)
                 escape_hex_next = true;
             } else if (c < 0x80) {
                 *p++ = char(c);
-            } else if (const int b = cp1251::from_unicode(c); b >= 0) {
+            } else if (const int b = win1251::from_unicode(c); b >= 0) {
                 *p++ = char(b);
             } else {
                 put_hex_escape(p, c);
@@ -285,82 +287,78 @@ void append_entry(sink &out, QStringView name, const QVariant &value)
 
 QByteArray write(const QSettings::SettingsMap &map, QList<section_span> *spans)
 {
-    // Keys arrive sorted, so each group's keys follow each other. Keys of
-    // the top level may fall between groups ("a" < "a/b" < "a0"); they are
-    // written as one group where the first of them falls.
+    // The toolkit writes the top level first, then the groups in the order
+    // of their names, each with its keys in order. Keys arrive sorted, so a
+    // group's keys follow each other; only groups whose names continue
+    // with a character below '/' ("a b" and "a") come in another order.
+    struct run
+    {
+        QStringView name;
+        QSettings::SettingsMap::const_iterator from, to;
+    };
     QList<QSettings::SettingsMap::const_iterator> top;
-    qsizetype top_after = -1; // groups written before the top level
-    qsizetype runs = 0;
+    QList<run> runs;
     qsizetype guess = 0;
-    QStringView last;
-    bool in_run = false;
+    bool sorted = true;
     for (auto it = map.cbegin(); it != map.cend(); ++it) {
         const QString &key = it.key();
         guess += key.size() + 16;
         const qsizetype slash = key.indexOf(u'/');
         if (slash < 0) {
-            if (top.isEmpty())
-                top_after = runs;
             top << it;
             continue;
         }
         const QStringView group = QStringView(key).first(slash);
-        if (!in_run || group != last)
-            ++runs;
-        last = group;
-        in_run = true;
+        if (runs.isEmpty() || runs.last().name != group) {
+            if (!runs.isEmpty()) {
+                runs.last().to = it;
+                sorted = sorted && runs.last().name < group;
+            }
+            runs.append({group, it, map.cend()});
+        }
     }
+    // A run of the top level's keys ends a group run too.
+    for (qsizetype i = 0; i + 1 < runs.size(); ++i)
+        runs[i].to = runs[i + 1].from;
+    if (!sorted)
+        std::stable_sort(runs.begin(), runs.end(), [](const run &a, const run &b) { return a.name < b.name; });
 
     QByteArray bytes;
     sink out(bytes, guess + guess / 2);
-    bool first = true;
-    qsizetype open_at = -1;
-    qsizetype open_keys = 0;
-    QString open_name;
-    const auto close_span = [&] {
-        if (spans && open_at >= 0)
-            spans->append({open_name, open_at, out.size() - open_at, open_keys});
-        open_at = -1;
-        open_keys = 0;
-    };
-    const auto open_span = [&](QStringView name) {
-        close_span();
-        if (!first)
+    const auto section = [&](QStringView name, const auto &entries, qsizetype count) {
+        if (out.size())
             out.put("\n", 1);
-        first = false;
-        open_at = out.size();
-        if (spans)
-            open_name = name.toString();
+        const qsizetype at = out.size();
         append_header(out, name);
+        entries();
+        if (spans)
+            spans->append({name.toString(), at, out.size() - at, count});
     };
-    const auto write_top = [&] {
-        open_span({});
-        for (const auto &it : std::as_const(top))
-            append_entry(out, it.key(), it.value());
-        open_keys = top.size();
-    };
-    runs = 0;
-    in_run = false;
-    for (auto it = map.cbegin(); it != map.cend(); ++it) {
-        const QString &key = it.key();
-        const qsizetype slash = key.indexOf(u'/');
-        if (slash < 0)
-            continue;
-        const QStringView group = QStringView(key).first(slash);
-        if (!in_run || group != last) {
-            if (runs == top_after)
-                write_top();
-            ++runs;
-            open_span(group);
-        }
-        last = group;
-        in_run = true;
-        append_entry(out, QStringView(key).sliced(slash + 1), it.value());
-        ++open_keys;
+    if (!top.isEmpty())
+        section(
+            {},
+            [&] {
+                for (const auto &it : std::as_const(top))
+                    append_entry(out, it.key(), it.value());
+            },
+            top.size());
+    for (const run &r : std::as_const(runs)) {
+        qsizetype count = 0;
+        section(
+            r.name,
+            [&] {
+                for (auto it = r.from; it != r.to; ++it) {
+                    if (!it.key().startsWith(r.name) || it.key().size() <= r.name.size() ||
+                        it.key().at(r.name.size()) != u'/')
+                        continue; // a key of the top level between the group's keys
+                    append_entry(out, QStringView(it.key()).sliced(r.name.size() + 1), it.value());
+                    ++count;
+                }
+            },
+            0);
+        if (spans)
+            spans->last().keys = count;
     }
-    if (!top.isEmpty() && top_after == runs)
-        write_top();
-    close_span();
     out.finish();
     return bytes;
 }

@@ -7,7 +7,7 @@
 #include <QByteArrayView>
 #include <QString>
 
-namespace cp1251 {
+namespace win1251 {
 
 // The character a byte stands for (a byte the code page leaves undefined
 // reads as whatever the decoder makes of it).
@@ -20,4 +20,4 @@ QString decode(QByteArrayView bytes);
 // (from_unicode(c) >= 0 for each); anything else becomes '?'.
 void append_encoded(QByteArray &out, QStringView text);
 
-} // namespace cp1251
+} // namespace win1251

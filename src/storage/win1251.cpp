@@ -1,4 +1,4 @@
-#include "storage/cp1251.h"
+#include "storage/win1251.h"
 
 #include "common/log.h"
 
@@ -8,7 +8,7 @@
 #include <array>
 #include <utility>
 
-namespace cp1251 {
+namespace win1251 {
 
 namespace {
 
@@ -81,4 +81,4 @@ void append_encoded(QByteArray &out, QStringView text)
     }
 }
 
-} // namespace cp1251
+} // namespace win1251
