@@ -36,6 +36,11 @@ bool ends_a_line(const QByteArray &bytes)
     return bytes.isEmpty() || bytes.endsWith('\n') || bytes.endsWith('\r');
 }
 
+QByteArray complete_lines(const QByteArray &bytes)
+{
+    return bytes.left(qMax(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r')) + 1);
+}
+
 } // namespace
 
 ini_document::ini_document(const QString &path) : m_path(QFileInfo(path).absoluteFilePath())
@@ -249,7 +254,10 @@ void ini_document::merge(const file_bytes &disk)
         return;
     }
     ++m_merges;
-    const ini_read_result parsed = ini_reader::read(disk.bytes);
+    // A last line without its line break may be cut off in the middle of a
+    // value: it is left out, as if it were not there yet.
+    const bool whole = ends_a_line(disk.bytes);
+    const ini_read_result parsed = ini_reader::read(whole ? disk.bytes : complete_lines(disk.bytes));
     if (over_limits(disk.bytes.size(), parsed.groups, int(parsed.map.size()))) {
         m_keys.clear();
         changed(true);
@@ -262,7 +270,7 @@ void ini_document::merge(const file_bytes &disk)
     // A file removed outright is a removal of everything in it; a damaged
     // one, or one whose last line is cut off, says nothing about what is
     // missing from it.
-    const bool removals = !disk.opened || (parsed.clean() && ends_a_line(disk.bytes));
+    const bool removals = !disk.opened || (parsed.clean() && whole);
     side ours(*this);
     const ini_merge_counts n = ini_merge::merge(ini_reader::read(m_base).map, parsed.map, removals, ours, m_path);
     m_counts.taken_in += n.taken_in;
