@@ -19,6 +19,8 @@
 #include "storage/clock_settings.h"
 #include "storage/data_folder.h"
 #include "storage/data_folder_check.h"
+#include "storage/storage_notices.h"
+#include "common/user_prompts.h"
 #include "sync/sync_page.h"
 #include "sync/sync_service.h"
 
@@ -33,6 +35,8 @@ app_composition::app_composition(const time_source &clock) : m_time(clock)
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QCoreApplication::addLibraryPath(data_folder::plugin_folder());
+    // Damaged, unwritable or oversized settings files are told in boxes.
+    storage_notices::set_prompts(&user_prompts::standard());
 
     m_setup = std::make_unique<alarm_setup>(nullptr);
     m_player = audio_player::create();
@@ -69,6 +73,7 @@ app_composition::~app_composition()
     }
     m_scheduler.reset();
     m_clock.reset();
+    storage_notices::set_prompts(nullptr);
 }
 
 void app_composition::check_data_folder()

@@ -1,11 +1,9 @@
 #include "calendar/notes_store.h"
 
-#include "storage/ini_format.h"
-#include "storage/settings_file_watch.h"
 #include "calendar/calendar_log.h"
 #include "common/time_source.h"
-
-#include <QSettings>
+#include "storage/ini_document.h"
+#include "storage/storage_notices.h"
 
 Q_LOGGING_CATEGORY(lc_calendar, "orvella.calendar")
 
@@ -21,18 +19,26 @@ QString timed_flag(bool timed)
     return timed ? QStringLiteral("2") : QStringLiteral("0");
 }
 
+// How often a change that could not be written is tried again.
+constexpr int retry_ms = 5000;
+
 } // namespace
 
 notes_store::notes_store(const QString &path, const time_source &clock, QObject *parent)
-    : QObject(parent), m_path(path), m_clock(clock), m_s(ini_format::open(path)),
-      m_watch(std::make_unique<settings_file_watch>(*m_s))
+    : QObject(parent), m_path(path), m_clock(clock), m_doc(std::make_unique<ini_document>(path))
 {
+    m_retry.setInterval(retry_ms);
+    connect(&m_retry, &QTimer::timeout, this, [this] { flush(); });
     reload_dates();
 }
 
 notes_store::~notes_store()
 {
-    m_watch->sync();
+    if (flush())
+        return;
+    storage_notices::tell_now(QStringLiteral("Заметки календаря не удалось сохранить в файл %1: изменения, "
+                                             "сделанные после последней удачной записи, будут потеряны.")
+                                  .arg(m_path));
 }
 
 QStringList notes_store::fill(QStringList defaults, const QStringList &stored)
@@ -44,7 +50,7 @@ QStringList notes_store::fill(QStringList defaults, const QStringList &stored)
 
 void notes_store::reload_dates()
 {
-    m_dates = m_s->childGroups();
+    m_dates = m_doc->groups();
     m_date_set = QSet<QString>(m_dates.cbegin(), m_dates.cend());
 }
 
@@ -57,10 +63,7 @@ QStringList notes_store::keys(const QString &group) const
 {
     if (group.isEmpty())
         return {};
-    m_s->beginGroup(group);
-    QStringList k = m_s->childKeys();
-    m_s->endGroup();
-    return k;
+    return m_doc->child_keys(group);
 }
 
 QStringList notes_store::read(QDate d, const QString &key, const QString &fallback) const
@@ -70,7 +73,7 @@ QStringList notes_store::read(QDate d, const QString &key, const QString &fallba
 
 QStringList notes_store::read(const QString &group, const QString &key, const QString &fallback) const
 {
-    const QVariant v = m_s->value(group + '/' + key);
+    const QVariant v = m_doc->value(group + '/' + key);
     if (!v.isValid())
         return {fallback};
     return v.toStringList();
@@ -90,7 +93,7 @@ QString notes_store::write_new(QDate d, const QStringList &record)
             second = v + 1;
     }
     const QString key = QString::number(second);
-    m_s->setValue(group + '/' + key, record);
+    m_doc->set(group + '/' + key, record);
     after_change();
     return key;
 }
@@ -109,13 +112,13 @@ QString notes_store::copy_note(QDate d, const QString &text, const QString &time
 
 void notes_store::replace_note(QDate d, const QString &key, const QString &text, bool timed, QTime time)
 {
-    m_s->setValue(date_name(d) + '/' + key, QStringList{text, timed_flag(timed), time_text(time)});
+    m_doc->set(date_name(d) + '/' + key, QStringList{text, timed_flag(timed), time_text(time)});
     after_change();
 }
 
 void notes_store::mark_shown(QDate d, const QString &key, const QStringList &record)
 {
-    m_s->setValue(date_name(d) + '/' + key, record);
+    m_doc->set(date_name(d) + '/' + key, record);
     after_change();
 }
 
@@ -123,7 +126,7 @@ void notes_store::mark_shown(QDate d, const QList<std::pair<QString, QStringList
 {
     const QString group = date_name(d);
     for (const auto &[key, record] : records)
-        m_s->setValue(group + '/' + key, record);
+        m_doc->set(group + '/' + key, record);
     after_change();
 }
 
@@ -134,14 +137,14 @@ void notes_store::remove_note(QDate d, const QString &key)
 
 void notes_store::remove_note(const QString &group, const QString &key)
 {
-    // The toolkit drops a group with its last key.
-    m_s->remove(group + '/' + key);
+    // A group goes with its last key.
+    m_doc->remove(group + '/' + key);
     after_change();
 }
 
 void notes_store::remove_date(QDate d)
 {
-    m_s->remove(date_name(d));
+    m_doc->remove(date_name(d));
     after_change();
 }
 
@@ -159,16 +162,30 @@ void notes_store::after_change()
     emit changed();
 }
 
-void notes_store::flush()
+bool notes_store::flush()
 {
-    m_watch->sync();
-    if (m_s->status() != QSettings::NoError)
-        qCWarning(lc_calendar) << "cannot write" << m_path;
+    const ini_write_outcome done = m_doc->save();
+    if (done == ini_write_outcome::written) {
+        if (m_retry.isActive())
+            qCInfo(lc_calendar) << m_path << "written at last";
+        m_retry.stop();
+        return true;
+    }
+    // The document has told the user; the notes stay in memory meanwhile.
+    if (!m_retry.isActive())
+        qCWarning(lc_calendar) << "cannot write" << m_path << "now; trying again every" << retry_ms / 1000 << "s";
+    m_retry.start();
+    return false;
+}
+
+bool notes_store::unsaved() const
+{
+    return m_doc->unsaved();
 }
 
 bool notes_store::reload_if_changed_on_disk()
 {
-    if (!m_watch->refresh())
+    if (!m_doc->refresh())
         return false;
     reload_dates();
     ++m_revision;

@@ -9,6 +9,11 @@
 // on disk by another program is noticed by reload_if_changed_on_disk() and
 // taken in key by key, and every flush merges such a change with ours
 // before it writes, so neither side's notes are lost.
+//
+// A change that cannot be written (an unwritable folder, a file another
+// program is writing) stays in memory, shown as any other note; the user
+// is told at once, the write is tried again every few seconds, and at exit
+// a box says what could not be saved.
 
 #include <QDate>
 #include <QDateTime>
@@ -16,10 +21,10 @@
 #include <QSet>
 #include <QStringList>
 #include <QTime>
+#include <QTimer>
 #include <memory>
 
-class QSettings;
-class settings_file_watch;
+class ini_document;
 class time_source;
 
 class notes_store : public QObject
@@ -68,7 +73,10 @@ public:
     QString today_text();
 
     // Writes pending changes, merged with what another program wrote.
-    void flush();
+    // False while they are not on disk.
+    bool flush();
+    // Changes not yet on disk.
+    bool unsaved() const;
     // Many changes at once (a calendar import or sync): they go to disk
     // together when the outermost batch ends, not one write per note.
     class batch
@@ -108,7 +116,7 @@ public:
 
     QString path() const { return m_path; }
     const time_source &clock() const { return m_clock; }
-    QSettings &settings() { return *m_s; }
+    const ini_document &document() const { return *m_doc; }
 
 signals:
     void changed();
@@ -119,8 +127,8 @@ private:
 
     QString m_path;
     const time_source &m_clock;
-    std::unique_ptr<QSettings> m_s;
-    std::unique_ptr<settings_file_watch> m_watch;
+    std::unique_ptr<ini_document> m_doc;
+    QTimer m_retry;
     QStringList m_dates;
     QSet<QString> m_date_set;
     quint64 m_revision = 0;

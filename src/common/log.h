@@ -7,6 +7,7 @@
 Q_DECLARE_LOGGING_CATEGORY(lc_app)
 Q_DECLARE_LOGGING_CATEGORY(lc_settings)
 Q_DECLARE_LOGGING_CATEGORY(lc_clock)
+// Routine firings log at debug level, off unless enabled.
 Q_DECLARE_LOGGING_CATEGORY(lc_scheduler)
 Q_DECLARE_LOGGING_CATEGORY(lc_platform)
 Q_DECLARE_LOGGING_CATEGORY(lc_audio)

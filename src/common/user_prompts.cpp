@@ -59,6 +59,11 @@ user_prompts::unsaved_answer user_prompts::unsaved(QWidget *parent, const QStrin
     return unsaved_answer::cancel;
 }
 
+void user_prompts::warning(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+}
+
 user_prompts &user_prompts::standard()
 {
     static user_prompts prompts;

@@ -1,6 +1,7 @@
 #pragma once
 // The small modal questions the settings windows ask: a colour, a font, a
-// line of text, a file. One object answers them; tests hand in their own.
+// line of text, a file; and a warning to acknowledge. One object answers
+// them; tests hand in their own.
 
 #include <QColor>
 #include <QFont>
@@ -33,6 +34,8 @@ public:
     // Leaving something edited and not saved: "Сохранить", "Не сохранять"
     // or "Отмена" (also Escape and closing the box).
     virtual unsaved_answer unsaved(QWidget *parent, const QString &title, const QString &text);
+    // A warning with one OK button.
+    virtual void warning(QWidget *parent, const QString &title, const QString &text);
 
     // The process's default answerer (the toolkit's dialogs).
     static user_prompts &standard();

@@ -125,7 +125,7 @@ void event_actions::offer_snooze(my_stiker *s, const QString &text, const QStrin
 void event_actions::start_program(const QString &run_file, const QString &run_arg, const QString &run_cat, bool do_find)
 {
     if (do_find && m_processes && program_launch::is_running_in(run_file, m_processes())) {
-        qCInfo(lc_scheduler).noquote() << run_file << "is already running; not started again";
+        qCDebug(lc_scheduler).noquote() << run_file << "is already running; not started again";
         return;
     }
     if (!program_launch::start(run_file, program_launch::split_arguments(run_arg),

@@ -47,8 +47,8 @@ void event_evaluator::rebase_tasks()
         if (mode == k::after_interval) {
             reanchor(m_clock.now());
         } else if (mode == k::minute_cycle) {
-            m_store.write(k::time, QStringLiteral("00:") + QString::number(m_store.read(k::repeat_min)));
-            m_changed = true;
+            if (m_store.write(k::time, QStringLiteral("00:") + QString::number(m_store.read(k::repeat_min))))
+                m_changed = true;
         }
     }
     write_changes();
@@ -56,7 +56,8 @@ void event_evaluator::rebase_tasks()
 
 void event_evaluator::write_changes()
 {
-    if (!m_changed)
+    // Changes an earlier pass could not write are tried again.
+    if (!m_changed && !m_store.unsaved())
         return;
     m_changed = false;
     const quint64 ours = m_store.generation();
@@ -184,8 +185,8 @@ std::optional<event_evaluator::firing> event_evaluator::evaluate(const QString &
         return std::nullopt;
     }
     const bool late = missed_at.isValid() && missed.late;
-    qCInfo(lc_scheduler) << "event" << key << "is due at" << now.toString(Qt::ISODate)
-                         << (late ? "(missed at " + missed_at.toString(u"dd.MM.yyyy HH:mm") + ")" : QString());
+    qCDebug(lc_scheduler) << "event" << key << "is due at" << now.toString(Qt::ISODate)
+                          << (late ? "(missed at " + missed_at.toString(u"dd.MM.yyyy HH:mm") + ")" : QString());
     record_firing(mode, now);
     return firing{key, single_instance, late};
 }
@@ -297,10 +298,11 @@ QDateTime event_evaluator::missed_firing(int mode, const QTime &at, const missed
 void event_evaluator::reanchor(const QDateTime &now)
 {
     const QDateTime next = event_time::next_firing(now, m_store.read(k::repeat_min));
-    m_store.write(k::time, event_time::format_time(next));
-    m_store.write(k::date, event_time::format_date(next));
-    m_changed = true;
-    m_written << m_store.current();
+    const bool time = m_store.write(k::time, event_time::format_time(next));
+    if (m_store.write(k::date, event_time::format_date(next)) || time) {
+        m_changed = true;
+        m_written << m_store.current();
+    }
 }
 
 void event_evaluator::record_firing(int mode, const QDateTime &now)

@@ -2,78 +2,49 @@
 
 #include "common/log.h"
 
-namespace {
-
-// Runs `f` at the top level of the settings, whatever group is open.
-template <class F>
-auto at_top(QSettings &s, const QStringList &stack, F f)
+event_store::~event_store()
 {
-    if (!stack.isEmpty())
-        s.endGroup();
-    struct reopen
-    {
-        QSettings &s;
-        const QStringList &stack;
-        ~reopen()
-        {
-            if (!stack.isEmpty())
-                s.beginGroup(stack.last());
-        }
-    } guard{s, stack};
-    return f();
-}
-
-} // namespace
-
-QStringList event_store::events() const
-{
-    return at_top(m_s, m_stack, [this] { return m_s.childGroups(); });
+    if (m_doc.unsaved())
+        m_doc.save();
 }
 
 QStringList event_store::pass_events()
 {
     refresh();
-    if (m_kept_generation != m_groups_generation) {
-        m_kept = events();
-        m_kept_set = QSet<QString>(m_kept.cbegin(), m_kept.cend());
-        m_kept_generation = m_groups_generation;
-    }
-    return m_kept;
+    return events();
 }
 
 bool event_store::refresh()
 {
-    if (!m_watch.changed_on_disk())
+    const quint64 before = m_doc.revision();
+    m_doc.refresh();
+    if (m_doc.revision() == before)
         return false;
-    at_top(m_s, m_stack, [this] { return m_watch.refresh(); });
-    changed(true);
+    ++m_generation;
     return true;
 }
 
-void event_store::sync()
+ini_write_outcome event_store::sync()
 {
-    const int merges = m_watch.merges();
-    at_top(m_s, m_stack, [this] {
-        m_watch.sync();
-        return 0;
-    });
+    const quint64 before = m_doc.revision();
+    const ini_write_outcome done = m_doc.save();
     // Another program's edit was taken in on the way.
-    if (m_watch.merges() != merges)
-        changed(true);
+    if (m_doc.revision() != before)
+        ++m_generation;
+    m_failed = done == ini_write_outcome::failed;
+    return done;
 }
 
 bool event_store::contains(const QString &key) const
 {
-    return events().contains(key);
+    const QStringList &g = m_doc.groups();
+    return std::binary_search(g.cbegin(), g.cend(), key);
 }
 
 void event_store::enter(const QString &key)
 {
-    if (!m_stack.isEmpty()) {
+    if (!m_stack.isEmpty())
         qCDebug(lc_scheduler) << "event" << key << "entered while inside" << m_stack.last();
-        m_s.endGroup();
-    }
-    m_s.beginGroup(key);
     m_stack.append(key);
 }
 
@@ -83,24 +54,19 @@ void event_store::leave()
         qCWarning(lc_scheduler) << "leaving an event group that was never entered";
         return;
     }
-    m_s.endGroup();
     m_stack.removeLast();
-    if (!m_stack.isEmpty())
-        m_s.beginGroup(m_stack.last());
 }
 
 void event_store::remove_event(const QString &key)
 {
-    changed(true);
-    scope in(*this, key);
-    m_s.remove(QString());
+    if (m_doc.remove(key))
+        ++m_generation;
 }
 
 QString event_store::new_key(const QDateTime &now) const
 {
-    const QStringList taken = events();
     qint64 secs = now.toSecsSinceEpoch();
-    while (taken.contains(QString::number(secs)))
+    while (contains(QString::number(secs)))
         ++secs;
     return QString::number(secs);
 }

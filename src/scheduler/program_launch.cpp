@@ -80,7 +80,7 @@ bool start(const QString &run_file, const QStringList &arguments, const QString 
     qint64 pid = 0;
     const bool ok = QProcess::startDetached(run_file, arguments, folder, &pid);
     if (ok)
-        qCInfo(lc_scheduler).noquote() << "started" << run_file << "as process" << pid << "in" << folder;
+        qCDebug(lc_scheduler).noquote() << "started" << run_file << "as process" << pid << "in" << folder;
     else
         qCWarning(lc_scheduler).noquote() << "cannot start" << run_file << "in" << folder;
     return ok;

@@ -5,8 +5,11 @@
 #include "common/log.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+
+#include <sys/stat.h>
 
 namespace data_folder_check {
 
@@ -26,8 +29,10 @@ bool create_if_absent(QWidget *parent)
         return false;
     const QString source = data_folder::installation_folder();
     // Without an installation, or where the folder cannot be made, the full
-    // check below explains what went wrong.
-    if (source.isEmpty() || !QDir().mkpath(folder))
+    // check below explains what went wrong. Notes and the notebook are the
+    // user's alone: the folder is made 0700.
+    if (source.isEmpty() || !QDir().mkpath(QFileInfo(folder).absolutePath()) ||
+        !QDir().mkdir(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
         return false;
     const folder_copy::result copied = folder_copy::copy(parent, source, folder);
     qCInfo(lc_app).noquote() << "new data folder" << folder << "made from" << source
@@ -35,10 +40,24 @@ bool create_if_absent(QWidget *parent)
     return true;
 }
 
+void say_if_readable_by_others()
+{
+    // A folder the user made or opened up is theirs to keep so; said once.
+    static bool said = false;
+    struct stat st;
+    if (said || ::stat(QFile::encodeName(data_folder::path()).constData(), &st) != 0 || !(st.st_mode & 0077))
+        return;
+    said = true;
+    qCInfo(lc_app).noquote() << "the data folder" << data_folder::path() << "can be read by other users (mode"
+                             << QString::number(st.st_mode & 0777, 8).prepend(u'0')
+                             << "); \"chmod 700\" on it keeps notes and the notebook private";
+}
+
 outcome run(QWidget *parent)
 {
     if (create_if_absent(parent))
         return outcome::created;
+    say_if_readable_by_others();
     if (is_complete())
         return outcome::complete;
 

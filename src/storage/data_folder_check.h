@@ -29,4 +29,8 @@ bool create_if_absent(QWidget *parent);
 
 bool is_complete();
 
+// Logs once when others can read the data folder (its mode is the user's
+// to choose; run() looks at every start).
+void say_if_readable_by_others();
+
 } // namespace data_folder_check

@@ -21,6 +21,19 @@ void warn_cannot_create(QWidget *parent, const QString &name, const QString &tar
     box.exec();
 }
 
+// A folder made for the user, and every missing one above it: theirs alone.
+bool make_private_folder(const QString &folder)
+{
+    const QFileInfo there(folder);
+    if (there.isDir())
+        return true;
+    const QString parent = there.absolutePath();
+    if (parent == there.absoluteFilePath() || !make_private_folder(parent))
+        return false;
+    return QDir().mkdir(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner) ||
+           QFileInfo(folder).isDir();
+}
+
 } // namespace
 
 result copy(QWidget *parent, const QString &source, const QString &destination)
@@ -33,7 +46,7 @@ result copy(QWidget *parent, const QString &source, const QString &destination)
     const QStringList files =
         src.entryList(QStringList{QStringLiteral("*.*")}, QDir::Files | QDir::Hidden, QDir::Unsorted);
     // A folder that cannot be made gets one warning, not one per file in it.
-    if (!files.isEmpty() && !QDir().mkpath(destination)) {
+    if (!files.isEmpty() && !make_private_folder(destination)) {
         warn_cannot_create(parent, QDir::toNativeSeparators(destination), destination);
         r.failed += int(files.size());
         return r;
@@ -52,8 +65,12 @@ result copy(QWidget *parent, const QString &source, const QString &destination)
             continue;
         }
         ++r.copied;
-        // Shipped files may be read-only in the installation; the user's copy must not be.
-        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+        // The user's copy is theirs alone and writable, whatever the
+        // installation's modes (programs keep being runnable).
+        QFile::Permissions mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+        if (QFile::permissions(target) & QFileDevice::ExeOwner)
+            mode |= QFileDevice::ExeOwner;
+        QFile::setPermissions(target, mode);
     }
 
     const QStringList dirs = src.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);

@@ -25,7 +25,8 @@ struct result
 // subfolders. A file the user already has (even a dangling link) is never
 // deleted or replaced: it may be their notebook or their own settings.
 // A file that cannot be copied gets a warning box on parent and the copy
-// goes on.
+// goes on. Folders and files made here are private to the user (0700,
+// 0600).
 result copy(QWidget *parent, const QString &source, const QString &destination);
 
 } // namespace folder_copy

@@ -1,212 +1,108 @@
 #include "storage/ini_format.h"
 
 #include "common/log.h"
+#include "storage/win1251.h"
+#include "storage/file_stamp.h"
+#include "storage/ini_files.h"
+#include "storage/ini_limits.h"
+#include "storage/ini_reader.h"
+#include "storage/ini_writer.h"
+#include "storage/storage_notices.h"
 
 #include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QHash>
-#include <QStringDecoder>
-#include <QTemporaryDir>
+#include <QMutex>
+#include <QThread>
 
 namespace ini_format {
 
 namespace {
 
-// The toolkit's own INI parser and writer do the syntax; they work on UTF-8
-// files, so the text is transcoded around them on a private temporary file.
-// Each call uses a fresh path, as the toolkit caches parsed files by path.
-struct scratch
+// What this process knows of each file in the format.
+struct file_record
 {
-    QTemporaryDir dir;
-    QString path() const { return dir.path() + "/s.ini"; }
+    bool has_baseline = false;
+    QByteArray baseline;
+    bool read_before = false;
+    file_stamp read_stamp;
+    bool read_unsettled = false; // maybe caught while another program wrote it
+    bool read_unclean = false;   // to be kept aside before it is replaced
+    bool refused = false;        // past its size limits
+    QString refusal;
+    bool waits_for_writer = false; // the last write was put off for another program's
+    quint64 writes = 0;
 };
 
-bool is_hex_digit(QChar c)
+struct registry
 {
-    const char16_t u = c.unicode();
-    return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F');
+    QMutex lock;
+    QHash<QString, file_record> files;
+};
+
+registry &the_registry()
+{
+    static registry r;
+    return r;
 }
 
-// A settings file that holds no settings but does hold other text (or any
-// NUL byte) is not ours to parse: it is read as empty and kept aside before
-// the first write replaces it, never silently overwritten.
-// Calls `stop_at` with each line of `raw`, trimmed, until it returns true;
-// true when it did.
-template <class F>
-bool any_line(const QByteArray &raw, F stop_at)
+QString path_of(const QIODevice &device)
 {
-    qsizetype start = 0;
-    while (start < raw.size()) {
-        qsizetype end = raw.indexOf('\n', start);
-        if (end < 0)
-            end = raw.size();
-        const QByteArray line = raw.mid(start, end - start).trimmed();
-        start = end + 1;
-        if (stop_at(line))
-            return true;
-    }
-    return false;
+    const auto *f = qobject_cast<const QFileDevice *>(&device);
+    return f ? QFileInfo(f->fileName()).absoluteFilePath() : QString();
 }
 
-bool unreadable(const QByteArray &raw)
+void refuse(file_record &rec, const QString &path, const QString &why)
 {
-    if (raw.contains('\0'))
+    rec.refused = true;
+    rec.refusal = why;
+    storage_notices::tell_once(QStringLiteral("too large:") + path, why);
+}
+
+// Before replacing a file that was read while it may have been changing:
+// true when it has held still since.
+bool still_as_read(const QString &path, const file_record &rec)
+{
+    const file_stamp now = file_stamp::of(path);
+    if (!now.exists)
+        return true; // removed since: nothing left to write over
+    if (!(now == rec.read_stamp))
+        return false; // changed since: the settings library reads it again first next time
+    const qint64 age = now.age_ms();
+    if (age >= file_settle::settle_ms || age < -1000)
         return true;
-    bool other_text = false;
-    const bool settings = any_line(raw, [&](const QByteArray &line) {
-        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
-            return false;
-        if (line.startsWith('[') || line.contains('='))
-            return true;
-        other_text = true;
-        return false;
-    });
-    return !settings && other_text;
-}
-
-// The toolkit reads some key names that it cannot write back as they are:
-// an empty name, or one with a leading, trailing or doubled separator
-// ("/k", "k/", "a//b", "[G]" + "\\k", a group "[a/]"). Written back it
-// would store them under their normalised name, where they could become or
-// overwrite another key; and the program could never ask for them under the
-// name they were read with anyway.
-bool kept_as_read(const QString &key)
-{
-    return !key.isEmpty() && !key.startsWith(u'/') && !key.endsWith(u'/') && !key.contains(QLatin1String("//"));
-}
-
-// A cheap look at the raw text: could any key or group name in it be one
-// the toolkit reads in a form it cannot write back? Names that contain no
-// separator, escape or backslash and are not empty cannot, which keeps the
-// full parse off the path of every ordinary write.
-bool may_hold_odd_names(const QByteArray &raw)
-{
-    return any_line(raw, [](const QByteArray &line) {
-        QByteArray name;
-        if (line.startsWith('['))
-            name = line.mid(1, line.indexOf(']') - 1);
-        else if (const qsizetype eq = line.indexOf('='); eq >= 0)
-            name = line.left(eq);
-        else
-            return false;
-        name = name.trimmed();
-        return name.isEmpty() || name.contains('/') || name.contains('\\') || name.contains('%');
-    });
-}
-
-struct parsed_text
-{
-    bool ok = false;
-    QSettings::SettingsMap map;
-    QStringList left_out; // "name = value", for the log
-};
-
-parsed_text parse(const QByteArray &raw)
-{
-    parsed_text result;
-    scratch s;
-    if (!s.dir.isValid()) {
-        qCWarning(lc_settings) << "cannot make a temporary folder to parse settings";
-        return result;
-    }
-    {
-        QFile f(s.path());
-        if (!f.open(QIODevice::WriteOnly))
-            return result;
-        f.write(decode(raw).toUtf8());
-    }
-    QSettings parsed(s.path(), QSettings::IniFormat);
-    if (parsed.status() != QSettings::NoError) {
-        qCWarning(lc_settings) << "settings file could not be parsed";
-        return result;
-    }
-    const QStringList keys = parsed.allKeys();
-    for (const QString &k : keys) {
-        if (kept_as_read(k)) {
-            result.map.insert(k, parsed.value(k));
-            continue;
-        }
-        result.left_out << k;
-    }
-    result.ok = true;
-    return result;
-}
-
-void keep_unreadable_original(QIODevice &device)
-{
-    auto *target = qobject_cast<QFileDevice *>(&device);
-    if (!target)
-        return;
-    const QString name = target->fileName();
-    QFile original(name);
-    if (!original.exists() || !original.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray raw = original.read(16 * 1024 * 1024);
-    original.close();
-    if (!unreadable(raw) && (!may_hold_odd_names(raw) || parse(raw).left_out.isEmpty()))
-        return;
-    QString keep = name + ".unreadable";
-    for (int i = 1; QFile::exists(keep); ++i)
-        keep = name + ".unreadable." + QString::number(i);
-    if (QFile::copy(name, keep))
-        qCWarning(lc_settings) << name << "could not be read whole; its old content is kept in" << keep;
-    else
-        qCWarning(lc_settings) << name << "could not be read whole and could not be kept aside";
+    QThread::msleep(ulong(file_settle::settle_ms - qMax<qint64>(age, 0)));
+    return file_stamp::of(path) == rec.read_stamp;
 }
 
 } // namespace
 
-QString decode(const QByteArray &cp1251)
+QString decode(const QByteArray &bytes)
 {
-    QStringDecoder dec("windows-1251");
-    if (!dec.isValid()) {
-        qCWarning(lc_settings) << "no CP1251 decoder; reading settings as Latin-1";
-        return QString::fromLatin1(cp1251);
-    }
-    return dec.decode(cp1251);
-}
-
-// Unicode -> CP1251 byte for the upper half of the code page, built once
-// from the decoder so both directions agree.
-const QHash<char16_t, char> &cp1251_upper()
-{
-    static const QHash<char16_t, char> table = [] {
-        QHash<char16_t, char> t;
-        for (int b = 0x80; b <= 0xff; ++b) {
-            const QString u = decode(QByteArray(1, char(b)));
-            if (u.size() == 1 && u.at(0) != QChar::ReplacementCharacter)
-                t.insert(u.at(0).unicode(), char(b));
-        }
-        return t;
-    }();
-    return table;
+    return win1251::decode(bytes);
 }
 
 QByteArray encode(const QString &text)
 {
-    const QHash<char16_t, char> &upper = cp1251_upper();
     QByteArray out;
     out.reserve(text.size());
     bool escape_hex_next = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t u = text.at(i).unicode();
-        if (u < 0x80) {
-            if (escape_hex_next && is_hex_digit(QChar(u))) {
-                // A hex digit right after an escape would be read as part of it.
-                out += "\\x" + QByteArray::number(u, 16);
-                continue;
-            }
+    for (const QChar qc : text) {
+        const char16_t u = qc.unicode();
+        const bool hex = (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F');
+        if (u < 0x80 && !(escape_hex_next && hex)) {
             escape_hex_next = false;
             out += char(u);
             continue;
         }
-        const auto it = upper.constFind(u);
-        if (it != upper.constEnd()) {
-            out += it.value();
+        const int b = u < 0x80 ? -1 : win1251::from_unicode(u);
+        if (b >= 0) {
+            out += char(b);
             escape_hex_next = false;
         } else {
             out += "\\x" + QByteArray::number(u, 16);
-            escape_hex_next = true;
+            escape_hex_next = escape_hex_next || u >= 0x80;
         }
     }
     return out;
@@ -214,20 +110,72 @@ QByteArray encode(const QString &text)
 
 bool read(QIODevice &device, QSettings::SettingsMap &map)
 {
-    const QByteArray raw = device.readAll();
-    if (unreadable(raw)) {
-        qCWarning(lc_settings) << "settings file is not in INI form; using defaults";
+    const QString path = path_of(device);
+    const std::optional<ini_limits> limits = ini_limits_for(path);
+    registry &reg = the_registry();
+
+    if (limits && device.size() > limits->max_bytes) {
+        QMutexLocker l(&reg.lock);
+        refuse(reg.files[path], path, ini_limits_refusal(path, device.size(), 0, 0));
         return true;
     }
-    parsed_text parsed = parse(raw);
-    if (!parsed.ok)
-        return false;
-    if (!parsed.left_out.isEmpty()) {
-        const auto *file = qobject_cast<QFileDevice *>(&device);
-        const QString name = file ? file->fileName() : QStringLiteral("settings file");
-        qCWarning(lc_settings).noquote() << name << "has key names that cannot be written back as they are; left out:"
-                                         << parsed.left_out.join(QLatin1String(", "))
-                                         << "- the whole file is kept aside before it is next written";
+    const QByteArray raw = device.readAll();
+    ini_read_result parsed = ini_reader::read(raw);
+    if (limits) {
+        const QString why = ini_limits_refusal(path, raw.size(), parsed.groups, int(parsed.map.size()));
+        if (!why.isEmpty()) {
+            QMutexLocker l(&reg.lock);
+            refuse(reg.files[path], path, why);
+            return true;
+        }
+    }
+
+    const auto *file = qobject_cast<const QFileDevice *>(&device);
+    bool settled = true;
+    bool baseline = false;
+    QByteArray baseline_bytes;
+    if (file && !path.isEmpty()) {
+        bool again = false;
+        {
+            QMutexLocker l(&reg.lock);
+            again = reg.files[path].read_before;
+        }
+        // A file read again changed under us: wait out a writer still at
+        // work. The first read does not wait; a write soon after it checks.
+        file_stamp stamp;
+        if (again) {
+            settled = file_settle::holds_still(file->handle(), raw.size(), stamp);
+        } else {
+            stamp = file_stamp::of(file->handle());
+            settled = stamp.size == raw.size() && stamp.age_ms() >= file_settle::settle_ms;
+        }
+        QMutexLocker l(&reg.lock);
+        file_record &rec = reg.files[path];
+        rec.refused = false;
+        rec.refusal.clear();
+        rec.read_before = true;
+        rec.read_stamp = stamp;
+        rec.read_unsettled = !settled;
+        if (!parsed.clean())
+            rec.read_unclean = true;
+        baseline = rec.has_baseline;
+        baseline_bytes = rec.baseline;
+    }
+    if (!parsed.clean() && !path.isEmpty())
+        ini_files::tell_unreadable(path, parsed);
+
+    const bool complete = parsed.clean() && settled && (raw.isEmpty() || raw.endsWith('\n') || raw.endsWith('\r'));
+    if (baseline && !complete) {
+        // A damaged or half-written file is no evidence that anything was
+        // removed from it: start from the baseline and take in only what
+        // the file does hold, and nothing from a file still being written.
+        QSettings::SettingsMap kept = ini_reader::read(baseline_bytes).map;
+        if (settled)
+            kept.insert(parsed.map);
+        qCInfo(lc_settings).noquote() << path << (settled ? "is damaged" : "is being written by another program")
+                                      << "- keys missing from it are kept";
+        map.insert(kept);
+        return true;
     }
     map.insert(parsed.map);
     return true;
@@ -235,23 +183,108 @@ bool read(QIODevice &device, QSettings::SettingsMap &map)
 
 bool write(QIODevice &device, const QSettings::SettingsMap &map)
 {
-    keep_unreadable_original(device);
-    scratch s;
-    if (!s.dir.isValid())
-        return false;
-    {
-        QSettings out(s.path(), QSettings::IniFormat);
-        for (auto it = map.cbegin(); it != map.cend(); ++it)
-            out.setValue(it.key(), it.value());
-        out.sync();
-        if (out.status() != QSettings::NoError)
+    const QString path = path_of(device);
+    registry &reg = the_registry();
+    bool baseline = false;
+    if (!path.isEmpty()) {
+        file_record seen;
+        {
+            QMutexLocker l(&reg.lock);
+            seen = reg.files[path];
+        }
+        if (seen.refused) {
+            qCWarning(lc_settings).noquote() << path << "is not written:" << seen.refusal;
             return false;
+        }
+        if (seen.read_unsettled && !still_as_read(path, seen)) {
+            QMutexLocker l(&reg.lock);
+            reg.files[path].refusal = QStringLiteral("файл сейчас записывает другая программа");
+            reg.files[path].waits_for_writer = true;
+            qCInfo(lc_settings).noquote() << path << "is being written by another program; our changes wait";
+            return false;
+        }
+        if (seen.read_unclean)
+            ini_files::keep_aside(path);
+        QMutexLocker l(&reg.lock);
+        file_record &rec = reg.files[path];
+        rec.read_unsettled = false;
+        rec.read_unclean = false;
+        rec.refusal.clear();
+        rec.waits_for_writer = false;
+        baseline = rec.has_baseline;
     }
-    QFile f(s.path());
-    if (!f.open(QIODevice::ReadOnly))
-        return map.isEmpty();
-    const QByteArray bytes = encode(QString::fromUtf8(f.readAll()));
-    return device.write(bytes) == bytes.size();
+
+    const QByteArray bytes = ini_writer::write(map);
+    if (auto *file = qobject_cast<QFileDevice *>(&device); file && !QFileInfo::exists(path))
+        file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (device.write(bytes) != bytes.size())
+        return false;
+    if (!path.isEmpty()) {
+        QMutexLocker l(&reg.lock);
+        file_record &rec = reg.files[path];
+        ++rec.writes;
+        if (baseline)
+            rec.baseline = bytes;
+    }
+    return true;
+}
+
+void set_baseline(const QString &path, const QByteArray &bytes)
+{
+    registry &reg = the_registry();
+    QMutexLocker l(&reg.lock);
+    file_record &rec = reg.files[QFileInfo(path).absoluteFilePath()];
+    rec.has_baseline = true;
+    rec.baseline = bytes;
+}
+
+void drop_baseline(const QString &path)
+{
+    registry &reg = the_registry();
+    QMutexLocker l(&reg.lock);
+    const auto it = reg.files.find(QFileInfo(path).absoluteFilePath());
+    if (it != reg.files.end()) {
+        it->has_baseline = false;
+        it->baseline.clear();
+    }
+}
+
+void held_still(const QString &path, const file_stamp &stamp)
+{
+    registry &reg = the_registry();
+    QMutexLocker l(&reg.lock);
+    file_record &rec = reg.files[QFileInfo(path).absoluteFilePath()];
+    rec.read_before = true;
+    rec.read_stamp = stamp;
+    rec.read_unsettled = false;
+}
+
+quint64 writes(const QString &path)
+{
+    registry &reg = the_registry();
+    QMutexLocker l(&reg.lock);
+    return reg.files.value(QFileInfo(path).absoluteFilePath()).writes;
+}
+
+QString refusal(const QString &path)
+{
+    registry &reg = the_registry();
+    QMutexLocker l(&reg.lock);
+    return reg.files.value(QFileInfo(path).absoluteFilePath()).refusal;
+}
+
+bool waits_for_writer(const QString &path)
+{
+    registry &reg = the_registry();
+    QMutexLocker l(&reg.lock);
+    return reg.files.value(QFileInfo(path).absoluteFilePath()).waits_for_writer;
+}
+
+bool refused(const QString &path)
+{
+    registry &reg = the_registry();
+    QMutexLocker l(&reg.lock);
+    return reg.files.value(QFileInfo(path).absoluteFilePath()).refused;
 }
 
 QSettings::Format format()

@@ -1,145 +1,151 @@
 #include "storage/settings_file_watch.h"
 
-#include "storage/ini_format.h"
 #include "common/log.h"
+#include "storage/ini_files.h"
+#include "storage/ini_format.h"
+#include "storage/ini_merge.h"
+#include "storage/ini_reader.h"
 
-#include <QBuffer>
-#include <QFile>
-#include <QSet>
+#include <QFileInfo>
 
-#include <sys/stat.h>
-
-namespace {
-
-// Values read from a file are text or text lists; values we set may still
-// be numbers. Compare them as the file would hold them.
-QString canonical(const QVariant &v)
+settings_file_watch::settings_file_watch(QSettings &settings)
+    : m_s(settings), m_path(QFileInfo(settings.fileName()).absoluteFilePath())
 {
-    if (!v.isValid())
-        return QStringLiteral("\x01absent");
-    if (v.metaType().id() == QMetaType::QStringList)
-        return QStringLiteral("\x02") + v.toStringList().join(QChar(0x1f));
-    return v.toString();
+    take_base();
 }
 
-bool same(const QVariant &a, const QVariant &b)
+settings_file_watch::~settings_file_watch()
 {
-    return canonical(a) == canonical(b);
+    ini_format::drop_baseline(m_path);
 }
 
-QSettings::SettingsMap parse(const QByteArray &bytes)
+void settings_file_watch::take_base()
 {
-    QSettings::SettingsMap map;
-    if (bytes.isEmpty())
-        return map;
-    QBuffer b;
-    b.setData(bytes);
-    if (!b.open(QIODevice::ReadOnly) || !ini_format::read(b, map))
-        map.clear();
-    return map;
-}
-
-} // namespace
-
-settings_file_watch::settings_file_watch(QSettings &settings) : m_s(settings)
-{
-    m_base = read_disk(m_stamp);
-}
-
-settings_file_watch::stamp settings_file_watch::current() const
-{
-    struct stat st;
-    const QByteArray path = QFile::encodeName(m_s.fileName());
-    if (::stat(path.constData(), &st) != 0)
-        return {};
-    return {true,
-            qint64(st.st_size),
-            qint64(st.st_dev),
-            qint64(st.st_ino),
-            qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-            qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
+    const file_bytes now = file_settle::read(m_path, false);
+    m_base = now.bytes;
+    m_stamp = now.opened ? now.stamp : file_stamp::of(m_path);
+    ini_format::set_baseline(m_path, m_base);
 }
 
 bool settings_file_watch::changed_on_disk() const
 {
-    return !(current() == m_stamp);
+    return !(file_stamp::of(m_path) == m_stamp);
 }
 
-QByteArray settings_file_watch::read_disk(stamp &st) const
+bool settings_file_watch::read_for_merge(file_bytes &disk)
 {
-    st = {};
-    QFile f(m_s.fileName());
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    // The stamp of the open file, so a replacement landing between the
-    // stat and the read cannot pair one file's stamp with another's bytes.
-    struct stat s;
-    if (::fstat(f.handle(), &s) == 0)
-        st = {true,
-              qint64(s.st_size),
-              qint64(s.st_dev),
-              qint64(s.st_ino),
-              qint64(s.st_mtim.tv_sec) * 1000000000 + s.st_mtim.tv_nsec,
-              qint64(s.st_ctim.tv_sec) * 1000000000 + s.st_ctim.tv_nsec};
-    return f.readAll();
+    disk = file_settle::read(m_path, true);
+    if (disk.opened && disk.settled) {
+        ini_format::held_still(m_path, disk.stamp);
+        return true;
+    }
+    if (!disk.opened && !file_stamp::of(m_path).exists)
+        return true; // removed: a merge with an empty file
+    ++m_waits;
+    qCInfo(lc_settings).noquote() << m_path
+                                  << (disk.opened ? "is being written by another program; merging later"
+                                                  : "cannot be read; merging later");
+    return false;
 }
 
-void settings_file_watch::merge(const QByteArray &disk_bytes)
+namespace {
+
+class settings_side : public ini_merge_side
+{
+public:
+    explicit settings_side(QSettings &s) : m_s(s) {}
+    QVariant ours(const QString &key) const override { return m_s.value(key); }
+    void take(const QString &key, const QVariant &value) override
+    {
+        if (value.isValid())
+            m_s.setValue(key, value);
+        else
+            m_s.remove(key);
+    }
+
+private:
+    QSettings &m_s;
+};
+
+} // namespace
+
+void settings_file_watch::merge(const file_bytes &file)
 {
     ++m_merges;
-    const QSettings::SettingsMap base = parse(m_base);
-    const QSettings::SettingsMap disk = parse(disk_bytes);
-    // Only keys the other program changed need a decision: everything else
-    // is either untouched or changed here alone, and the settings object
-    // writes its own changes over the file it reads back.
-    QSet<QString> outside;
-    for (auto it = base.cbegin(); it != base.cend(); ++it)
-        if (!same(it.value(), disk.value(it.key())))
-            outside.insert(it.key());
-    for (auto it = disk.cbegin(); it != disk.cend(); ++it)
-        if (!base.contains(it.key()))
-            outside.insert(it.key());
-
-    for (const QString &k : std::as_const(outside)) {
-        const QVariant b = base.value(k), d = disk.value(k), o = m_s.value(k);
-        QVariant pick = o;
-        if (same(o, b)) {
-            pick = d;
-            ++m_taken_in;
-        } else if (!same(d, o)) {
-            ++m_conflicts;
-            qCInfo(lc_settings).noquote()
-                << m_s.fileName() << ": key" << k << "was changed here and by another program;"
-                << "keeping" << canonical(o) << "over" << canonical(d);
-        }
-        // Set every value that must end up in the file, so the result is the
-        // same whether or not the settings object reads the file again.
-        if (pick.isValid())
-            m_s.setValue(k, pick);
-        else
-            m_s.remove(k);
-    }
+    const ini_read_result parsed = ini_reader::read(file.bytes);
+    // A file removed outright is a removal of everything in it; a damaged
+    // one, or one whose last line is cut off, says nothing about what is
+    // missing from it.
+    const bool removals =
+        !file.opened ||
+        (parsed.clean() && (file.bytes.isEmpty() || file.bytes.endsWith('\n') || file.bytes.endsWith('\r')));
+    settings_side side(m_s);
+    const ini_merge_counts n = ini_merge::merge(ini_reader::read(m_base).map, parsed.map, removals, side, m_path);
+    m_taken_in += n.taken_in;
+    m_conflicts += n.conflicts;
+    m_kept_back += n.kept_back;
 }
 
 bool settings_file_watch::refresh()
 {
     if (!changed_on_disk())
         return false;
-    stamp st;
-    merge(read_disk(st));
+    file_bytes disk;
+    if (!read_for_merge(disk))
+        return false;
+    merge(disk);
     m_s.sync();
-    m_base = read_disk(m_stamp);
+    take_base();
     return true;
 }
 
-void settings_file_watch::sync()
+bool settings_file_watch::disk_holds_ours() const
+{
+    const file_bytes disk = file_settle::read(m_path, false);
+    if (!disk.opened)
+        return false;
+    const QSettings::SettingsMap on_disk = ini_reader::read(disk.bytes).map;
+    const QStringList keys = m_s.allKeys();
+    if (keys.size() != on_disk.size())
+        return false;
+    for (const QString &k : keys)
+        if (!ini_merge::same(m_s.value(k), on_disk.value(k)))
+            return false;
+    return true;
+}
+
+QString settings_file_watch::why_not_written() const
+{
+    const QString refused = ini_format::refusal(m_path);
+    return refused.isEmpty() ? ini_files::why_unwritable(m_path) : refused;
+}
+
+settings_file_watch::outcome settings_file_watch::sync()
 {
     if (changed_on_disk()) {
-        stamp st;
-        merge(read_disk(st));
+        file_bytes disk;
+        if (!read_for_merge(disk))
+            return m_unsaved ? outcome::deferred : outcome::written;
+        merge(disk);
     }
+    const quint64 writes = ini_format::writes(m_path);
+    const file_stamp before = file_stamp::of(m_path);
     m_s.sync();
+    const bool wrote = ini_format::writes(m_path) != writes && !(file_stamp::of(m_path) == before);
     // Nothing to read back when the settings object had nothing to write.
     if (changed_on_disk())
-        m_base = read_disk(m_stamp);
+        take_base();
+    // The settings library keeps its error once set, so after a failure the
+    // file itself must say whether our changes reached it (the library may
+    // also have written them on its own in the meantime).
+    if (!m_unsaved || wrote || m_s.status() == QSettings::NoError || disk_holds_ours()) {
+        if (m_unsaved && wrote)
+            ini_files::written_again(m_path);
+        m_unsaved = false;
+        return outcome::written;
+    }
+    if (ini_format::waits_for_writer(m_path))
+        return outcome::deferred;
+    ini_files::tell_unwritable(m_path, why_not_written());
+    return outcome::failed;
 }

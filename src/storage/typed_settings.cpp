@@ -1,5 +1,7 @@
 #include "storage/typed_settings.h"
 
+#include <limits>
+
 namespace ini_value {
 
 // The toolkit's text-to-boolean rule for what the program itself writes
@@ -32,12 +34,17 @@ check_state load(const QVariant &v, check_state fallback)
 
 int load(const QVariant &v, int fallback)
 {
+    // A number no int can hold ("1e57", "2147483648", "inf") is as bad as
+    // text: converting it would wrap or be undefined.
+    constexpr qint64 lowest = std::numeric_limits<int>::min(), highest = std::numeric_limits<int>::max();
     bool ok = false;
-    const int r = v.toInt(&ok);
+    const qint64 r = v.toLongLong(&ok);
     if (ok)
-        return r;
+        return r >= lowest && r <= highest ? int(r) : fallback;
     const double d = v.toDouble(&ok); // "2.0" written by other tools
-    return ok ? int(d) : fallback;
+    if (!ok || !(d > double(lowest) - 1.0 && d < double(highest) + 1.0))
+        return fallback;
+    return int(d);
 }
 
 double load(const QVariant &v, double fallback)

@@ -3,12 +3,15 @@
 
 #include "calendar_rig.h"
 
-#include "storage/ini_format.h"
 #include "calendar/note_reminders.h"
+#include "settings_rig.h"
+#include "storage/ini_format.h"
+#include "storage/storage_notices.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
+#include <QThread>
 
 namespace {
 
@@ -64,6 +67,10 @@ private slots:
     void another_writers_change_survives_ours_data();
     void another_writers_change_survives_ours();
     void shown_note_stays_shown_through_an_outside_edit();
+    void a_malformed_line_never_wipes_notes_data();
+    void a_malformed_line_never_wipes_notes();
+    void a_malformed_line_written_while_running_wipes_nothing();
+    void unwritable_folder_keeps_the_note_and_says_so();
 };
 
 void test_notes_store::fill_data()
@@ -326,4 +333,108 @@ void test_notes_store::shown_note_stays_shown_through_an_outside_edit()
 }
 
 QTEST_MAIN(test_notes_store)
+// Six notes, one per date, as a user has them.
+QByteArray six_notes()
+{
+    QByteArray out;
+    for (int d = 1; d <= 6; ++d)
+        out += notes_group(QStringLiteral("%1.03.2026").arg(d, 2, 10, QChar('0')),
+                           {QStringLiteral("17000000%1=заметка %1, 0, 0:00").arg(d)});
+    return out;
+}
+
+void test_notes_store::a_malformed_line_never_wipes_notes_data()
+{
+    QTest::addColumn<QByteArray>("damage");
+    QTest::newRow("a group line without its bracket") << QByteArray("[15.03.2026\n");
+    QTest::newRow("a line without '='") << QByteArray("just some words\n");
+    QTest::newRow("a quote left open") << QByteArray("1700000099=\"unfinished\n");
+    QTest::newRow("NUL bytes of a crash") << QByteArray(4096, '\0');
+}
+
+void test_notes_store::a_malformed_line_never_wipes_notes()
+{
+    QFETCH(QByteArray, damage);
+    QCoreApplication::processEvents(); // boxes the tests before still have queued
+    scripted_prompts prompts;
+    storage_notices::set_prompts(&prompts);
+    const QByteArray text = six_notes() + damage;
+    calendar_rig rig(text);
+    QCOMPARE(rig.store->dates().size(), 6);
+    QCoreApplication::processEvents();
+    QCOMPARE(prompts.warnings.size(), 1); // told, once
+    QVERIFY(!QFile::exists(rig.notes_file() + ".unreadable"));
+
+    rig.store->add_note(QDate(2026, 3, 20), "new", false, QTime(0, 0));
+    QCOMPARE(rig.groups_on_disk().size(), 7);
+    for (int d = 1; d <= 6; ++d)
+        QCOMPARE(
+            rig.on_disk(QStringLiteral("%1.03.2026").arg(d, 2, 10, QChar('0')), QStringLiteral("17000000%1").arg(d))
+                .value(0),
+            QStringLiteral("заметка %1").arg(d));
+    // The damaged file as it was, kept before it was replaced.
+    QCOMPARE(read_file(rig.notes_file() + ".unreadable"), text);
+    rig.store->add_note(QDate(2026, 3, 21), "newer", false, QTime(0, 0));
+    QCoreApplication::processEvents();
+    QCOMPARE(prompts.warnings.size(), 1);
+    QVERIFY(!QFile::exists(rig.notes_file() + ".unreadable.1"));
+    storage_notices::set_prompts(nullptr);
+}
+
+void test_notes_store::a_malformed_line_written_while_running_wipes_nothing()
+{
+    calendar_rig rig(six_notes());
+    QThread::msleep(20);
+    {
+        QFile f(rig.notes_file());
+        QVERIFY(f.open(QIODevice::Append));
+        f.write("[15.03.2026\n");
+    }
+    // The next check reads it: every note stays, in the store and on disk.
+    rig.store->reload_if_changed_on_disk();
+    QCOMPARE(rig.store->dates().size(), 6);
+    rig.store->add_note(QDate(2026, 3, 5), "ours", false, QTime(0, 0));
+    QCOMPARE(rig.groups_on_disk().size(), 6);
+    QCOMPARE(rig.store->keys(QDate(2026, 3, 5)).size(), 2);
+    QVERIFY(QFile::exists(rig.notes_file() + ".unreadable"));
+}
+
+void test_notes_store::unwritable_folder_keeps_the_note_and_says_so()
+{
+    QCoreApplication::processEvents(); // boxes the tests before still have queued
+    scripted_prompts prompts;
+    storage_notices::set_prompts(&prompts);
+    auto rig = std::make_unique<calendar_rig>(six_notes());
+    {
+        folder_lock locked(rig->home.data_folder());
+        if (!locked.locked())
+            QSKIP("cannot make a folder unwritable here");
+        rig->store->add_note(QDate(2026, 3, 5), "unsaved", false, QTime(0, 0));
+        QCoreApplication::processEvents();
+        // Said at once, and the note is there for the calendar meanwhile.
+        QCOMPARE(prompts.warnings.size(), 1);
+        QVERIFY2(prompts.warnings[0].contains(rig->notes_file()), qPrintable(prompts.warnings[0]));
+        QVERIFY(rig->store->unsaved());
+        QCOMPARE(rig->store->today_text(), QStringLiteral("заметка 5\nunsaved\n"));
+        QCOMPARE(rig->groups_on_disk().size(), 6);
+    }
+    // Tried again by itself once the folder can be written.
+    QTRY_VERIFY_WITH_TIMEOUT(!rig->store->unsaved(), 8000);
+    QCOMPARE(rig->on_disk("05.03.2026", rig->store->keys(QDate(2026, 3, 5)).last()).value(0),
+             QStringLiteral("unsaved"));
+    QCOMPARE(prompts.warnings.size(), 1);
+
+    // Still unwritable at exit: said in a box then.
+    {
+        folder_lock locked(rig->home.data_folder());
+        rig->store->add_note(QDate(2026, 3, 6), "lost at exit", false, QTime(0, 0));
+        QCoreApplication::processEvents();
+        QCOMPARE(prompts.warnings.size(), 2); // told again: the trouble is back
+        rig->store.reset();
+    }
+    QCOMPARE(prompts.warnings.size(), 3);
+    QVERIFY2(prompts.warnings.last().contains(QStringLiteral("будут потеряны")), qPrintable(prompts.warnings.last()));
+    storage_notices::set_prompts(nullptr);
+}
+
 #include "tst_notes_store.moc"

@@ -57,10 +57,10 @@ void test_clock_scheduler::construction_rebases_interval_events()
                      "");
     manual_time_source clock(QDateTime(QDate(2026, 3, 5), QTime(9, 50, 42)));
     clock_rig rig(clock);
-    QSettings &ini = rig.settings_dialog()->alarm_ini();
-    QCOMPARE(ini.value("1000/time").toString(), QStringLiteral("10:05"));
-    QCOMPARE(ini.value("1000/date").toString(), QStringLiteral("05.03.2026"));
-    QCOMPARE(ini.value("1001/time").toString(), QStringLiteral("00:7"));
+    const QString ini = home.data_folder() + "/alarm.ini";
+    QCOMPARE(stored(ini, "1000/time").toString(), QStringLiteral("10:05"));
+    QCOMPARE(stored(ini, "1000/date").toString(), QStringLiteral("05.03.2026"));
+    QCOMPARE(stored(ini, "1001/time").toString(), QStringLiteral("00:7"));
     QVERIFY(read_file(home.data_folder() + "/alarm.ini").contains("time=10:05"));
 }
 
@@ -83,7 +83,7 @@ void test_clock_scheduler::do_alarma_fires_due_events_on_the_windows_clock()
     clock.advance_secs(5);
     rig.commands()->tick();
     QCOMPARE(open_stikers().size(), 1);
-    QCOMPARE(rig.settings_dialog()->alarm_ini().value("1000/lastrun").toString(), QStringLiteral("05:03:2026:09:50"));
+    QCOMPARE(stored(home.data_folder() + "/alarm.ini", "1000/lastrun").toString(), QStringLiteral("05:03:2026:09:50"));
 }
 
 void test_clock_scheduler::show_stiker_plays_the_note_sound()

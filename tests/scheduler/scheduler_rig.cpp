@@ -53,12 +53,12 @@ QStringList scheduler_rig::utc_times(const QString &key) const
 
 QString scheduler_rig::value(const QString &key, const QString &name)
 {
-    return ini->value(key + '/' + name).toString();
+    return std::as_const(*store).document().value(key + '/' + name).toString();
 }
 
 bool scheduler_rig::has(const QString &key, const QString &name)
 {
-    return ini->contains(key + '/' + name);
+    return std::as_const(*store).document().contains(key + '/' + name);
 }
 
 QByteArray event_group(const QString &key, const QList<QPair<QString, QString>> &keys)

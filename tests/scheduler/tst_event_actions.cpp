@@ -6,8 +6,6 @@
 #include "stiker_support.h"
 #include "test_support.h"
 
-#include "storage/data_folder.h"
-#include "storage/ini_format.h"
 #include "common/time_source.h"
 #include "platform/audio_player.h"
 #include "platform/process_list.h"
@@ -18,6 +16,8 @@
 #include "scheduler/my_stiker.h"
 #include "scheduler/play_sound_file.h"
 #include "scheduler/program_launch.h"
+#include "storage/data_folder.h"
+#include "storage/ini_format.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -106,7 +106,7 @@ void test_event_actions::run_event(event_actions &actions, const QList<QPair<QSt
     m_store->remove_event("1000");
     event_store::scope in(*m_store, "1000");
     for (const auto &[key, value] : keys)
-        m_ini->setValue(key, value);
+        m_store->document().set(m_store->current() + '/' + key, value);
     actions.run(*m_store, do_find);
 }
 
@@ -160,7 +160,8 @@ void test_event_actions::started_program_gets_arguments_and_folder()
     run_event(actions, {{"run_file", prog}, {"run_arg", ""}, {"run_cat", cat}});
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
     QCOMPARE(QString::fromUtf8(read_file(marker)).split('\n', Qt::SkipEmptyParts), (QStringList{cat, "1", "[]"}));
-    QCOMPARE(m_ini->value("1000/lastrun").toString(), QString()); // actions never write the store
+    QCOMPARE(std::as_const(*m_store).document().value("1000/lastrun").toString(),
+             QString()); // actions never write the store
 }
 
 void test_event_actions::running_process_blocks_a_second_start()
@@ -303,8 +304,9 @@ void test_event_actions::sound_error_box_does_not_stop_the_pass()
     // shown after the pass and waiting for nobody.
     QCOMPARE(open_stikers().size(), 3);
     for (const char *key : {"1000", "1001", "1002", "1003"})
-        QCOMPARE(ini->value(QString(key) + "/lastrun").toString(), QStringLiteral("05:03:2026:10:15"));
-    QCOMPARE(ini->value("1002/time").toString(), QStringLiteral("11:15"));
+        QCOMPARE(scheduler.store().document().value(QString(key) + "/lastrun").toString(),
+                 QStringLiteral("05:03:2026:10:15"));
+    QCOMPARE(scheduler.store().document().value("1002/time").toString(), QStringLiteral("11:15"));
     QList<QMessageBox *> boxes = scheduler.actions().errors().open_boxes();
     QCOMPARE(boxes.size(), 1);
     QCOMPARE(boxes[0]->windowTitle(), QStringLiteral("Ошибка воспроизведения файла !"));
@@ -317,7 +319,7 @@ void test_event_actions::sound_error_box_does_not_stop_the_pass()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot play"));
     scheduler.pass();
     QCOMPARE(scheduler.actions().errors().open_boxes().size(), 1);
-    QCOMPARE(ini->value("1003/lastrun").toString(), QStringLiteral("05:03:2026:10:16"));
+    QCOMPARE(scheduler.store().document().value("1003/lastrun").toString(), QStringLiteral("05:03:2026:10:16"));
 
     // Once it is closed, the next failure shows again.
     answer = new box_answerer;

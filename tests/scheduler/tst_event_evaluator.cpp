@@ -4,6 +4,7 @@
 
 #include "scheduler_rig.h"
 
+#include "common/log.h"
 #include "storage/ini_format.h"
 
 #include <QBuffer>
@@ -75,6 +76,9 @@ private slots:
     void a_pass_writes_once_before_any_action();
     void a_changed_time_is_seen_at_the_next_tick_data();
     void a_changed_time_is_seen_at_the_next_tick();
+    void passes_write_only_what_changed();
+    void routine_firings_log_only_for_debugging();
+    void an_alarm_ini_past_its_limits_is_left_alone();
 };
 
 void test_event_evaluator::once_fires_once_in_its_minute()
@@ -84,7 +88,7 @@ void test_event_evaluator::once_fires_once_in_its_minute()
     QCOMPARE(rig.times("1000"), QStringList{"2026-03-05 10:15:00"});
     QCOMPARE(rig.runner.fired.first().message, QStringLiteral("hello"));
     QCOMPARE(rig.value("1000", "lastrun"), QStringLiteral("05:03:2026:10:15"));
-    QVERIFY(rig.ini->group().isEmpty());
+    QVERIFY(!rig.store->inside());
     // The same minute of the next day is not its date.
     rig.tick_minute(thursday.addDays(1), 10, 15);
     QCOMPARE(rig.runner.fired.size(), 1);
@@ -321,8 +325,8 @@ void test_event_evaluator::nested_tick_does_not_start_a_second_pass()
     QVERIFY(!rig.evaluator->running());
     QCOMPARE(rig.value("1000", "lastrun"), QStringLiteral("05:03:2026:10:15"));
     QCOMPARE(rig.value("1001", "lastrun"), QStringLiteral("05:03:2026:10:15"));
-    QCOMPARE(rig.ini->childGroups(), (QStringList{"1000", "1001"}));
-    QVERIFY(rig.ini->group().isEmpty());
+    QCOMPARE(rig.store->events(), (QStringList{"1000", "1001"}));
+    QVERIFY(!rig.store->inside());
 }
 
 void test_event_evaluator::changes_take_effect_at_the_next_tick()
@@ -346,8 +350,7 @@ void test_event_evaluator::events_added_by_any_writer_are_seen_at_the_next_tick(
     rig.store->write(event_keys::time, QStringLiteral("10:15"));
     rig.store->write(event_keys::date, QStringLiteral("05.03.2026"));
     rig.store->leave();
-    // Straight through the settings object, written to disk as the settings
-    // library does by itself at the next event-loop turn.
+    // Through another settings object on the file, as another program would.
     rig.ini->setValue("1002/time", "10:15");
     rig.ini->setValue("1002/date", "05.03.2026");
     rig.ini->sync();
@@ -459,4 +462,84 @@ void test_event_evaluator::a_changed_time_is_seen_at_the_next_tick()
 }
 
 QTEST_MAIN(test_event_evaluator)
+// A quiet pass, a rebase with nothing to move and a firing each touch the
+// file as much as they change it: not at all, not at all, once.
+void test_event_evaluator::passes_write_only_what_changed()
+{
+    const QByteArray ini = once_at("1000", "10:15", "05.03.2026") +
+                           event_group("1001", {{"repeat", "5"}, {"repeat_min", "20"}, {"time", "00:20"}});
+    scheduler_rig rig(ini, QDateTime(thursday, QTime(10, 0)));
+    const QString file = rig.home.data_folder() + "/alarm.ini";
+    QThread::msleep(120);
+    const quint64 start = inode(file);
+    rig.evaluator->rebase_tasks(); // the minute cycle's time is "00:20" already
+    rig.tick(QDateTime(thursday, QTime(10, 0)), QDateTime(thursday, QTime(10, 14, 55)));
+    QCOMPARE(inode(file), start);
+    QCOMPARE(rig.store->document().merges(), 0);
+    rig.tick_minute(thursday, 10, 15);
+    QCOMPARE(rig.runner.fired.size(), 1);
+    const quint64 fired = inode(file);
+    QVERIFY(fired != start);
+    rig.tick(QDateTime(thursday, QTime(10, 16)), QDateTime(thursday, QTime(10, 19, 55)));
+    QCOMPARE(inode(file), fired);
+}
+
+namespace {
+
+// The scheduler's log lines at info level or above while it lives.
+struct scheduler_log
+{
+    scheduler_log() { old = qInstallMessageHandler(&handle); }
+    ~scheduler_log() { qInstallMessageHandler(old); }
+    static QStringList &lines()
+    {
+        static QStringList l;
+        return l;
+    }
+    static void handle(QtMsgType type, const QMessageLogContext &c, const QString &text)
+    {
+        if (QLatin1String(c.category) == QLatin1String("orvella.scheduler") && type != QtDebugMsg)
+            lines() << text;
+    }
+    QtMessageHandler old;
+};
+
+} // namespace
+
+// Fifty events a minute are 72 000 firings a day: none of them is worth an
+// info line. A firing shows with orvella.scheduler.debug=true.
+void test_event_evaluator::routine_firings_log_only_for_debugging()
+{
+    if (qEnvironmentVariableIsSet("QT_LOGGING_RULES"))
+        QSKIP("logging rules set from outside");
+    QByteArray ini;
+    for (int i = 0; i < 50; ++i)
+        ini += event_group(QString::number(1000 + i), {{"repeat", "5"}, {"repeat_min", "1"}, {"time", "00:1"}});
+    scheduler_rig rig(ini, QDateTime(thursday, QTime(10, 0)));
+    scheduler_log log;
+    scheduler_log::lines().clear();
+    rig.tick(QDateTime(thursday, QTime(10, 0)), QDateTime(thursday, QTime(10, 3, 55)));
+    QVERIFY(rig.runner.fired.size() >= 150);
+    QVERIFY2(scheduler_log::lines().isEmpty(), qPrintable(scheduler_log::lines().join('\n')));
+    QVERIFY(!lc_scheduler().isDebugEnabled());
+    QVERIFY(lc_scheduler().isWarningEnabled());
+}
+
+// Far past anything a person keeps: not read, not written, said once; the
+// passes go on with nothing to fire.
+void test_event_evaluator::an_alarm_ini_past_its_limits_is_left_alone()
+{
+    QCoreApplication::processEvents();
+    QByteArray ini;
+    for (int i = 0; i < 5100; ++i)
+        ini += once_at(QString::number(1700000000 + i), "10:15", "05.03.2026");
+    scheduler_rig rig(ini, QDateTime(thursday, QTime(10, 14)));
+    const QString file = rig.home.data_folder() + "/alarm.ini";
+    QVERIFY(rig.store->document().refused());
+    rig.evaluator->rebase_tasks();
+    rig.tick(QDateTime(thursday, QTime(10, 14)), QDateTime(thursday, QTime(10, 16)));
+    QVERIFY(rig.runner.fired.isEmpty());
+    QVERIFY(read_file(file) == ini);
+}
+
 #include "tst_event_evaluator.moc"

@@ -3,9 +3,9 @@
 
 #include "test_support.h"
 
+#include "scheduler/event_store.h"
 #include "storage/data_folder.h"
 #include "storage/ini_format.h"
-#include "scheduler/event_store.h"
 
 #include <QFile>
 #include <QTest>
@@ -130,12 +130,13 @@ void test_event_store::nested_user_gets_its_own_group()
     QCOMPARE(store.read(k::name), QStringLiteral("outer"));
     store.write(k::lastrun, QStringLiteral("05:03:2026:10:15"));
     store.leave();
-    QVERIFY(ini->group().isEmpty());
-    QCOMPARE(ini->childGroups(), (QStringList{"100", "200"}));
-    QCOMPARE(ini->value("100/lastrun").toString(), QStringLiteral("05:03:2026:10:15"));
-    QCOMPARE(ini->value("200/disable").toString(), QStringLiteral("true"));
-    QVERIFY(!ini->contains("200/lastrun"));
-    QVERIFY(!ini->contains("100/200/disable"));
+    QVERIFY(!store.inside());
+    const ini_document &doc = store.document();
+    QCOMPARE(doc.groups(), (QStringList{"100", "200"}));
+    QCOMPARE(doc.value("100/lastrun").toString(), QStringLiteral("05:03:2026:10:15"));
+    QCOMPARE(doc.value("200/disable").toString(), QStringLiteral("true"));
+    QVERIFY(!doc.contains("200/lastrun"));
+    QVERIFY(!doc.contains("100/200/disable"));
 }
 
 void test_event_store::cyrillic_is_stored_in_cp1251_and_read_back()

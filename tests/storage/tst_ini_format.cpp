@@ -1,4 +1,6 @@
+#include "settings_rig.h"
 #include "storage/ini_format.h"
+#include "storage/storage_notices.h"
 #include "test_support.h"
 
 #include <QDir>
@@ -262,6 +264,99 @@ private slots:
         auto s = ini_format::open(path);
         QCOMPARE(s->value("TYPE/clock").toString(), QString("analog"));
         QCOMPARE(s->value("TYPE/posx").toInt(), 7);
+    }
+
+    // Reads and writes happen in memory: nothing is left in the temporary
+    // folder, even by a process killed half-way.
+    void reads_and_writes_use_no_temporary_folder()
+    {
+        QTemporaryDir tmp;
+        const QByteArray old = qgetenv("TMPDIR");
+        qputenv("TMPDIR", tmp.path().toLocal8Bit());
+        const QString path = fresh_path();
+        write_file(path, "[TYPE]\nclock=analog\n");
+        {
+            auto s = ini_format::open(path);
+            QCOMPARE(s->value("TYPE/clock").toString(), QStringLiteral("analog"));
+            s->setValue("TYPE/posx", 5);
+            s->sync();
+        }
+        QCOMPARE(read_back(path, "TYPE/posx").toInt(), 5);
+        qputenv("TMPDIR", old);
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    }
+
+    void files_made_here_are_private_and_others_keep_their_mode()
+    {
+        const QString made = fresh_path();
+        {
+            auto s = ini_format::open(made);
+            s->setValue("TYPE/a", 1);
+        }
+        QCOMPARE(int(QFile::permissions(made) & 0x7777), 0x6600);
+        const QString existing = fresh_path();
+        write_file(existing, "[TYPE]\na=1\n");
+        QFile::setPermissions(existing, QFile::Permissions(0x6644));
+        {
+            auto s = ini_format::open(existing);
+            s->setValue("TYPE/a", 2);
+        }
+        QCOMPARE(int(QFile::permissions(existing) & 0x7777), 0x6644);
+        QCOMPARE(read_back(existing, "TYPE/a").toInt(), 2);
+    }
+
+    // One broken line costs that line: every other group and key is read,
+    // the user is told once, and the file as it was is kept beside it
+    // before it is first written.
+    void a_malformed_line_costs_only_itself_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QStringList>("keys");
+        QTest::newRow("clock.ini, a group line without its bracket")
+            << "clock.ini" << QByteArray("[TYPE]\nclock=flip\n[Gradient_BK\n0=#ffffff\n[POS]\nposx=3\n")
+            << QStringList{"Gradient_BK/0", "POS/posx", "TYPE/clock"};
+        QTest::newRow("calendar.ini, a line without '='")
+            << "calendar.ini" << QByteArray("[POSITION]\nposcalendarx=60\nhello\nposcalendary=300\n")
+            << QStringList{"POSITION/poscalendarx", "POSITION/poscalendary"};
+        QTest::newRow("alarm.ini, a quote left open")
+            << "alarm.ini" << QByteArray("[1000]\nalarmmessage=\"Call\nname=x\n[1001]\nname=y\n")
+            << QStringList{"1000/alarmmessage", "1000/name", "1001/name"};
+    }
+    void a_malformed_line_costs_only_itself()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, keys);
+        QCoreApplication::processEvents(); // boxes the tests before still have queued
+        scripted_prompts prompts;
+        storage_notices::set_prompts(&prompts);
+        const QString dir = m_dir.path() + QStringLiteral("/m%1").arg(++m_serial);
+        QDir().mkpath(dir);
+        const QString path = dir + "/" + name;
+        write_file(path, text);
+        {
+            auto s = ini_format::open(path);
+            QCOMPARE(s->allKeys(), keys);
+            QCoreApplication::processEvents();
+            QCOMPARE(prompts.warnings.size(), 1);
+            s->setValue("NEW/key", 1);
+            s->sync();
+            QCOMPARE(s->status(), QSettings::NoError);
+        }
+        QCOMPARE(read_file(path + ".unreadable"), text);
+        QStringList want = keys;
+        want << "NEW/key";
+        want.sort();
+        QCOMPARE(dump(path).keys(), want);
+        {
+            auto again = ini_format::open(path);
+            again->setValue("NEW/key", 2);
+        }
+        QVERIFY(!QFile::exists(path + ".unreadable.1"));
+        QCoreApplication::processEvents();
+        QCOMPARE(prompts.warnings.size(), 1);
+        storage_notices::set_prompts(nullptr);
     }
 
     void write_leaves_no_temporary_files()

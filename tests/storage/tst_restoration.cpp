@@ -6,6 +6,39 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include <sys/stat.h>
+
+namespace {
+
+int mode_of(const QString &path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+// The log lines of the "orvella.app" category while it lives.
+class app_log
+{
+public:
+    app_log() { m_old = qInstallMessageHandler(&app_log::handle); }
+    ~app_log() { qInstallMessageHandler(m_old); }
+    static QStringList &lines()
+    {
+        static QStringList l;
+        return l;
+    }
+
+private:
+    static void handle(QtMsgType, const QMessageLogContext &c, const QString &text)
+    {
+        if (QLatin1String(c.category) == QLatin1String("orvella.app"))
+            lines() << text;
+    }
+    QtMessageHandler m_old;
+};
+
+} // namespace
+
 class tst_restoration : public QObject
 {
     Q_OBJECT
@@ -47,6 +80,43 @@ private slots:
         QVERIFY(boxes.seen().isEmpty());
         // Made once: the next start finds it complete.
         QCOMPARE(data_folder_check::run(nullptr), data_folder_check::outcome::complete);
+    }
+
+    void a_new_data_folder_is_private()
+    {
+        write_file(install() + "/tools/run.sh", "#!/bin/sh\n");
+        QFile::setPermissions(install() + "/tools/run.sh", QFile::permissions(install() + "/tools/run.sh") |
+                                                               QFileDevice::ExeOwner | QFileDevice::ExeOther);
+        temp_data_home home;
+        QCOMPARE(data_folder_check::run(nullptr), data_folder_check::outcome::created);
+        const QString d = home.data_folder();
+        QCOMPARE(mode_of(d), 0700);
+        for (const char *f : {"/plugins", "/Skins/Standart", "/Base/Clockface/deep/er"})
+            QCOMPARE(mode_of(d + f), 0700);
+        for (const char *f : {"/clock.ini", "/calendar.ini", "/Skins/Standart/settings.ini"})
+            QCOMPARE(mode_of(d + f), 0600);
+        QCOMPARE(mode_of(d + "/tools/run.sh"), 0700);
+    }
+
+    // What the user has keeps its mode; what is restored is private; a
+    // folder others can read is mentioned in the log, once.
+    void restoration_keeps_the_users_modes_and_says_when_others_can_read()
+    {
+        temp_data_home home;
+        const QString d = home.data_folder();
+        QDir().mkpath(d);
+        QFile::setPermissions(d, QFile::Permissions(0x7755)); // rwxr-xr-x
+        write_file(d + "/clock.ini", "[TYPE]\nclock=flip\n");
+        QFile::setPermissions(d + "/clock.ini", QFile::Permissions(0x6644)); // rw-r--r--
+        app_log log;
+        box_answerer boxes;
+        QCOMPARE(data_folder_check::run(nullptr), data_folder_check::outcome::restored);
+        QCOMPARE(mode_of(d), 0755);
+        QCOMPARE(mode_of(d + "/clock.ini"), 0644);
+        QCOMPARE(mode_of(d + "/calendar.ini"), 0600);
+        QCOMPARE(app_log::lines().filter(QStringLiteral("can be read by other users")).size(), 1);
+        data_folder_check::run(nullptr);
+        QCOMPARE(app_log::lines().filter(QStringLiteral("can be read by other users")).size(), 1);
     }
 
     void create_if_absent_leaves_an_existing_folder_to_the_check()

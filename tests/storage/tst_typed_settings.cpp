@@ -105,6 +105,31 @@ private slots:
         QCOMPARE(s.get(clock_keys::posx), 12);
     }
 
+    // Numbers no int can hold read as the key's default, as bad text does
+    // (not as whatever the conversion of an out-of-range double gives).
+    void whole_numbers_out_of_range_give_the_default_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("huge") << QByteArray("1e57") << 100;
+        QTest::newRow("huge negative") << QByteArray("-1e57") << 100;
+        QTest::newRow("just past int") << QByteArray("2147483648") << 100;
+        QTest::newRow("just past int, as a fraction") << QByteArray("2147483648.5") << 100;
+        QTest::newRow("infinity") << QByteArray("inf") << 100;
+        QTest::newRow("past 64 bits") << QByteArray("99999999999999999999") << 100;
+        QTest::newRow("largest int") << QByteArray("2147483647") << 2147483647;
+        QTest::newRow("smallest int as a fraction") << QByteArray("-2147483648.0") << int(-2147483647 - 1);
+        QTest::newRow("a fraction") << QByteArray("12.7") << 12;
+    }
+    void whole_numbers_out_of_range_give_the_default()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, expected);
+        auto ini = file_with("[TYPE]\nsettransform=" + stored + "\n");
+        clock_settings s(*ini);
+        QCOMPARE(s.get(clock_keys::settransform), expected);
+    }
+
     void gradients()
     {
         auto empty = file_with("[Gradient_BK]\n");

@@ -92,6 +92,7 @@ public:
         questions << asked{"file", title, folder, filter};
         return next_file;
     }
+    void warning(QWidget *, const QString &, const QString &text) override { warnings << text; }
 
     unsaved_answer unsaved(QWidget *, const QString &title, const QString &text) override
     {
@@ -105,4 +106,5 @@ public:
     std::optional<QString> next_text;
     QString next_file;
     QList<asked> questions;
+    QStringList warnings;
 };

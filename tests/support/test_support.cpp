@@ -7,9 +7,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QStringEncoder>
 #include <QTest>
+
+#include <unistd.h>
 
 temp_data_home::temp_data_home()
 {
@@ -24,6 +27,28 @@ temp_data_home::~temp_data_home()
         qputenv("XDG_DATA_HOME", m_old);
     else
         qunsetenv("XDG_DATA_HOME");
+}
+
+folder_lock::folder_lock(const QString &folder) : m_folder(folder)
+{
+    if (::geteuid() == 0) {
+        m_attribute = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder}) == 0;
+    } else {
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    // Locked only if a file really cannot be made there.
+    QFile probe(folder + QStringLiteral("/.probe"));
+    m_locked = !probe.open(QIODevice::WriteOnly);
+    if (!m_locked)
+        probe.remove();
+}
+
+folder_lock::~folder_lock()
+{
+    if (m_attribute)
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), m_folder});
+    else
+        QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 box_answerer::box_answerer(QObject *parent) : QObject(parent)

@@ -71,6 +71,25 @@ constexpr bool resident_memory_is_meaningful()
 #endif
 }
 
+// Makes a folder unwritable for the object's life: its mode for a user,
+// the immutable attribute (chattr +i) for root, whom modes do not stop.
+// locked() is false where neither works (a file system without
+// attributes, no chattr): tests then skip.
+class folder_lock
+{
+public:
+    explicit folder_lock(const QString &folder);
+    ~folder_lock();
+    folder_lock(const folder_lock &) = delete;
+    folder_lock &operator=(const folder_lock &) = delete;
+    bool locked() const { return m_locked; }
+
+private:
+    QString m_folder;
+    bool m_attribute = false;
+    bool m_locked = false;
+};
+
 // Settings files hold CP1251 text.
 QByteArray cp1251(const QString &text);
 void write_file(const QString &path, const QByteArray &bytes);
