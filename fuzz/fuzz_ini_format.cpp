@@ -1,7 +1,7 @@
 // Settings format: any bytes read without harm; what was read, written and
 // read back gives the same values.
-#include "storage/ini_format.h"
 #include "fuzz_support.h"
+#include "storage/ini_format.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -14,16 +14,24 @@
 namespace {
 // A list with an element that starts with '@' is read as a list of
 // variants, and the same texts written back are read as a string list:
-// the same values, so compare them as one.
+// the same values, so compare them as one. An empty text may read back
+// null or not (as in the toolkit's reader): nobody can tell them apart.
+QString text_of(const QString &s)
+{
+    return s.isNull() ? QStringLiteral("") : s;
+}
+
 QVariant normalised(const QVariant &v)
 {
-    if (v.typeId() != QMetaType::QVariantList)
+    if (v.typeId() == QMetaType::QString)
+        return text_of(v.toString());
+    if (v.typeId() != QMetaType::QVariantList && v.typeId() != QMetaType::QStringList)
         return v;
     QStringList texts;
     for (const QVariant &e : v.toList()) {
         if (e.typeId() != QMetaType::QString)
             return v;
-        texts << e.toString();
+        texts << text_of(e.toString());
     }
     return texts;
 }

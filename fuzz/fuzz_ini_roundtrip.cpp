@@ -16,15 +16,25 @@
 
 namespace {
 
+QString text_of(const QString &s)
+{
+    return s.isNull() ? QStringLiteral("") : s;
+}
+
+// A list with an item in an "@" form reads as a list of values; compare
+// lists of texts as string lists either way. An empty text may read back
+// null or not (as in the toolkit's reader): nobody can tell them apart.
 QByteArray serialised(const QVariant &v)
 {
     QVariant n = v;
-    if (v.typeId() == QMetaType::QVariantList) {
+    if (v.typeId() == QMetaType::QString)
+        n = text_of(v.toString());
+    if (v.typeId() == QMetaType::QVariantList || v.typeId() == QMetaType::QStringList) {
         QStringList texts;
         bool all_text = true;
         for (const QVariant &e : v.toList()) {
             all_text = all_text && e.typeId() == QMetaType::QString;
-            texts << e.toString();
+            texts << text_of(e.toString());
         }
         if (all_text)
             n = texts;

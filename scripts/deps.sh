@@ -8,7 +8,8 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config
 RUN_PACKAGES=(xvfb openbox xcompmgr pulseaudio pulseaudio-utils)
 TEST_PACKAGES=(xvfb openbox trayer pulseaudio pulseaudio-utils xdotool x11-utils x11-apps x11-xserver-utils
   imagemagick faketime sox libsox-fmt-all xcompmgr valgrind procps desktop-file-utils appstream x11-xkb-utils sqlite3
-  radicale gnome-keyring libsecret-tools dbus dbus-x11 python3-icalendar curl dunst)
+  radicale gnome-keyring libsecret-tools dbus dbus-x11 python3-icalendar curl dunst
+  e2fsprogs)
 # Building the .deb (scripts/build_deb.sh) and trying it (scripts/try_deb.sh).
 DEB_PACKAGES=(dpkg-dev file)
 TRY_DEB_PACKAGES=(debootstrap xvfb x11-utils xdotool openbox trayer imagemagick pulseaudio-utils)

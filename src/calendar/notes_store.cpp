@@ -34,7 +34,7 @@ notes_store::notes_store(const QString &path, const time_source &clock, QObject 
 
 notes_store::~notes_store()
 {
-    if (flush())
+    if (m_doc->save_at_exit() == ini_write_outcome::written)
         return;
     storage_notices::tell_now(QStringLiteral("Заметки календаря не удалось сохранить в файл %1: изменения, "
                                              "сделанные после последней удачной записи, будут потеряны.")

@@ -1,11 +1,14 @@
 #include "scheduler/event_store.h"
 
 #include "common/log.h"
+#include "storage/storage_notices.h"
 
 event_store::~event_store()
 {
-    if (m_doc.unsaved())
-        m_doc.save();
+    if (m_doc.unsaved() && m_doc.save_at_exit() != ini_write_outcome::written)
+        storage_notices::tell_now(QStringLiteral("Изменения событий не удалось сохранить в файл %1: сделанное после "
+                                                 "последней удачной записи будет потеряно.")
+                                      .arg(m_doc.path()));
 }
 
 QStringList event_store::pass_events()

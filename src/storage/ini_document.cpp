@@ -357,3 +357,13 @@ ini_write_outcome ini_document::save()
     ini_files::tell_unwritable(m_path, why);
     return ini_write_outcome::failed;
 }
+
+ini_write_outcome ini_document::save_at_exit()
+{
+    ini_write_outcome done = save();
+    for (int i = 0; i < 20 && done == ini_write_outcome::deferred; ++i) {
+        QThread::msleep(file_settle::settle_ms);
+        done = save();
+    }
+    return done;
+}

@@ -56,6 +56,9 @@ public:
     // Writes our changes, merged with outside ones; nothing when nothing
     // changed.
     ini_write_outcome save();
+    // save() for the last time: a writer at work is waited for (a few
+    // seconds at most) rather than left for a later try.
+    ini_write_outcome save_at_exit();
     // Changes made here and not yet on disk.
     bool unsaved() const { return m_unsaved; }
     // Grows with every change of content, ours or taken in.

@@ -64,6 +64,8 @@ offset=$(( start - $(date +%s) ))
 second_0230=$(date -d '2026-10-25T01:30:00Z' +%s)
 
 cd "$E2E_TMP"
+# Firings are logged at debug level; the checks below count them.
+export QT_LOGGING_RULES="orvella.scheduler.debug=true"
 launch "$E2E_TMP/log" faketime -f "$offset x40" "$E2E_PREFIX/bin/orvella"
 
 # Wait for the every-30-minutes event to record the second 02:30.

@@ -36,6 +36,8 @@ INI
 start_recording
 
 cd "$E2E_TMP"
+# Firings are logged at debug level; the checks below count them.
+export QT_LOGGING_RULES="orvella.scheduler.debug=true"
 launch "$E2E_TMP/log" faketime -f '@2026-03-05 10:14:50' "$BUILD/bin/orvella"
 
 stiker=$(wait_window '^Вам напоминание\.\.\.$' 40)

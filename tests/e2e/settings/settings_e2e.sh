@@ -35,6 +35,8 @@ key() { from_cp1251 "$DATA/$1" | grep -c "^$2\$"; }
 value_is() { from_cp1251 "$DATA/$1" | grep -qx "$2"; }
 
 cd "$E2E_TMP"
+# Firings are logged at debug level; the checks below count them.
+export QT_LOGGING_RULES="orvella.scheduler.debug=true"
 launch "$E2E_TMP/log" faketime -f '@2026-03-05 10:13:30' "$E2E_PREFIX/bin/orvella"
 
 clock=$(wait_window '^Orvella$' 15)
