@@ -62,6 +62,7 @@ protected:
 private:
     void apply_skin(const QString &skin_path);
     void apply_still(const QPixmap &picture, const QRegion &shape);
+    void set_panel_style(const QString &sheet);
     void snooze(int minutes);
 
     QPointer<audio_player> m_player;
