@@ -1,5 +1,5 @@
 #!/bin/bash
-# Idle CPU of each clock face, side by side with xclock (its analog face and
+# Idle cost of each clock face (CPU, wakeups, memory), side by side with xclock (its analog face and
 # xclock -digital, both updating every second), under Xvfb.
 # Each face runs as the real program with its own data folder (a copy of the
 # shipped app_data with clock= set); all run at once for the same window of
@@ -27,9 +27,14 @@ idle_cpu_start xclock xclock -render -update 1
 idle_cpu_start xclock_d xclock -digital -update 1
 
 idle_cpu_measure "${faces[@]}" xclock xclock_d
-echo "Idle CPU over ${measure} s (after ${settle} s to settle), ms of CPU per minute${QT_SCALE_FACTOR:+, QT_SCALE_FACTOR=$QT_SCALE_FACTOR}:"
-printf '  %-16s %8.0f\n' "xclock" "${cpu_per_minute[xclock]}" "xclock -digital" "${cpu_per_minute[xclock_d]}"
+echo "Idle cost over ${measure} s (after ${settle} s to settle)${QT_SCALE_FACTOR:+, QT_SCALE_FACTOR=$QT_SCALE_FACTOR}:"
+printf '  %-16s %12s %10s %12s %10s %s\n' "" "CPU ms/min" "wakeups/s" "resident MB" "anon MB" ""
+row() {
+    printf '  %-16s %12.0f %10s %12s %10s %s\n' "$1" "${cpu_per_minute[$2]}" "${wakeups_per_second[$2]}" \
+        "$(mb "${rss_kb[$2]}")" "$(mb "${anon_kb[$2]}")" "${3:-}"
+}
+row xclock xclock
+row "xclock -digital" xclock_d
 for face in "${faces[@]}"; do
-    printf '  %-16s %8.0f   %s x xclock -digital\n' "$face" "${cpu_per_minute[$face]}" \
-        "$(ratio "${cpu_per_minute[$face]}" "${cpu_per_minute[xclock_d]}")"
+    row "$face" "$face" "$(ratio "${cpu_per_minute[$face]}" "${cpu_per_minute[xclock_d]}") x xclock -digital"
 done

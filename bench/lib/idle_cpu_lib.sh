@@ -6,7 +6,8 @@
 #   idle_cpu_setup <first display> [build folder] [seconds measured] [seconds to settle]
 #   idle_cpu_home <name>            -> prints a fresh home with a copy of the shipped data in Orvella/
 #   idle_cpu_start <name> <cmd...>  -> starts a process, remembered under <name>
-#   idle_cpu_measure <name...>      -> settles, then fills cpu_per_minute[<name>]
+#   idle_cpu_measure <name...>      -> settles, then fills cpu_per_minute[<name>],
+#                                      wakeups_per_second[<name>], rss_kb[<name>] and anon_kb[<name>]
 
 idle_cpu_setup() {
     local first_display=$1
@@ -68,25 +69,50 @@ idle_cpu_start_program() {
     idle_cpu_start "$name" sh -c 'cd "$1" && XDG_DATA_HOME="$1" exec "$2"' sh "$home" "$bin"
 }
 
-cpu_ms() { # utime + stime of a process, in milliseconds
-    awk -v hz="$(getconf CLK_TCK)" '{ sub(/^.*\) /, ""); print ($12 + $13) * 1000 / hz }' /proc/$1/stat
+cpu_ms() { # CPU time of all threads of a process, in milliseconds
+    # The scheduler's nanosecond count where the kernel keeps it: utime and
+    # stime come in ticks of 10 ms, as coarse as a whole minute of xclock.
+    if [ -r /proc/$1/schedstat ]; then
+        cat /proc/$1/task/*/schedstat 2>/dev/null | awk '{ n += $1 } END { printf "%.3f", n / 1e6 }'
+    else
+        awk -v hz="$(getconf CLK_TCK)" '{ sub(/^.*\) /, ""); print ($12 + $13) * 1000 / hz }' /proc/$1/stat
+    fi
 }
 
-declare -A cpu_per_minute
+# Context switches of all threads of a process, voluntary and not: each is
+# a wakeup (a timer, an X event, a reply) or a preemption.
+switches() {
+    cat /proc/$1/task/*/status 2>/dev/null |
+        awk '/^(voluntary|nonvoluntary)_ctxt_switches:/ { n += $2 } END { print n + 0 }'
+}
+
+status_kb() { # a field of /proc/<pid>/status, in kB
+    awk -v f="$2:" '$1 == f { print $2 }' /proc/$1/status
+}
+
+declare -A cpu_per_minute wakeups_per_second rss_kb anon_kb
 idle_cpu_measure() {
     local k
-    declare -A before
+    declare -A before before_switches
     sleep "$settle"
     for k in "$@"; do
         [ -e /proc/${idle_cpu_pid[$k]}/stat ] || { echo "$k did not keep running" >&2; cat "$work/$k.log" >&2; exit 1; }
         before[$k]=$(cpu_ms "${idle_cpu_pid[$k]}")
+        before_switches[$k]=$(switches "${idle_cpu_pid[$k]}")
     done
     sleep "$measure"
     for k in "$@"; do
-        cpu_per_minute[$k]=$(awk -v a="$(cpu_ms "${idle_cpu_pid[$k]}")" -v b="${before[$k]}" -v s="$measure" \
-            'BEGIN { printf "%.0f", (a - b) * 60 / s }')
+        local pid=${idle_cpu_pid[$k]}
+        cpu_per_minute[$k]=$(awk -v a="$(cpu_ms "$pid")" -v b="${before[$k]}" -v s="$measure" \
+            'BEGIN { printf "%.1f", (a - b) * 60 / s }')
+        wakeups_per_second[$k]=$(awk -v a="$(switches "$pid")" -v b="${before_switches[$k]}" -v s="$measure" \
+            'BEGIN { printf "%.1f", (a - b) / s }')
+        rss_kb[$k]=$(status_kb "$pid" VmRSS)
+        anon_kb[$k]=$(status_kb "$pid" RssAnon)
     done
 }
+
+mb() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
 
 # "<a / b>" with two decimals, or n/a when b is zero.
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }

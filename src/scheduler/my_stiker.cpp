@@ -160,16 +160,27 @@ void my_stiker::apply_skin(const QString &skin_path)
     m_panel->setWindowFlags(stiker_flags);
     modal_reach::keep_reachable(m_panel);
     m_panel->setWindowTitle(QStringLiteral("Напоминание..."));
-    m_panel->setStyleSheet(QStringLiteral("background-color: rgb(236, 243, 156);"));
+    set_panel_style(QStringLiteral("background-color: rgb(236, 243, 156);"));
     m_panel->hide();
     connect(m_movie.get(), &QMovie::frameChanged, this, &my_stiker::setmymasks);
     setMovie(m_movie.get());
     m_movie->start();
 }
 
+void my_stiker::set_panel_style(const QString &sheet)
+{
+    m_panel->setStyleSheet(sheet);
+    // The viewport too, with the same rule, so it looks the same: the style
+    // sheet style keeps what it worked out for a widget it cannot style (a
+    // bare viewport) under that widget's address and never forgets it, a
+    // little more with every sticker; a widget of its own style sheet is
+    // forgotten when it goes.
+    m_panel->viewport()->setStyleSheet(sheet);
+}
+
 void my_stiker::apply_still(const QPixmap &picture, const QRegion &shape)
 {
-    m_panel->setStyleSheet(QStringLiteral("background-color: rgba(255, 230, 34, 0);"));
+    set_panel_style(QStringLiteral("background-color: rgba(255, 230, 34, 0);"));
     resize(picture.size());
     set_shape(shape);
     m_panel->resize(int(picture.width() * 0.8), int(picture.height() * 0.75));

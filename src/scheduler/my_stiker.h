@@ -74,6 +74,7 @@ private:
     // The window's shape: the skin's, with the button always in it.
     void set_shape(const QRegion &skin_shape);
     void place_snooze_button();
+    void set_panel_style(const QString &sheet);
     void snooze(int minutes);
 
     QPointer<audio_player> m_player;

@@ -6,8 +6,6 @@
 // here from the rules alone; resident memory must not grow.
 #include "week_notes.h"
 
-#include "storage/data_folder.h"
-#include "storage/ini_format.h"
 #include "calendar/calendar_module.h"
 #include "calendar/my_calendar.h"
 #include "calendar/note_reminders.h"
@@ -17,9 +15,12 @@
 #include "scheduler/event_evaluator.h"
 #include "scheduler/event_store.h"
 #include "scheduler/my_stiker.h"
+#include "storage/data_folder.h"
+#include "storage/ini_format.h"
 #include "test_support.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLoggingCategory>
@@ -314,6 +315,12 @@ private slots:
         const week_notes notes = make_week_notes(300, start, end, all_minutes(want));
         write_file(home.data_folder() + "/my_notes.ini", notes_ini(notes.notes));
         write_file(home.data_folder() + "/calendar.ini", {});
+        // Stickers wear the shipped skin, as in a data folder made from the
+        // installation.
+        const QString skin = built_app_data() + QStringLiteral("/Skins/stiker.png");
+        QVERIFY2(QFile::exists(skin), qPrintable("no shipped sticker skin at " + skin));
+        QVERIFY(QDir().mkpath(home.data_folder() + QStringLiteral("/Skins")));
+        QVERIFY(QFile::copy(skin, home.data_folder() + QStringLiteral("/Skins/stiker.png")));
         const QMap<QString, QList<week_reminder>> want_notes = expected_reminders(notes, start, end);
 
         manual_time_source clock(start);

@@ -34,6 +34,8 @@ private slots:
     void no_skin_gives_plain_sticker();
     void skin_comes_from_clock_ini();
     void still_skin_sets_size_panel_and_shape();
+    void panels_show_their_skin_or_colour_data();
+    void panels_show_their_skin_or_colour();
     void skin_that_is_not_a_picture_falls_back();
     void every_sticker_of_a_skin_looks_the_same_until_it_is_replaced();
     void animated_skin_shows_text_while_pointer_is_over();
@@ -130,6 +132,30 @@ void test_my_stiker::still_skin_sets_size_panel_and_shape()
     QVERIFY(shape.contains(QPoint(100, 50)));
     QVERIFY(!shape.contains(QPoint(1, 1))); // transparent corner
     QVERIFY(s.text_panel()->styleSheet().contains("rgba(255, 230, 34, 0)"));
+}
+
+void test_my_stiker::panels_show_their_skin_or_colour_data()
+{
+    QTest::addColumn<bool>("animated");
+    QTest::newRow("still: the skin through the panel") << false;
+    QTest::newRow("animated: the panel's own colour") << true;
+}
+void test_my_stiker::panels_show_their_skin_or_colour()
+{
+    // What a style sheet gives the panel must reach the page the text is
+    // written on, the panel's viewport, as well as the panel itself.
+    QFETCH(bool, animated);
+    const QString skin = animated ? animated_skin() : still_skin(200, 100);
+    if (skin.isEmpty())
+        QSKIP("ImageMagick's convert is needed to make an animated picture");
+    my_stiker s(nullptr, skin);
+    s.set_text(QStringLiteral("x"));
+    QTextEdit *panel = s.text_panel();
+    const QImage shot = (animated ? panel->grab() : s.grab()).toImage().convertToFormat(QImage::Format_ARGB32);
+    // Below the one-letter text, well inside the panel's frame.
+    const QPoint inside = (animated ? QPoint() : panel->pos()) + QPoint(panel->width() / 2, panel->height() * 3 / 4);
+    const QColor want = animated ? QColor(236, 243, 156) : QColor(250, 220, 60);
+    QCOMPARE(shot.pixelColor(inside).name(), want.name());
 }
 
 void test_my_stiker::every_sticker_of_a_skin_looks_the_same_until_it_is_replaced()
