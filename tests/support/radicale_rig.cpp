@@ -123,7 +123,8 @@ sync_machine::sync_machine(const QString &folder, const QUrl &calendar, const ti
       m_engine(m_local, m_client)
 {
     m_client.set_account(calendar, radicale_rig::user(), radicale_rig::password());
-    m_client.set_timeout(5000);
+    // Generous: a loaded test machine can keep the server busy for seconds.
+    m_client.set_timeout(30000);
     m_engine.set_collection(calendar, true);
 }
 
