@@ -9,26 +9,27 @@
 #include "calendar/notes_store.h"
 #include "clock/clock_tray.h"
 #include "clock/clock_window.h"
+#include "common/user_prompts.h"
 #include "notebook/my_notebook.h"
 #include "notebook/notebook_entry.h"
 #include "platform/audio_player.h"
 #include "platform/sleep_watch.h"
 #include "scheduler/event_scheduler.h"
+#include "scheduler/reminder_mirror.h"
 #include "scheduler/scheduler_page.h"
 #include "settings/alarm_setup.h"
 #include "storage/clock_settings.h"
 #include "storage/data_folder.h"
 #include "storage/data_folder_check.h"
 #include "storage/storage_notices.h"
-#include "common/user_prompts.h"
 #include "sync/sync_page.h"
 #include "sync/sync_service.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
-#include <QSystemTrayIcon>
 #include <QStyleFactory>
+#include <QSystemTrayIcon>
 #include <QTimer>
 
 app_composition::app_composition(const time_source &clock) : m_time(clock)
@@ -71,6 +72,9 @@ app_composition::~app_composition()
         m_player->release();
         m_player.reset();
     }
+    if (m_scheduler)
+        m_scheduler->actions().set_mirror(nullptr);
+    m_mirror.reset();
     m_scheduler.reset();
     m_clock.reset();
     storage_notices::set_prompts(nullptr);
@@ -106,6 +110,9 @@ void app_composition::create_clock()
 void app_composition::create_scheduler()
 {
     m_scheduler = std::make_unique<event_scheduler>(m_setup->alarm_ini(), m_time, m_player.get(), m_clock.get());
+    clock_settings &settings = m_setup->clock();
+    m_mirror = std::make_unique<reminder_mirror>([&settings] { return settings.get(clock_keys::desktop_notify); });
+    m_scheduler->actions().set_mirror(m_mirror.get());
     m_scheduler->evaluator().set_catch_up_hours(m_setup->clock().get(clock_keys::catch_up_hours));
     // Start-up: re-anchors the interval events, before the first tick.
     m_scheduler->evaluator().rebase_tasks();
@@ -117,8 +124,7 @@ void app_composition::create_scheduler()
     // After a suspend, catch missed reminders up at once.
     m_sleep_watch = std::make_unique<sleep_watch>();
     QObject::connect(m_sleep_watch.get(), &sleep_watch::resumed, m_commands.get(), &window_commands::tick);
-    QObject::connect(m_clock.get(), &orvella::right_clicked, m_commands.get(),
-                     &window_commands::clock_right_clicked);
+    QObject::connect(m_clock.get(), &orvella::right_clicked, m_commands.get(), &window_commands::clock_right_clicked);
 }
 
 void app_composition::create_tray()
@@ -178,10 +184,10 @@ void app_composition::create_sync()
     m_sync = std::make_unique<sync_service>(m_scheduler->store(), m_calendar->store(),
                                             data_folder::file(QStringLiteral("//sync.ini")));
     m_scheduler->set_gate(m_sync->gate());
-    m_calendar->set_note_gate([s = m_sync.get()](QDate d, const QString &key, const QDateTime &minute,
-                                                 std::function<void(bool)> decide) {
-        s->claim_note(d, key, minute, std::move(decide));
-    });
+    m_calendar->set_note_gate(
+        [s = m_sync.get()](QDate d, const QString &key, const QDateTime &minute, std::function<void(bool)> decide) {
+            s->claim_note(d, key, minute, std::move(decide));
+        });
     if (m_sync->current().configured())
         m_scheduler->actions().set_machine(m_sync->machine());
     sync_service *sync = m_sync.get();
@@ -196,12 +202,11 @@ void app_composition::create_sync()
         if (m_setup->isVisible())
             m_setup->page()->prepare();
     });
-    QObject::connect(sync, &sync_service::reachability_changed, m_tray.get(),
-                     [this](bool reachable, const QString &why) {
-                         m_tray->icon()->setToolTip(reachable ? QStringLiteral("Orvella")
-                                                              : QStringLiteral("Orvella\nСервер календаря недоступен: ") +
-                                                                    why);
-                     });
+    QObject::connect(
+        sync, &sync_service::reachability_changed, m_tray.get(), [this](bool reachable, const QString &why) {
+            m_tray->icon()->setToolTip(reachable ? QStringLiteral("Orvella")
+                                                 : QStringLiteral("Orvella\nСервер календаря недоступен: ") + why);
+        });
 
     auto *page = new sync_page(*sync);
     m_setup->add_page(page, QStringLiteral("Синхронизация"), page->tab_order());

@@ -16,6 +16,7 @@ class clock_tray;
 class event_scheduler;
 class my_calendar;
 class my_notebook;
+class reminder_mirror;
 class orvella;
 class sleep_watch;
 class sync_service;
@@ -68,4 +69,6 @@ private:
     std::unique_ptr<QTimer> m_alarm_timer;
     std::unique_ptr<sleep_watch> m_sleep_watch;
     std::unique_ptr<sync_service> m_sync;
+    // Reminders in the desktop's notification centre, beside the stickers.
+    std::unique_ptr<reminder_mirror> m_mirror;
 };

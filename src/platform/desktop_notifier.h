@@ -5,6 +5,7 @@
 // once in the log. Asynchronous: nothing here waits for the server.
 
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -27,18 +28,29 @@ public:
 signals:
     void snooze_requested(const QString &token);
     void close_requested(const QString &token);
-    // The server took the notification away (timed out, dismissed).
-    void closed(const QString &token);
+    // The server took the notification away: `by_user` when the user
+    // dismissed it, not when it expired.
+    void closed(const QString &token, bool by_user);
 
 private slots:
     void on_action(uint id, const QString &action);
     void on_closed(uint id, uint reason);
 
 private:
+    struct pending
+    {
+        QString token, title, text;
+        bool actions = false;
+    };
     void ask_capabilities();
     void say_unavailable(const QString &why);
+    void send(const pending &p);
 
     QStringList m_caps;
+    // Until the server said what it can do, notifications wait here, so the
+    // first one after start already gets its buttons.
+    bool m_caps_known = false;
+    QList<pending> m_waiting;
     bool m_available = true;
     bool m_said_unavailable = false;
     QHash<uint, QString> m_token_of;

@@ -8,6 +8,7 @@
 #include "scheduler/my_stiker.h"
 #include "scheduler/play_sound_file.h"
 #include "scheduler/program_launch.h"
+#include "scheduler/reminder_mirror.h"
 #include "scheduler/snooze_store.h"
 #include "scheduler/stiker_placement.h"
 
@@ -112,14 +113,18 @@ my_stiker *event_actions::show_snoozed(const QString &text, const QString &skin,
 
 void event_actions::offer_snooze(my_stiker *s, const QString &text, const QString &sound)
 {
-    if (!m_snoozes || !s)
+    if (!s)
         return;
-    const QString skin = s->skin_path();
-    s->set_snooze([this, text, skin, sound](int minutes) {
-        const QDateTime due = m_clock.now().addSecs(qint64(minutes) * 60);
-        qCInfo(lc_scheduler) << "reminder put off until" << due.toString(Qt::ISODate);
-        m_snoozes->add({due, text, skin, sound});
-    });
+    if (m_snoozes) {
+        const QString skin = s->skin_path();
+        s->set_snooze([this, text, skin, sound](int minutes) {
+            const QDateTime due = m_clock.now().addSecs(qint64(minutes) * 60);
+            qCInfo(lc_scheduler) << "reminder put off until" << due.toString(Qt::ISODate);
+            m_snoozes->add({due, text, skin, sound});
+        });
+    }
+    if (m_mirror)
+        m_mirror->mirror(s, text);
 }
 
 void event_actions::start_program(const QString &run_file, const QString &run_arg, const QString &run_cat, bool do_find)

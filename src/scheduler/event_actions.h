@@ -16,6 +16,7 @@
 
 class audio_player;
 class my_stiker;
+class reminder_mirror;
 class snooze_store;
 class time_source;
 
@@ -40,6 +41,8 @@ public:
 
     // Where put-off reminders are kept; without one stickers offer no snooze.
     void set_snooze_store(snooze_store *store) { m_snoozes = store; }
+    // Reminders also go to the desktop's notification centre through it.
+    void set_mirror(reminder_mirror *mirror) { m_mirror = mirror; }
     error_boxes &errors() { return m_errors; }
 
     // The running-process list used by the single-instance check.
@@ -57,7 +60,8 @@ public:
 private:
     void fire(event_store &store, bool do_find, const QString &prefix);
     void start_program(const QString &run_file, const QString &run_arg, const QString &run_cat, bool do_find);
-    // Lets the user put the sticker off; it comes back with `sound`.
+    // Lets the user put the sticker off (it comes back with `sound`) and
+    // mirrors it in the notification centre.
     void offer_snooze(my_stiker *s, const QString &text, const QString &sound);
 
     audio_player *m_player;
@@ -67,5 +71,6 @@ private:
     std::function<void()> m_tone;
     QString m_machine;
     snooze_store *m_snoozes = nullptr;
+    reminder_mirror *m_mirror = nullptr;
     error_boxes m_errors;
 };

@@ -273,13 +273,13 @@ QMenu *my_stiker::text_menu()
             const int m = minutes;
             // Queued: the sticker closes itself, and with it the menu's parent.
             connect(
-                menu->addAction(label), &QAction::triggered, this, [this, m] { snooze(m); }, Qt::QueuedConnection);
+                menu->addAction(label), &QAction::triggered, this, [this, m] { put_off(m); }, Qt::QueuedConnection);
         }
     }
     return menu;
 }
 
-void my_stiker::snooze(int minutes)
+void my_stiker::put_off(int minutes)
 {
     if (!m_snooze)
         return;

@@ -56,6 +56,9 @@ public:
     static QList<QPair<int, QString>> snooze_choices();
 
 public slots:
+    // Puts the reminder off by `minutes` and closes the sticker, as the
+    // button's menu does; nothing when it cannot be put off.
+    void put_off(int minutes);
     void setmymasks();
     void do_hide_msg();
     void disable_hide_timer();
@@ -75,7 +78,6 @@ private:
     void set_shape(const QRegion &skin_shape);
     void place_snooze_button();
     void set_panel_style(const QString &sheet);
-    void snooze(int minutes);
 
     QPointer<audio_player> m_player;
     QTextEdit *m_panel = nullptr;

@@ -122,8 +122,8 @@ QWidget *alarm_setup::scheduler_row()
     line->addStretch();
     m_run_everywhere = new QCheckBox(QStringLiteral("Запускать программу на всех компьютерах"));
     m_run_everywhere->setObjectName(QStringLiteral("run_everywhere"));
-    m_run_everywhere->setToolTip(
-        QStringLiteral("Событие, пришедшее с другого компьютера, запускает свою программу только там, где его создали."));
+    m_run_everywhere->setToolTip(QStringLiteral(
+        "Событие, пришедшее с другого компьютера, запускает свою программу только там, где его создали."));
     m_run_everywhere->setVisible(false);
     line->addWidget(m_run_everywhere);
     if (grid)
@@ -250,6 +250,10 @@ void alarm_setup::connect_controls()
     connect(u.checkBox_14, &QCheckBox::stateChanged, this, &alarm_setup::inst_font_from_calendar);
     connect(u.checkBox_15, &QCheckBox::stateChanged, this, &alarm_setup::inst_color_from_calendar);
     connect(u.checkBox_22, &QCheckBox::stateChanged, this, &alarm_setup::do_shadow_calendar);
+    connect(u.checkBox_notify, &QCheckBox::toggled, this, [this](bool on) {
+        if (!loading_flag::raised())
+            m_clock_settings.set(clock_keys::desktop_notify, on);
+    });
 }
 
 void alarm_setup::showEvent(QShowEvent *e)
@@ -318,6 +322,7 @@ void alarm_setup::load_controls()
     u.comboBox_2->setCurrentIndex(qBound(-1, s.get(clock_keys::set_start), u.comboBox_2->count() - 1));
     u.comboBox_3->setCurrentIndex(qBound(-1, s.get(clock_keys::autorun), u.comboBox_3->count() - 1));
     u.lineEdit_6->setText(s.get(text_flip_clock));
+    u.checkBox_notify->setChecked(s.get(desktop_notify));
 
     const typed_settings &c = m_calendar_settings;
     u.checkBox_12->setChecked(c.get(calendar_keys::do_transp_calendar).on);

@@ -88,6 +88,7 @@ QList<QWidget *> alarm_setup::general_tab_order() const
         u.checkBox_15,
         u.comboBox_2,
         u.checkBox_autostart,
+        u.checkBox_notify,
     };
 }
 

@@ -46,6 +46,7 @@ ORV_KEY(bool, paint_flip_sec, true)
 ORV_KEY(bool, do_anim, true)
 ORV_KEY(int, set_today, 0)
 ORV_KEY(int, catch_up_hours, 24) // reminders missed while asleep: how old may still fire
+ORV_KEY(bool, desktop_notify, false) // reminders also in the desktop's notification centre
 #undef ORV_KEY
 
 // Defaults that depend on the data folder.

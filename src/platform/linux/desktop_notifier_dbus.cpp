@@ -4,10 +4,13 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QDBusMessage>
 #include <QVariantMap>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -49,12 +52,16 @@ void desktop_notifier::ask_capabilities()
     connect(w, &QDBusPendingCallWatcher::finished, this, [this, w] {
         w->deleteLater();
         QDBusPendingReply<QStringList> r = *w;
+        m_caps_known = true;
+        const QList<pending> waiting = std::exchange(m_waiting, {});
         if (r.isError()) {
             say_unavailable(r.error().message());
             return;
         }
         m_available = true;
         m_caps = r.value();
+        for (const pending &p : waiting)
+            send(p);
     });
 }
 
@@ -64,15 +71,25 @@ void desktop_notifier::notify(const QString &token, const QString &title, const 
         say_unavailable(QStringLiteral("no session bus"));
         return;
     }
+    const pending p{token, title, text, actions};
+    if (!m_caps_known)
+        m_waiting << p;
+    else
+        send(p);
+}
+
+void desktop_notifier::send(const pending &p)
+{
+    const QString token = p.token;
     QStringList buttons;
-    if (actions && m_caps.contains(QStringLiteral("actions")))
+    if (p.actions && m_caps.contains(QStringLiteral("actions")))
         buttons = {QStringLiteral("snooze"), QStringLiteral("Отложить на 10 минут"), QStringLiteral("close"),
                    QStringLiteral("Закрыть")};
     QVariantMap hints;
     hints.insert(QStringLiteral("urgency"), QVariant::fromValue<uchar>(2)); // critical: stays until dismissed
     hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("orvella"));
     QDBusMessage m = call(QStringLiteral("Notify"));
-    m << QStringLiteral("Orvella") << uint(0) << QStringLiteral("orvella") << title << text << buttons << hints
+    m << QStringLiteral("Orvella") << uint(0) << QStringLiteral("orvella") << p.title << p.text << buttons << hints
       << int(-1);
     auto *w = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(m), this);
     connect(w, &QDBusPendingCallWatcher::finished, this, [this, w, token] {
@@ -100,7 +117,12 @@ void desktop_notifier::close(const QString &token)
 {
     const auto it = m_id_of.constFind(token);
     if (it == m_id_of.cend()) {
-        m_closing.insert(token, true);
+        const auto waiting =
+            std::find_if(m_waiting.begin(), m_waiting.end(), [&token](const pending &p) { return p.token == token; });
+        if (waiting != m_waiting.end())
+            m_waiting.erase(waiting); // never sent
+        else
+            m_closing.insert(token, true); // sent, its id not back yet
         return;
     }
     const uint id = *it;
@@ -122,11 +144,12 @@ void desktop_notifier::on_action(uint id, const QString &action)
         emit close_requested(token);
 }
 
-void desktop_notifier::on_closed(uint id, uint)
+void desktop_notifier::on_closed(uint id, uint reason)
 {
     const QString token = m_token_of.take(id);
     if (token.isEmpty())
         return;
     m_id_of.remove(token);
-    emit closed(token);
+    constexpr uint dismissed_by_user = 2;
+    emit closed(token, reason == dismissed_by_user);
 }
