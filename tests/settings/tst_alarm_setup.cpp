@@ -179,6 +179,7 @@ private slots:
         QTest::newRow("fix_cal_on_mouse") << "checkBox_9" << false << "TYPE/fix_cal_on_mouse" << t << f;
         QTest::newRow("set_today") << "checkBox_6" << false << "TYPE/set_today" << two << zero;
         QTest::newRow("do_today") << "checkBox_11" << false << "TYPE/do_today" << two << zero;
+        QTest::newRow("desktop_notify") << "checkBox_notify" << false << "TYPE/desktop_notify" << t << f;
         QTest::newRow("transparent calendar")
             << "checkBox_12" << true << "Transparent/do_transp_calendar" << two << zero;
         QTest::newRow("overview at start") << "checkBox_13" << true << "Monitor/show_monitor_notes" << two << zero;
