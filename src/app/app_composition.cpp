@@ -13,6 +13,7 @@
 #include "notebook/my_notebook.h"
 #include "notebook/notebook_entry.h"
 #include "platform/audio_player.h"
+#include "platform/desktop_notifier.h"
 #include "platform/sleep_watch.h"
 #include "scheduler/event_scheduler.h"
 #include "scheduler/reminder_mirror.h"
@@ -27,6 +28,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QSystemTrayIcon>
@@ -111,7 +113,12 @@ void app_composition::create_scheduler()
 {
     m_scheduler = std::make_unique<event_scheduler>(m_setup->alarm_ini(), m_time, m_player.get(), m_clock.get());
     clock_settings &settings = m_setup->clock();
-    m_mirror = std::make_unique<reminder_mirror>([&settings] { return settings.get(clock_keys::desktop_notify); });
+    m_mirror = std::make_unique<reminder_mirror>([&settings] { return settings.get(clock_keys::desktop_notify); },
+                                                 [] {
+                                                     auto n = std::make_unique<desktop_notifier>();
+                                                     n->set_icon(QImage(QStringLiteral(":/icons/iconka.png")));
+                                                     return n;
+                                                 });
     m_scheduler->actions().set_mirror(m_mirror.get());
     m_scheduler->evaluator().set_catch_up_hours(m_setup->clock().get(clock_keys::catch_up_hours));
     // Start-up: re-anchors the interval events, before the first tick.

@@ -4,11 +4,14 @@
 // Where no notification server answers, notify() does nothing and says so
 // once in the log. Asynchronous: nothing here waits for the server.
 
+#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+class QImage;
 
 class desktop_notifier : public QObject
 {
@@ -21,6 +24,9 @@ public:
     // server shows buttons.
     void notify(const QString &token, const QString &title, const QString &text, bool actions);
     void close(const QString &token);
+    // The picture sent with each notification (servers that do not find
+    // the program's icon by name show this one).
+    void set_icon(const QImage &icon);
     // What the server can do ("actions", "body", ...); empty until it answered.
     QStringList capabilities() const { return m_caps; }
     bool available() const { return m_available; }
@@ -56,4 +62,7 @@ private:
     QHash<uint, QString> m_token_of;
     QHash<QString, uint> m_id_of;
     QHash<QString, bool> m_closing; // closed by us: no closed() back
+    // As the protocol's image-data hint wants it: RGBA rows.
+    int m_icon_width = 0, m_icon_height = 0;
+    QByteArray m_icon_rgba;
 };

@@ -6,6 +6,8 @@
 
 #include "platform/desktop_notifier.h"
 
+#include <QDBusArgument>
+#include <QImage>
 #include <QtTest>
 
 class tst_desktop_notifier : public QObject
@@ -57,12 +59,29 @@ void tst_desktop_notifier::a_reminder_goes_to_the_server_with_its_buttons_and_th
     QTest::qWait(100);
     QCOMPARE(gone.size(), 1);
 
-    // A server without buttons gets none.
+    // A server without buttons gets none; the program's picture goes along
+    // as RGBA rows.
     fake.caps = {QStringLiteral("body")};
     desktop_notifier plain;
+    QImage icon(128, 96, QImage::Format_ARGB32);
+    icon.fill(QColor(200, 30, 40, 255));
+    plain.set_icon(icon);
     plain.notify(QStringLiteral("p"), QStringLiteral("t"), QStringLiteral("b"), true);
     QTRY_COMPARE(fake.notes.size(), 3);
     QVERIFY(fake.notes.last().actions.isEmpty());
+    QVERIFY(!fake.notes.at(0).hints.contains(QStringLiteral("image-data")));
+    const auto image = fake.notes.last().hints.value(QStringLiteral("image-data")).value<QDBusArgument>();
+    int w = 0, h = 0, stride = 0, bits = 0, channels = 0;
+    bool alpha = false;
+    QByteArray bytes;
+    image.beginStructure();
+    image >> w >> h >> stride >> alpha >> bits >> channels >> bytes;
+    image.endStructure();
+    QCOMPARE(QList<int>({w, h, stride, bits, channels}), QList<int>({64, 48, 256, 8, 4}));
+    QVERIFY(alpha);
+    QCOMPARE(bytes.size(), 64 * 48 * 4);
+    QCOMPARE(QList<int>({uchar(bytes[0]), uchar(bytes[1]), uchar(bytes[2]), uchar(bytes[3])}),
+             QList<int>({200, 30, 40, 255}));
 }
 
 void tst_desktop_notifier::without_a_server_nothing_happens()

@@ -43,9 +43,9 @@ bool notification_server::start()
 }
 
 uint notification_server::Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
-                                 const QStringList &actions, const QVariantMap &, int)
+                                 const QStringList &actions, const QVariantMap &hints, int)
 {
-    notes.append({summary, body, actions, ++m_last_id});
+    notes.append({summary, body, actions, ++m_last_id, hints});
     return m_last_id;
 }
 

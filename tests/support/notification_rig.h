@@ -33,6 +33,7 @@ public:
         QString summary, body;
         QStringList actions;
         uint id;
+        QVariantMap hints;
     };
     QList<sent> notes;
     QList<uint> closed;

@@ -3,10 +3,13 @@
 #include "common/log.h"
 
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QImage>
 #include <QVariantMap>
 
 #include <algorithm>
@@ -18,6 +21,32 @@ const QString service = QStringLiteral("org.freedesktop.Notifications");
 const QString path = QStringLiteral("/org/freedesktop/Notifications");
 const QString interface = QStringLiteral("org.freedesktop.Notifications");
 
+// The image-data hint: (iiibiiay) width, height, row stride, alpha,
+// bits per sample, channels, bytes.
+struct notification_image
+{
+    int width = 0, height = 0;
+    QByteArray rgba;
+};
+
+QDBusArgument &operator<<(QDBusArgument &a, const notification_image &i)
+{
+    a.beginStructure();
+    a << i.width << i.height << i.width * 4 << true << 8 << 4 << i.rgba;
+    a.endStructure();
+    return a;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &a, notification_image &i)
+{
+    int stride = 0, bits = 0, channels = 0;
+    bool alpha = false;
+    a.beginStructure();
+    a >> i.width >> i.height >> stride >> alpha >> bits >> channels >> i.rgba;
+    a.endStructure();
+    return a;
+}
+
 QDBusMessage call(const QString &method)
 {
     return QDBusMessage::createMethodCall(service, path, interface, method);
@@ -25,8 +54,11 @@ QDBusMessage call(const QString &method)
 
 } // namespace
 
+Q_DECLARE_METATYPE(notification_image)
+
 desktop_notifier::desktop_notifier(QObject *parent) : QObject(parent)
 {
+    qDBusRegisterMetaType<notification_image>();
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         say_unavailable(QStringLiteral("no session bus"));
@@ -88,6 +120,9 @@ void desktop_notifier::send(const pending &p)
     QVariantMap hints;
     hints.insert(QStringLiteral("urgency"), QVariant::fromValue<uchar>(2)); // critical: stays until dismissed
     hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("orvella"));
+    if (!m_icon_rgba.isEmpty())
+        hints.insert(QStringLiteral("image-data"),
+                     QVariant::fromValue(notification_image{m_icon_width, m_icon_height, m_icon_rgba}));
     QDBusMessage m = call(QStringLiteral("Notify"));
     m << QStringLiteral("Orvella") << uint(0) << QStringLiteral("orvella") << p.title << p.text << buttons << hints
       << int(-1);
@@ -111,6 +146,21 @@ void desktop_notifier::send(const pending &p)
         m_token_of.insert(id, token);
         m_id_of.insert(token, id);
     });
+}
+
+void desktop_notifier::set_icon(const QImage &icon)
+{
+    if (icon.isNull()) {
+        m_icon_rgba.clear();
+        return;
+    }
+    const QImage rgba =
+        icon.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGBA8888);
+    m_icon_width = rgba.width();
+    m_icon_height = rgba.height();
+    m_icon_rgba.clear();
+    for (int y = 0; y < rgba.height(); ++y)
+        m_icon_rgba.append(reinterpret_cast<const char *>(rgba.constScanLine(y)), rgba.width() * 4);
 }
 
 void desktop_notifier::close(const QString &token)

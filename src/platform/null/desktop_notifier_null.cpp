@@ -7,6 +7,7 @@ desktop_notifier::desktop_notifier(QObject *parent) : QObject(parent)
 
 void desktop_notifier::notify(const QString &, const QString &, const QString &, bool) {}
 void desktop_notifier::close(const QString &) {}
+void desktop_notifier::set_icon(const QImage &) {}
 void desktop_notifier::on_action(uint, const QString &) {}
 void desktop_notifier::on_closed(uint, uint) {}
 void desktop_notifier::ask_capabilities() {}
