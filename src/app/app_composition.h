@@ -17,6 +17,7 @@ class event_scheduler;
 class my_calendar;
 class my_notebook;
 class orvella;
+class search_module;
 class sleep_watch;
 class sync_service;
 class time_source;
@@ -39,6 +40,7 @@ public:
     my_notebook *notebook() const { return m_notebook.get(); }
     window_commands *commands() const { return m_commands.get(); }
     sync_service *sync() const { return m_sync.get(); }
+    search_module *search() const { return m_search.get(); }
     // What the settings dialog changes on the clock and the windows it sets flags on.
     clock_link *hosts() const { return m_clock_link.get(); }
     const window_state &state() const { return m_state; }
@@ -51,6 +53,7 @@ private:
     void create_notebook();
     void create_tray();
     void create_sync();
+    void create_search();
 
     const time_source &m_time;
     window_state m_state;
@@ -68,4 +71,5 @@ private:
     std::unique_ptr<QTimer> m_alarm_timer;
     std::unique_ptr<sleep_watch> m_sleep_watch;
     std::unique_ptr<sync_service> m_sync;
+    std::unique_ptr<search_module> m_search;
 };

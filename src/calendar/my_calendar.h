@@ -72,12 +72,14 @@ public:
     static QPoint checked_position(QPoint saved, QSize size);
     // Asked before a due note's reminder shows (calendar sync: one machine
     // shows it); `decide(true)` shows it. Without a gate it shows at once.
-    using note_gate = std::function<void(QDate date, const QString &key, const QDateTime &minute,
-                                         std::function<void(bool)> decide)>;
+    using note_gate =
+        std::function<void(QDate date, const QString &key, const QDateTime &minute, std::function<void(bool)> decide)>;
     void set_note_gate(note_gate gate) { m_note_gate = std::move(gate); }
 
 signals:
     void doshowNotes(const QString &text);
+    // Ctrl+F: the search over everything the user wrote.
+    void search_requested();
 
 public slots:
     void customContextMenuRequested(const QPoint &pos);
