@@ -7,7 +7,8 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 
-Q_LOGGING_CATEGORY(lc_search, "orvella.search")
+// Opened hits log at debug level: QT_LOGGING_RULES="orvella.search.debug=true".
+Q_LOGGING_CATEGORY(lc_search, "orvella.search", QtInfoMsg)
 
 namespace {
 

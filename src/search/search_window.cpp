@@ -1,6 +1,7 @@
 #include "search/search_window.h"
 
 #include "search/hit_list.h"
+#include "search/search_log.h"
 #include "search/search_service.h"
 
 #include <QApplication>
@@ -135,6 +136,10 @@ void search_window::show_results(const search_results &r)
         m_problem = r.problem;
     if (r.indexing >= 0)
         m_indexing = r.indexing;
+    qCDebug(lc_search).noquote() << QStringLiteral("listed %1 hits for «%2» in %3 ms")
+                                        .arg(r.hits.size())
+                                        .arg(r.query)
+                                        .arg(r.milliseconds, 0, 'f', 1);
     m_model->set_results(r);
     if (m_model->rowCount() > 0)
         m_view->setCurrentIndex(m_model->index(0));
@@ -174,6 +179,8 @@ void search_window::open_hit(int row)
     m_last_opened = row;
     m_opened_at.start();
     const search_hit &h = m_model->hit(row);
+    qCDebug(lc_search).noquote() << "opening" << (h.what == search_hit::kind::note ? "note of" : "page")
+                                 << h.place.text;
     if (h.what == search_hit::kind::note)
         emit note_chosen(h.date, h.key);
     else
