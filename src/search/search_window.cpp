@@ -141,6 +141,7 @@ void search_window::show_results(const search_results &r)
                                         .arg(r.query)
                                         .arg(r.milliseconds, 0, 'f', 1);
     m_model->set_results(r);
+    m_last_opened = -1; // another list: its first row is another hit
     if (m_model->rowCount() > 0)
         m_view->setCurrentIndex(m_model->index(0));
     show_status();

@@ -24,6 +24,13 @@
 
 namespace {
 
+// Key by key, as typed (QTest sends Latin-1 keys only).
+void type_into(QLineEdit *edit, const QString &text)
+{
+    for (QChar c : text)
+        edit->insert(QString(c));
+}
+
 struct program_rig
 {
     temp_data_home home;
@@ -87,7 +94,7 @@ private slots:
         search_window *w = rig.search();
         w->set_pause(10);
         QSignalSpy listed(w, &search_window::listed);
-        QTest::keyClicks(w->query(), QStringLiteral("выпускн"));
+        type_into(w->query(), QStringLiteral("выпускн"));
         QVERIFY(listed.wait(5000));
         QCOMPARE(w->hits()->rowCount(), 1);
         w->open_hit(0);
@@ -106,7 +113,7 @@ private slots:
         search_window *w = rig.search();
         w->set_pause(10);
         QSignalSpy listed(w, &search_window::listed);
-        QTest::keyClicks(w->query(), QStringLiteral("рассвет"));
+        type_into(w->query(), QStringLiteral("рассвет"));
         QVERIFY(listed.wait(5000));
         QCOMPARE(w->hits()->rowCount(), 1);
         const qint64 page = w->hits()->hit(0).page;
