@@ -9,28 +9,28 @@
 #include "calendar/notes_store.h"
 #include "clock/clock_tray.h"
 #include "clock/clock_window.h"
-#include "common/user_prompts.h"
 #include "notebook/my_notebook.h"
 #include "notebook/notebook_entry.h"
 #include "platform/audio_player.h"
 #include "platform/sleep_watch.h"
 #include "scheduler/event_scheduler.h"
-#include "scheduler/scheduler_page.h"
 #include "search/search_module.h"
 #include "search/search_window.h"
+#include "scheduler/scheduler_page.h"
 #include "settings/alarm_setup.h"
 #include "storage/clock_settings.h"
 #include "storage/data_folder.h"
 #include "storage/data_folder_check.h"
 #include "storage/storage_notices.h"
+#include "common/user_prompts.h"
 #include "sync/sync_page.h"
 #include "sync/sync_service.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QSystemTrayIcon>
+#include <QStyleFactory>
 #include <QTimer>
 
 app_composition::app_composition(const time_source &clock) : m_time(clock)
@@ -121,7 +121,8 @@ void app_composition::create_scheduler()
     // After a suspend, catch missed reminders up at once.
     m_sleep_watch = std::make_unique<sleep_watch>();
     QObject::connect(m_sleep_watch.get(), &sleep_watch::resumed, m_commands.get(), &window_commands::tick);
-    QObject::connect(m_clock.get(), &orvella::right_clicked, m_commands.get(), &window_commands::clock_right_clicked);
+    QObject::connect(m_clock.get(), &orvella::right_clicked, m_commands.get(),
+                     &window_commands::clock_right_clicked);
 }
 
 void app_composition::create_tray()
@@ -181,10 +182,10 @@ void app_composition::create_sync()
     m_sync = std::make_unique<sync_service>(m_scheduler->store(), m_calendar->store(),
                                             data_folder::file(QStringLiteral("//sync.ini")));
     m_scheduler->set_gate(m_sync->gate());
-    m_calendar->set_note_gate(
-        [s = m_sync.get()](QDate d, const QString &key, const QDateTime &minute, std::function<void(bool)> decide) {
-            s->claim_note(d, key, minute, std::move(decide));
-        });
+    m_calendar->set_note_gate([s = m_sync.get()](QDate d, const QString &key, const QDateTime &minute,
+                                                 std::function<void(bool)> decide) {
+        s->claim_note(d, key, minute, std::move(decide));
+    });
     if (m_sync->current().configured())
         m_scheduler->actions().set_machine(m_sync->machine());
     sync_service *sync = m_sync.get();
@@ -199,11 +200,12 @@ void app_composition::create_sync()
         if (m_setup->isVisible())
             m_setup->page()->prepare();
     });
-    QObject::connect(
-        sync, &sync_service::reachability_changed, m_tray.get(), [this](bool reachable, const QString &why) {
-            m_tray->icon()->setToolTip(reachable ? QStringLiteral("Orvella")
-                                                 : QStringLiteral("Orvella\nСервер календаря недоступен: ") + why);
-        });
+    QObject::connect(sync, &sync_service::reachability_changed, m_tray.get(),
+                     [this](bool reachable, const QString &why) {
+                         m_tray->icon()->setToolTip(reachable ? QStringLiteral("Orvella")
+                                                              : QStringLiteral("Orvella\nСервер календаря недоступен: ") +
+                                                                    why);
+                     });
 
     auto *page = new sync_page(*sync);
     m_setup->add_page(page, QStringLiteral("Синхронизация"), page->tab_order());

@@ -72,8 +72,8 @@ public:
     static QPoint checked_position(QPoint saved, QSize size);
     // Asked before a due note's reminder shows (calendar sync: one machine
     // shows it); `decide(true)` shows it. Without a gate it shows at once.
-    using note_gate =
-        std::function<void(QDate date, const QString &key, const QDateTime &minute, std::function<void(bool)> decide)>;
+    using note_gate = std::function<void(QDate date, const QString &key, const QDateTime &minute,
+                                         std::function<void(bool)> decide)>;
     void set_note_gate(note_gate gate) { m_note_gate = std::move(gate); }
 
 signals:
