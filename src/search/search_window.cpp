@@ -211,6 +211,15 @@ bool search_window::eventFilter(QObject *watched, QEvent *e)
     return QWidget::eventFilter(watched, e);
 }
 
+void search_window::changeEvent(QEvent *e)
+{
+    QWidget::changeEvent(e);
+    // Back from the notebook or the calendar, where the user may have
+    // changed what was found: the list is brought up to date.
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !m_query->text().trimmed().isEmpty())
+        search_again();
+}
+
 void search_window::keyPressEvent(QKeyEvent *e)
 {
     if (e->key() == Qt::Key_Escape) {

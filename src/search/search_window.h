@@ -50,6 +50,7 @@ signals:
 protected:
     void showEvent(QShowEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
+    void changeEvent(QEvent *e) override;
     bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:

@@ -8,6 +8,7 @@
 #include "search/search_service.h"
 #include "search/search_window.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -108,6 +109,24 @@ private slots:
         rig.notes.store->add_note(QDate(2026, 3, 9), QStringLiteral("Билеты в театр"), false, QTime());
         QVERIFY(listed.wait(5000));
         QCOMPARE(rig.places(), QStringList{"09.03.2026"});
+    }
+
+    void coming_back_to_the_window_lists_what_changed_meanwhile()
+    {
+        window_rig rig(two_dates);
+        QVERIFY(rig.type(QStringLiteral("бюджет")));
+        QVERIFY(rig.places().isEmpty());
+        // Saved in the notebook meanwhile (here by another connection).
+        run_sql(rig.notes.home.data_folder() + "/notebook.db",
+                {"INSERT INTO notebook (name, data, image) VALUES ('Смета', CAST('Бюджет на год' AS BLOB), 0)"});
+        QSignalSpy listed(&rig.w(), &search_window::listed);
+        QEvent activated(QEvent::ActivationChange);
+        rig.w().activateWindow();
+        QTRY_VERIFY(rig.w().isActiveWindow());
+        if (listed.isEmpty())
+            QApplication::sendEvent(&rig.w(), &activated);
+        QVERIFY(listed.wait(5000) || !listed.isEmpty());
+        QCOMPARE(rig.places(), QStringList{"Смета"});
     }
 
     void choosing_a_hit_says_where_it_is()
