@@ -17,6 +17,8 @@
 #include "platform/sleep_watch.h"
 #include "scheduler/event_scheduler.h"
 #include "scheduler/reminder_mirror.h"
+#include "search/search_module.h"
+#include "search/search_window.h"
 #include "scheduler/scheduler_page.h"
 #include "settings/alarm_setup.h"
 #include "storage/clock_settings.h"
@@ -50,6 +52,7 @@ app_composition::app_composition(const time_source &clock) : m_time(clock)
     create_calendar();
     create_notebook();
     create_sync();
+    create_search();
     m_alarm_timer->start(5000);
 }
 
@@ -61,6 +64,7 @@ app_composition::~app_composition()
         m_scheduler->set_gate(nullptr);
     if (m_calendar)
         m_calendar->set_note_gate({});
+    m_search.reset(); // its thread ends before the windows it opens go
     m_sync.reset();
     m_tray.reset(); // menu, icon, actions
     m_calendar_link.reset();
@@ -236,4 +240,21 @@ void app_composition::create_sync()
         sync->import_with_dialog(overview);
         overview->fill();
     });
+}
+
+void app_composition::create_search()
+{
+    m_search = std::make_unique<search_module>(m_calendar->store(), data_folder::path() + "/notebook.db");
+    search_module *search = m_search.get();
+    const auto open = [search] { search->show(); };
+    QObject::connect(m_tray->action(clock_tray::command::search), &QAction::triggered, search, open);
+    QObject::connect(m_calendar, &my_calendar::search_requested, search, open);
+    QObject::connect(m_notebook.get(), &my_notebook::search_requested, search, open);
+    search_window *w = search->window();
+    my_calendar *calendar = m_calendar;
+    QObject::connect(w, &search_window::note_chosen, calendar, [calendar](QDate date, const QString &) {
+        calendar->go_note(date.toString(QStringLiteral("yyyy-MM-dd")));
+    });
+    my_notebook *notebook = m_notebook.get();
+    QObject::connect(w, &search_window::page_chosen, notebook, [notebook](qint64 id) { notebook->show_page(id); });
 }

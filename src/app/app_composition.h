@@ -18,6 +18,7 @@ class my_calendar;
 class my_notebook;
 class reminder_mirror;
 class orvella;
+class search_module;
 class sleep_watch;
 class sync_service;
 class time_source;
@@ -40,6 +41,7 @@ public:
     my_notebook *notebook() const { return m_notebook.get(); }
     window_commands *commands() const { return m_commands.get(); }
     sync_service *sync() const { return m_sync.get(); }
+    search_module *search() const { return m_search.get(); }
     // What the settings dialog changes on the clock and the windows it sets flags on.
     clock_link *hosts() const { return m_clock_link.get(); }
     const window_state &state() const { return m_state; }
@@ -52,6 +54,7 @@ private:
     void create_notebook();
     void create_tray();
     void create_sync();
+    void create_search();
 
     const time_source &m_time;
     window_state m_state;
@@ -71,4 +74,5 @@ private:
     std::unique_ptr<sync_service> m_sync;
     // Reminders in the desktop's notification centre, beside the stickers.
     std::unique_ptr<reminder_mirror> m_mirror;
+    std::unique_ptr<search_module> m_search;
 };

@@ -10,6 +10,7 @@
 #include "storage/data_folder.h"
 #include "storage/ini_format.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
@@ -63,6 +64,12 @@ my_calendar::my_calendar(notes_store &store, const time_source &clock, QWidget *
     setGeometry(QRect(m_saved, m_look.size));
 
     m_menu = new QMenu(this);
+    // Ctrl+F: the search over everything the user wrote.
+    auto *search = new QAction(this);
+    search->setObjectName(QStringLiteral("search_everything"));
+    search->setShortcut(QKeySequence::Find);
+    addAction(search);
+    connect(search, &QAction::triggered, this, &my_calendar::search_requested);
     connect(m_menu, &QMenu::triggered, this, &my_calendar::edit_note);
     m_layout = new QGridLayout(this);
     m_layout->addWidget(m_calendar, 0, 0);

@@ -78,6 +78,8 @@ public:
 
 signals:
     void doshowNotes(const QString &text);
+    // Ctrl+F: the search over everything the user wrote.
+    void search_requested();
 
 public slots:
     void customContextMenuRequested(const QPoint &pos);

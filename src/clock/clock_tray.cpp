@@ -26,13 +26,15 @@ clock_tray::clock_tray(QWidget *anchor)
         {"&О программе", ":/icons/help_.png"},
         {"&Параметры окон по умолчанию", ":/icons/default.png"},
         {"&Выход", ":/icons/exit.png"},
+        {"&Поиск", ":/icons/find.png"},
     };
     for (const entry &e : entries)
         m_actions << new QAction(QIcon(QString::fromLatin1(e.icon)), QString::fromUtf8(e.text), anchor);
 
     m_menu = new QMenu(anchor);
-    // Menu order differs from creation order: settings first, exit last.
-    for (int i : {3, 0, 1, 2, 5, 4})
+    // Menu order differs from creation order: settings first, the search
+    // beside the notes it searches, exit last.
+    for (int i : {3, 0, 1, 2, 7, 5, 4})
         m_menu->addAction(m_actions[i]);
     m_menu->addSeparator();
     m_menu->addAction(m_actions[6]);

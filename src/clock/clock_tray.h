@@ -1,5 +1,5 @@
 #pragma once
-// The tray icon, its menu and the seven actions. What an action or a click
+// The tray icon, its menu and its eight actions. What an action or a click
 // on the icon does is wired by the program's composition.
 
 #include <QList>
@@ -23,7 +23,8 @@ public:
         settings,
         about,
         defaults,
-        exit
+        exit,
+        search
     };
     // The actions and the menu are children of `anchor` (the clock window).
     explicit clock_tray(QWidget *anchor);
@@ -31,7 +32,7 @@ public:
 
     QSystemTrayIcon *icon() const { return m_icon; }
     QMenu *menu() const { return m_menu; }
-    // In creation order: clock, calendar, notes, settings, about, defaults, exit.
+    // In creation order: clock, calendar, notes, settings, about, defaults, exit, search.
     const QList<QAction *> &actions() const { return m_actions; }
     QAction *action(command c) const { return m_actions[int(c)]; }
 

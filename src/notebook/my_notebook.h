@@ -88,6 +88,14 @@ public:
     qint64 loaded_page() const { return m_page_id; }
     // Moves to the first page whose title contains text, as the find dialog does.
     void find_text(const QString &text);
+    // Brings the window up at the page with this id (the search found it).
+    // False when no such page is listed or the user stayed on the page
+    // they were changing.
+    bool show_page(qint64 id);
+
+signals:
+    // Ctrl+F: the search over everything the user wrote.
+    void search_requested();
 
 public slots:
     void tableWidget_currentItemChanged(QTableWidgetItem *current, QTableWidgetItem *previous);

@@ -127,10 +127,13 @@ void build_tool_bar(my_notebook &window)
     item(":/icons/del.png", "Удалить заметку", &my_notebook::delete_notebook);
     bar->addSeparator();
     item(":/icons/save.png", "Сохранить", &my_notebook::save)->setShortcut(QKeySequence::Save);
-    auto *find_action = new QAction(&window);
-    find_action->setShortcut(QKeySequence::Find);
-    window.addAction(find_action);
-    QObject::connect(find_action, &QAction::triggered, &window, &my_notebook::find);
+    // Ctrl+F searches everything the user wrote; finding a page by its
+    // title stays in the page list's menu.
+    auto *search_action = new QAction(&window);
+    search_action->setObjectName(QStringLiteral("search_everything"));
+    search_action->setShortcut(QKeySequence::Find);
+    window.addAction(search_action);
+    QObject::connect(search_action, &QAction::triggered, &window, &my_notebook::search_requested);
     bar->addSeparator();
     item(":/icons/fonts.png", "Выбрать шрифт редактора", &my_notebook::seteditorfont)
         ->setObjectName(QStringLiteral("setfonttsk"));

@@ -16,7 +16,7 @@ void picture_menu(my_notebook &window);
 // Text or picture; the page is then added (or not) as the window asks.
 void add_page_menu(my_notebook &window);
 // The window's tool bar: add, delete, save, the editor's font and colour,
-// the mode switch; and the find shortcut.
+// the mode switch; and the search shortcut.
 void build_tool_bar(my_notebook &window);
 
 } // namespace notebook_menus

@@ -19,10 +19,10 @@ namespace {
 
 const QStringList creation_texts = {
     "&Показать/скрыть часы", "&Показать/скрыть календарь",   "&Заметки", "&Настройки программы",
-    "&О программе",          "&Параметры окон по умолчанию", "&Выход"};
+    "&О программе",          "&Параметры окон по умолчанию", "&Выход",   "&Поиск"};
 const QStringList creation_icons = {":/icons/clock.png", ":/icons/calendar.png", ":/icons/inserttext.png",
                                     ":/icons/setup.png", ":/icons/help_.png",    ":/icons/default.png",
-                                    ":/icons/exit.png"};
+                                    ":/icons/exit.png",  ":/icons/find.png"};
 
 QImage argb(const QImage &i)
 {
@@ -51,7 +51,7 @@ private slots:
         clock_rig rig(t);
         orvella &w = rig.clock();
         const QList<QAction *> &a = rig.tray()->actions();
-        QCOMPARE(a.size(), 7);
+        QCOMPARE(a.size(), 8);
         QSet<qint64> distinct;
         for (int i = 0; i < a.size(); ++i) {
             QCOMPARE(a[i]->text(), creation_texts[i]);
@@ -61,7 +61,7 @@ private slots:
             QCOMPARE(shown(a[i]->icon(), creation_icons[i]), argb(file));
             distinct.insert(file.cacheKey());
         }
-        QCOMPARE(distinct.size(), 7);
+        QCOMPARE(distinct.size(), 8);
     }
 
     void menu_puts_settings_first_and_exit_after_a_separator()
@@ -72,17 +72,18 @@ private slots:
         clock_rig rig(t);
         orvella &w = rig.clock();
         const QList<QAction *> m = rig.tray()->menu()->actions();
-        QCOMPARE(m.size(), 8);
+        QCOMPARE(m.size(), 9);
         const QStringList expected = {"&Настройки программы",
                                       "&Показать/скрыть часы",
                                       "&Показать/скрыть календарь",
                                       "&Заметки",
+                                      "&Поиск",
                                       "&Параметры окон по умолчанию",
                                       "&О программе",
                                       QString(),
                                       "&Выход"};
         for (int i = 0; i < m.size(); ++i) {
-            QCOMPARE(m[i]->isSeparator(), i == 6);
+            QCOMPARE(m[i]->isSeparator(), i == 7);
             QCOMPARE(m[i]->text(), expected[i]);
         }
         // The menu holds the very actions, not copies.

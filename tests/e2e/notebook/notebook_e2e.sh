@@ -90,7 +90,7 @@ sleep 0.5
 check "the answer Save stores the change" test "$(db_text "$TITLE")" = "$TEXT и выпей чаю"
 
 # Exit from the clock's menu (its last item), then start again.
-clock_menu 7
+clock_menu 8
 for _ in $(seq 1 50); do kill -0 "$PID" 2>/dev/null || break; sleep 0.1; done
 check "Exit ends the program" bash -c "! kill -0 $PID 2>/dev/null"
 check "window size file written at exit" test -s "$DATA/notebook_size.dat"
