@@ -29,25 +29,66 @@ void analog_face::paint(QPainter &p, const clock_look &look, const QDateTime &t,
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawPixmap(0, 0, at_device_ratio(pic.face, p));
 
-    const QTime now = t.time();
-    const int h = now.hour(), m = now.minute(), s = now.second(), ms = now.msec();
-    // At exactly one repaint a second the hand jumps; faster, it sweeps.
-    const double sec_angle = look.repaint_interval == 1000.0 ? 6.0 * s : 6.0 * (s + ms / 1000.0);
+    const analog_hands a = hands_at(look, t);
 
     if (!look.not_paint_sec)
         paint_second_marks(p, look, face, window);
 
     if (!look.set_top_sec && look.do_draw_sec)
-        paint_hand(p, face, pic.secunds, o.secunds_x, o.secunds_y, o.secunds_z, sec_angle);
-    paint_hand(p, face, pic.hour, o.hour_x, o.hour_y, o.hour_z, 30.0 * (h + m / 60.0));
-    paint_hand(p, face, pic.mins, o.mins_x, o.mins_y, o.mins_z, 6.0 * (m + s / 60.0));
+        paint_hand(p, face, pic.secunds, o.secunds_x, o.secunds_y, o.secunds_z, a.sec);
+    paint_hand(p, face, pic.hour, o.hour_x, o.hour_y, o.hour_z, a.hour);
+    paint_hand(p, face, pic.mins, o.mins_x, o.mins_y, o.mins_z, a.min);
     if (look.set_top_sec && look.do_draw_sec)
-        paint_hand(p, face, pic.secunds, o.secunds_x, o.secunds_y, o.secunds_z, sec_angle);
+        paint_hand(p, face, pic.secunds, o.secunds_x, o.secunds_y, o.secunds_z, a.sec);
 
     p.save();
     p.translate((face.width() / 2) * o.shapocka_x, (face.height() / 2) * o.shapocka_y);
     p.drawPixmap(-(pic.shapocka.width() / 2), -(pic.shapocka.height() / 2), pic.shapocka);
     p.restore();
+}
+
+analog_hands analog_face::hands_at(const clock_look &look, const QDateTime &t)
+{
+    const QTime now = t.time();
+    const int h = now.hour(), m = now.minute(), s = now.second(), ms = now.msec();
+    analog_hands a;
+    a.hour = 30.0 * (h + m / 60.0);
+    a.min = 6.0 * (m + s / 60.0);
+    // At exactly one repaint a second the hand jumps; faster, it sweeps.
+    a.sec = look.repaint_interval == 1000.0 ? 6.0 * s : 6.0 * (s + ms / 1000.0);
+    return a;
+}
+
+QRect analog_face::hand_box(QSize face, const QPixmap &hand, double x, double y, double z, double degrees)
+{
+    if (hand.isNull())
+        return QRect();
+    const int w = hand.width(), len = hand.height();
+    QTransform t;
+    t.translate((face.width() / 2) * x, (face.height() / 2) * y);
+    t.rotate(degrees);
+    const QRectF drawn(-(w / 2), int(0 - (len - len * z)), w, len);
+    // Smooth filtering and the device pixel ratio's rounding reach a pixel
+    // or so past the picture's own edge.
+    return t.mapRect(drawn).toAlignedRect().adjusted(-2, -2, 2, 2);
+}
+
+QRegion analog_face::damage(const clock_look &look, const QDateTime &before, const QDateTime &after)
+{
+    const skin_pictures &pic = look.pictures;
+    const skin_offsets &o = look.offsets;
+    const QSize face = pic.face.size();
+    const analog_hands a = hands_at(look, before), b = hands_at(look, after);
+    QRegion r;
+    const auto moved = [&](const QPixmap &hand, double x, double y, double z, double from, double to) {
+        if (from != to)
+            r += QRegion(hand_box(face, hand, x, y, z, from)) + QRegion(hand_box(face, hand, x, y, z, to));
+    };
+    if (look.do_draw_sec)
+        moved(pic.secunds, o.secunds_x, o.secunds_y, o.secunds_z, a.sec, b.sec);
+    moved(pic.hour, o.hour_x, o.hour_y, o.hour_z, a.hour, b.hour);
+    moved(pic.mins, o.mins_x, o.mins_y, o.mins_z, a.min, b.min);
+    return r;
 }
 
 void analog_face::paint_hand(QPainter &p, QSize face, const QPixmap &hand, double x, double y, double z, double degrees)

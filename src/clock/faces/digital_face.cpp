@@ -1,6 +1,7 @@
 #include "clock/faces/digital_face.h"
 
 #include "clock/faces/cached_render.h"
+#include "clock/faces/time_fields.h"
 #include "common/interface_locale.h"
 
 #include <QFontMetrics>
@@ -131,6 +132,29 @@ QRect digital_face::changed_area(const digital_text &before, const digital_text 
         before.line_height != now.line_height)
         return all;
     return QRect(0, 0, window.width(), qMax(now.box1.height(), now.line_height) + 2).intersected(all);
+}
+
+QRect digital_face::changed_span(const digital_text &before, const digital_text &now, QSize window, const QFont &font,
+                                 const QPaintDevice *device) const
+{
+    const QRect band = changed_area(before, now, window);
+    if (band == QRect(QPoint(), window) || before.line1.size() != now.line1.size())
+        return band;
+    qsizetype first = 0;
+    while (first < now.line1.size() && before.line1[first] == now.line1[first])
+        ++first;
+    if (first == now.line1.size())
+        return QRect();
+    // The glyph before the change may kern against it or reach into it;
+    // a glyph may overhang its advance (italics) by part of the line height.
+    const QFontMetrics fm = device ? QFontMetrics(font, const_cast<QPaintDevice *>(device)) : QFontMetrics(font);
+    const int from = 10 + fm.horizontalAdvance(now.line1.left(qMax<qsizetype>(0, first - 1))) - fm.height() / 2;
+    return band.intersected(QRect(QPoint(qMax(0, from), band.top()), band.bottomRight()));
+}
+
+bool digital_face::shows_seconds(const clock_look &look)
+{
+    return finest_field(look.format_1) <= time_field::second || finest_field(look.format_2) <= time_field::second;
 }
 
 bool digital_face::needs_sub_second(const clock_look &look)
