@@ -44,12 +44,25 @@ void orvella::setup_card_lines()
         l->setFrameRange(0, 100);
         l->setDuration(600);
         l->setEasingCurve(QEasingCurve::InOutSine);
-        // A frame repaints only its card and the space its falling flap may take.
+        // A frame repaints only its card and the space its falling flap may
+        // take, at once: the frame is due now, and a posted repaint would
+        // cost the event loop another round for every frame.
         const QRect *card = cards[i];
-        connect(l, &QTimeLine::frameChanged, this,
-                [this, card] { update(card->united(card_painter::lower_region(*card))); });
+        connect(l, &QTimeLine::frameChanged, this, [this, card] {
+            const QRect r = card->united(card_painter::lower_region(*card));
+            // A turn that starts inside a paint announces its first frame there.
+            if (testAttribute(Qt::WA_WState_InPaintEvent))
+                update(r);
+            else
+                repaint(r);
+        });
         QDateTime *at = turned[i];
-        connect(l, &QTimeLine::finished, this, [this, at] { *at = shifted_now(); });
+        // The card is quiet at the time it shows (the time the ticks chose),
+        // and the last frame's flaps give way to the quiet card.
+        connect(l, &QTimeLine::finished, this, [this, at, card] {
+            *at = m_shown;
+            update(card->united(card_painter::lower_region(*card)));
+        });
     }
 }
 
@@ -302,24 +315,31 @@ void orvella::paintEvent(QPaintEvent *e)
         hide();
         return;
     }
+    const bool whole = e->region().contains(rect());
     if (!m_repaint_timer && has_face() && awake()) {
-        // Exposed again after a sleep: show the time of now, everywhere.
-        m_shown = shifted_now();
+        // Exposed again after a sleep: from now on the time of now, everywhere.
         arm_repaint_timer();
-        if (!e->region().contains(rect()))
+        if (!whole) {
+            m_shown = shifted_now();
             update();
+        }
     }
-    // Faces are chosen by name; an unknown or empty name paints nothing.
-    // What is painted is the time the last tick chose, so a partial paint
-    // matches what is already on the screen around it.
+    // A whole repaint shows the time of now. A partial one (a tick's
+    // changed region, an exposure) must match what is already around it:
+    // the time the last tick chose.
+    if (whole)
+        m_shown = shifted_now();
     const QDateTime now = m_shown;
+    // Faces are chosen by name; an unknown or empty name paints nothing.
     if (m_look.clock == QLatin1String("analog")) {
         QPainter p(this);
         p.setOpacity(paint_opacity(0.1));
-        m_faces.analog.paint(p, m_look, now, size());
+        m_faces.analog.paint(p, m_look, now, size(), e->region());
     } else if (m_look.clock == QLatin1String("digital")) {
         int width = m_remembered_width;
         const digital_text text = m_faces.digital.layout(m_look, now, m_no_trans, width, this);
+        if (whole)
+            m_digital_shown = text;
         QPainter p(this);
         p.setOpacity(paint_opacity(0.05));
         m_faces.digital.paint(p, m_look, text, size());

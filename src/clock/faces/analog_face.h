@@ -32,7 +32,8 @@ public:
 
     // window is the clock window's size: the second marks follow its
     // smaller side, while everything else is placed on the face picture.
-    void paint(QPainter &p, const clock_look &look, const QDateTime &t, QSize window);
+    // area is the part of the window being painted (empty: all of it).
+    void paint(QPainter &p, const clock_look &look, const QDateTime &t, QSize window, const QRegion &area = QRegion());
 
     // The window takes the face picture's size.
     static QSize wanted_size(const clock_look &look) { return look.pictures.face.size(); }

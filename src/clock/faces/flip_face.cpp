@@ -125,10 +125,10 @@ void flip_face::prepare(const clock_look &look, QSize window, QPaintDevice *devi
 
 const flip_face::card_texts &flip_face::texts_at(const clock_look &look, const QDateTime &t)
 {
-    const QString formats = look.text_flip_clock + (look.ampm ? QStringLiteral("|ampm") : QString());
-    if (formats != m_texts_formats || m_texts.size() > 8) {
+    if (look.text_flip_clock != m_texts_caption || look.ampm != m_texts_ampm || m_texts.size() > 8) {
         m_texts.clear();
-        m_texts_formats = formats;
+        m_texts_caption = look.text_flip_clock;
+        m_texts_ampm = look.ampm;
     }
     const qint64 second = t.toMSecsSinceEpoch() / 1000;
     auto it = m_texts.find(second);

@@ -119,5 +119,6 @@ private:
     QPixmap m_caption_picture;
     // Texts by second: the shown second and the cards' last turns.
     QHash<qint64, card_texts> m_texts;
-    QString m_texts_formats;
+    QString m_texts_caption;
+    bool m_texts_ampm = false;
 };

@@ -16,7 +16,8 @@ using namespace face_test;
 
 namespace {
 
-using paint_fn = std::function<void(QPainter &, const QDateTime &)>;
+// Paints the face at a time; area is the part being repainted (empty: all).
+using paint_fn = std::function<void(QPainter &, const QDateTime &, const QRegion &area)>;
 
 QDateTime at(int h, int m, int s, int ms = 0)
 {
@@ -32,7 +33,7 @@ QImage repainted(QSize size, const paint_fn &paint, const QDateTime &before, con
     {
         QPainter p(&img);
         p.setOpacity(opacity);
-        paint(p, before);
+        paint(p, before, QRegion());
     }
     QPainter p(&img);
     p.setClipRegion(region);
@@ -40,7 +41,7 @@ QImage repainted(QSize size, const paint_fn &paint, const QDateTime &before, con
     p.fillRect(img.rect(), Qt::transparent);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.setOpacity(opacity);
-    paint(p, after);
+    paint(p, after, region);
     p.end();
     return img;
 }
@@ -50,7 +51,7 @@ QImage full(QSize size, const paint_fn &paint, const QDateTime &t, double opacit
     QImage img = blank(size);
     QPainter p(&img);
     p.setOpacity(opacity);
-    paint(p, t);
+    paint(p, t, QRegion());
     p.end();
     return img;
 }
@@ -147,8 +148,8 @@ private slots:
             l.not_paint_sec = true;
         const QSize window = l.pictures.face.size();
         analog_face face_a, face_b;
-        const paint_fn a = [&](QPainter &p, const QDateTime &t) { face_a.paint(p, l, t, window); };
-        const paint_fn b = [&](QPainter &p, const QDateTime &t) { face_b.paint(p, l, t, window); };
+        const paint_fn a = [&](QPainter &p, const QDateTime &t, const QRegion &r) { face_a.paint(p, l, t, window, r); };
+        const paint_fn b = [&](QPainter &p, const QDateTime &t, const QRegion &r) { face_b.paint(p, l, t, window, r); };
         const QRegion region = analog_face::damage(l, before, after);
         QVERIFY(!region.isEmpty());
         const QImage got = repainted(window, a, before, after, region, 0.8);
@@ -165,7 +166,9 @@ private slots:
         const clock_look l = analog_look();
         const QSize window = l.pictures.face.size();
         analog_face face;
-        const paint_fn paint = [&](QPainter &p, const QDateTime &t) { face.paint(p, l, t, window); };
+        const paint_fn paint = [&](QPainter &p, const QDateTime &t, const QRegion &r) {
+            face.paint(p, l, t, window, r);
+        };
         // From pointing at three to pointing at nine: the places do not overlap.
         const QDateTime before = at(10, 8, 15), after = at(10, 8, 45);
         const QRegion new_place_only = analog_face::damage(l, after, at(10, 8, 46));
@@ -237,11 +240,11 @@ private slots:
         const QSize window = t1.size;
         const QRect region = face_a.changed_span(t0, t1, window, l.font, nullptr);
         QVERIFY(!region.isEmpty());
-        const paint_fn a = [&](QPainter &p, const QDateTime &t) {
+        const paint_fn a = [&](QPainter &p, const QDateTime &t, const QRegion &) {
             int w = 0;
             face_a.paint(p, l, face_a.layout(l, t, false, w, nullptr), window);
         };
-        const paint_fn b = [&](QPainter &p, const QDateTime &t) {
+        const paint_fn b = [&](QPainter &p, const QDateTime &t, const QRegion &) {
             int w = 0;
             face_b.paint(p, l, face_b.layout(l, t, false, w, nullptr), window);
         };
