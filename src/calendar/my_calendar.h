@@ -58,6 +58,8 @@ public:
     bool fixed_position() const { return m_fixed_position; }
     bool pointer_outside() const { return m_pointer_outside; }
     const calendar_look &look() const { return m_look; }
+    // True once the skin picture has been decoded (it is at the first paint).
+    bool skin_decoded() const { return m_background.decoded(); }
     QString sound() const;
 
     qtcalendar *calendar_widget() const { return m_calendar; }

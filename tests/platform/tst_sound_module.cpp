@@ -7,7 +7,10 @@
 #include "platform/audio_player.h"
 #include "platform/linux/sound_module_loader.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 

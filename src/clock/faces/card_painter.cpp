@@ -135,18 +135,19 @@ void card_painter::draw_turn(QPainter &p, const QRect &r, int frame, const QPixm
     const QRect lower = lower_region(r);
     // The split line's row: above it the upper flap, from it the lower.
     const int split = lower.top() - r.top();
+    // Clips narrow whatever clip the caller paints under (a repaint's region).
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QTransform base = p.transform();
     if (frame <= 50) {
-        p.setClipRect(r);
+        p.save();
+        p.setClipRect(r, Qt::IntersectClip);
         p.setTransform(fold(r, -(180 * frame / 100)), true);
         draw_rows(p, r, old_card, 0, split);
-        p.setTransform(base);
-        p.setClipRect(lower);
+        p.restore();
+        p.setClipRect(lower, Qt::IntersectClip);
         draw_rows(p, r, old_card, split, r.height());
     } else {
-        p.setClipRect(lower);
+        p.setClipRect(lower, Qt::IntersectClip);
         draw_rows(p, r, old_card, split, r.height());
         p.setTransform(fold(r, 180 - 180 * frame / 100), true);
         draw_rows(p, r, new_card, split, r.height());

@@ -118,8 +118,17 @@ void digital_face::paint(QPainter &p, const clock_look &look, const digital_text
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::black);
     p.setPen(look.color);
-    // Left-aligned at the top of the window, 10 px in.
-    p.drawStaticText(QPointF(10, 0), first_line(text.line1, look.font));
+    // Left-aligned at the top of the window, 10 px in. Drawn into a picture
+    // once per text and copied: text drawn straight onto the window at the
+    // clock's opacity takes the toolkit's path that blends glyph by glyph
+    // and pixel by pixel on helper threads, which wakes them at every tick.
+    const QRect band = QRect(0, 0, window.width(), text.line_height + 4).intersected(QRect(QPoint(), window));
+    const QString key = text.line1 + '|' + look.font.key() + '|' + look.color.name(QColor::HexArgb);
+    draw_cached(p, m_first_lines, key, band, [&](QPainter &q) {
+        q.setFont(look.font);
+        q.setPen(look.color);
+        q.drawStaticText(QPointF(10, 0), first_line(text.line1, look.font));
+    });
     if (!text.line2.isEmpty())
         paint_second_line(p, look, text.line2, int(text.box1.height() + text.line_height / 1.5), window);
     p.restore();

@@ -69,4 +69,5 @@ private:
     QStaticText m_first_line;
     QString m_first_line_key;
     render_cache m_second_lines{2};
+    render_cache m_first_lines{2};
 };

@@ -170,8 +170,8 @@ private slots:
             face.paint(p, l, t, window, r);
         };
         // From pointing at three to pointing at nine: the places do not overlap.
-        const QDateTime before = at(10, 8, 15), after = at(10, 8, 45);
-        const QRegion new_place_only = analog_face::damage(l, after, at(10, 8, 46));
+        const QDateTime before = at(10, 38, 15), after = at(10, 38, 45);
+        const QRegion new_place_only = analog_face::damage(l, after, at(10, 38, 46));
         const QImage got = repainted(window, paint, before, after, new_place_only, 1.0);
         QVERIFY(differing_pixels(got, full(window, paint, after, 1.0)) > 20);
     }
@@ -231,27 +231,34 @@ private slots:
         l.format_1 = format_1;
         l.format_2 = format_2;
         digital_face face_a, face_b;
+        // Framed, the width only grows: a frameless window follows its text
+        // to the pixel, and a new size repaints the whole window anyway.
         int width = 0;
-        const digital_text t0 = face_a.layout(l, before, false, width, nullptr);
-        const digital_text t1 = face_a.layout(l, after, false, width, nullptr);
+        face_a.layout(l, after, true, width, nullptr);
+        const digital_text t0 = face_a.layout(l, before, true, width, nullptr);
+        const digital_text t1 = face_a.layout(l, after, true, width, nullptr);
         // A text of another size resizes the window, which repaints it all.
         if (t0.size != t1.size)
-            QSKIP("the window changes size");
+            QSKIP(qPrintable(QString("the window changes size: %1x%2 to %3x%4")
+                                 .arg(t0.size.width())
+                                 .arg(t0.size.height())
+                                 .arg(t1.size.width())
+                                 .arg(t1.size.height())));
         const QSize window = t1.size;
         const QRect region = face_a.changed_span(t0, t1, window, l.font, nullptr);
         QVERIFY(!region.isEmpty());
         const paint_fn a = [&](QPainter &p, const QDateTime &t, const QRegion &) {
-            int w = 0;
-            face_a.paint(p, l, face_a.layout(l, t, false, w, nullptr), window);
+            int w = width;
+            face_a.paint(p, l, face_a.layout(l, t, true, w, nullptr), window);
         };
         const paint_fn b = [&](QPainter &p, const QDateTime &t, const QRegion &) {
-            int w = 0;
-            face_b.paint(p, l, face_b.layout(l, t, false, w, nullptr), window);
+            int w = width;
+            face_b.paint(p, l, face_b.layout(l, t, true, w, nullptr), window);
         };
         const QImage got = repainted(window, a, before, after, region, 0.8);
         QCOMPARE(differing_pixels(got, full(window, b, after, 0.8)), 0);
         if (QByteArray(QTest::currentDataTag()) == "next second")
-            QVERIFY(region.width() < window.width() / 2);
+            QVERIFY(region.width() < window.width() * 2 / 3);
     }
 
     void flip_cards_leave_no_ghost_data()
@@ -341,7 +348,17 @@ private slots:
                 QPainter p(&b);
                 face_b.paint(p, l, after, window, now);
             }
-            QVERIFY2(differing_pixels(a, b) == 0, qPrintable(QString("frame %1").arg(frame)));
+            QRect bad;
+            for (int y = 0; y < a.height(); ++y)
+                for (int x = 0; x < a.width(); ++x)
+                    if (a.pixel(x, y) != b.pixel(x, y))
+                        bad |= QRect(x, y, 1, 1);
+            QVERIFY2(bad.isEmpty(), qPrintable(QString("frame %1: differences in %2,%3 %4x%5")
+                                                   .arg(frame)
+                                                   .arg(bad.x())
+                                                   .arg(bad.y())
+                                                   .arg(bad.width())
+                                                   .arg(bad.height())));
         }
     }
 };
