@@ -213,7 +213,7 @@ void orvella::stop_repaint_timer()
     m_repaint_timer = 0;
 }
 
-void orvella::arm_repaint_timer()
+void orvella::arm_repaint_timer(const QDateTime &at)
 {
     // Without a face nothing is painted and nothing fades in: no timer at all
     // until a face is chosen (look_changed() re-arms). A hidden clock waits
@@ -223,7 +223,9 @@ void orvella::arm_repaint_timer()
         return;
     }
     const repaint_scheduler::pace p = m_fading ? repaint_scheduler::pace::fade : repaint_scheduler::steady_pace(m_look);
-    start_repaint_timer(repaint_scheduler::next_delay(shifted_now(), p, m_look.repaint_interval,
+    // Reading the local time is not free (the zone is looked up each time):
+    // a tick passes the time it has just read.
+    start_repaint_timer(repaint_scheduler::next_delay(at.isValid() ? at : shifted_now(), p, m_look.repaint_interval,
                                                       repaint_scheduler::step_seconds(m_look)));
 }
 
@@ -306,7 +308,7 @@ void orvella::timerEvent(QTimerEvent *e)
         update();
     else
         update(changed_region(before, now));
-    arm_repaint_timer();
+    arm_repaint_timer(now);
 }
 
 void orvella::paintEvent(QPaintEvent *e)
@@ -315,7 +317,8 @@ void orvella::paintEvent(QPaintEvent *e)
         hide();
         return;
     }
-    const bool whole = e->region().contains(rect());
+    // (QRegion::contains(QRect) answers whether they overlap, not this.)
+    const bool whole = QRegion(rect()).subtracted(e->region()).isEmpty();
     if (!m_repaint_timer && has_face() && awake()) {
         // Exposed again after a sleep: from now on the time of now, everywhere.
         arm_repaint_timer();

@@ -121,7 +121,7 @@ private:
     QPoint frame_offset() const;
     QPoint home() const;
     void start_repaint_timer(int ms);
-    void arm_repaint_timer();
+    void arm_repaint_timer(const QDateTime &at = QDateTime());
     bool card_turning() const;
     flip_cards flip_state() const;
     void paint_flip(QPainter &p, const QDateTime &now, QSize window);

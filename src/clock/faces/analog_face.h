@@ -39,13 +39,21 @@ public:
     static QSize wanted_size(const clock_look &look) { return look.pictures.face.size(); }
 
 private:
-    const QPixmap &at_device_ratio(const QPixmap &face, const QPainter &p);
+    const QPixmap &dial(const clock_look &look, QSize window, const QPainter &p);
     static void paint_hand(QPainter &p, QSize face, const QPixmap &hand, double x, double y, double z, double degrees);
     static QRect hand_box(QSize face, const QPixmap &hand, double x, double y, double z, double degrees);
     static void paint_second_marks(QPainter &p, const clock_look &look, QSize face, QSize window);
 
-    // The dial at the screen's device pixel ratio, and what it was made from.
+    // The dial as drawn, and what it was drawn from.
+    struct dial_key
+    {
+        qint64 face = 0;
+        qreal dpr = 0;
+        QSize window;
+        QRgb marks_colour = 0;
+        bool marks = false;
+        bool operator==(const dial_key &) const = default;
+    };
     QPixmap m_dial;
-    qint64 m_dial_source = 0;
-    qreal m_dial_dpr = 0;
+    dial_key m_dial_key;
 };
