@@ -1,7 +1,7 @@
 // Sound opening: any bytes, under any of the names a user gives sounds,
 // open and decode a stretch at a time (as the player does) or fail cleanly.
 #include "fuzz_support.h"
-#include "platform/linux/audio_decoder.h"
+#include "platform/linux/sound/audio_decoder.h"
 
 #include <cstdlib>
 

@@ -110,18 +110,10 @@ QPoint my_calendar::checked_position(QPoint saved, QSize size)
 void my_calendar::load_settings()
 {
     m_look = calendar_settings::read_look(*m_ini);
-    QPixmap skin;
-    if (!m_look.transparent && QFile::exists(m_look.skin_path)) {
-        skin.load(m_look.skin_path);
-        if (skin.isNull())
-            qCWarning(lc_calendar) << "calendar skin cannot be read:" << m_look.skin_path;
-    }
-    if (skin.isNull()) {
-        skin = QPixmap(m_look.size);
-        skin.fill(Qt::transparent);
-    }
-    m_background = skin;
-    m_monitor->set_background(m_background);
+    // Decoded at the first paint, at the size shown (skin_picture).
+    const QString skin = !m_look.transparent && QFile::exists(m_look.skin_path) ? m_look.skin_path : QString();
+    m_background.set_file(skin);
+    m_monitor->set_background(skin);
 
     if (m_look.shadow) {
         m_shadow->setBlurRadius(8);
@@ -256,8 +248,7 @@ void my_calendar::go_to_now()
 void my_calendar::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(rect(), m_background);
+    p.drawPixmap(0, 0, m_background.at(size(), devicePixelRatioF()));
 }
 
 void my_calendar::showEvent(QShowEvent *e)

@@ -7,6 +7,7 @@
 // editor and the notes overview.
 
 #include "calendar/calendar_settings.h"
+#include "calendar/skin_picture.h"
 
 #include <QPixmap>
 #include <QPointer>
@@ -57,6 +58,8 @@ public:
     bool fixed_position() const { return m_fixed_position; }
     bool pointer_outside() const { return m_pointer_outside; }
     const calendar_look &look() const { return m_look; }
+    // True once the skin picture has been decoded (it is at the first paint).
+    bool skin_decoded() const { return m_background.decoded(); }
     QString sound() const;
 
     qtcalendar *calendar_widget() const { return m_calendar; }
@@ -72,8 +75,8 @@ public:
     static QPoint checked_position(QPoint saved, QSize size);
     // Asked before a due note's reminder shows (calendar sync: one machine
     // shows it); `decide(true)` shows it. Without a gate it shows at once.
-    using note_gate = std::function<void(QDate date, const QString &key, const QDateTime &minute,
-                                         std::function<void(bool)> decide)>;
+    using note_gate =
+        std::function<void(QDate date, const QString &key, const QDateTime &minute, std::function<void(bool)> decide)>;
     void set_note_gate(note_gate gate) { m_note_gate = std::move(gate); }
 
 signals:
@@ -117,7 +120,7 @@ private:
     notes_store &m_store;
     note_gate m_note_gate;
     const time_source &m_clock;
-    QPixmap m_background;
+    skin_picture m_background;
     qtcalendar *m_calendar = nullptr;
     std::unique_ptr<QSettings> m_ini;
     calendar_look m_look;

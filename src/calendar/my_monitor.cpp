@@ -261,9 +261,9 @@ bool my_monitor::refill_if_stale()
     return true;
 }
 
-void my_monitor::set_background(const QPixmap &p)
+void my_monitor::set_background(const QString &skin)
 {
-    m_background = p;
+    m_background.set_file(skin);
     update();
 }
 
@@ -408,10 +408,9 @@ void my_monitor::find_item()
 void my_monitor::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
     // The picture overhangs every edge by 7 %, hiding the skin's rounded rim.
     const QRect r(int(-0.07 * width()), int(-0.07 * height()), int(1.14 * width()), int(1.14 * height()));
-    p.drawPixmap(r, m_background);
+    p.drawPixmap(r.topLeft(), m_background.at(r.size(), devicePixelRatioF()));
 }
 
 void my_monitor::closeEvent(QCloseEvent *e)

@@ -6,6 +6,8 @@
 // table's empty area. A note's text cell shows its first cell_limit
 // characters; the item keeps the whole text under full_text_role.
 
+#include "calendar/skin_picture.h"
+
 #include <QDate>
 #include <QPixmap>
 #include <QWidget>
@@ -38,7 +40,8 @@ public:
     bool refill_if_stale();
     int fills() const { return m_fills; }
 
-    void set_background(const QPixmap &p);
+    // The calendar's skin picture (empty: none), decoded when first painted.
+    void set_background(const QString &skin);
     void apply_look(const QColor &labels, const QColor &text, const QFont &table_font);
     void set_fixed_position(bool on) { m_fixed_position = on; }
     void set_set_today(bool on);
@@ -108,7 +111,7 @@ private:
     std::unique_ptr<Ui::monitor_form> m_ui;
     notes_store &m_store;
     const time_source &m_clock;
-    QPixmap m_background;
+    skin_picture m_background;
     bool m_set_today = false;
     bool m_pointer_outside = true;
     bool m_fixed_position = false;

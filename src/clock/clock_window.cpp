@@ -16,7 +16,9 @@
 
 #include <QFile>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 
 orvella::orvella(const time_source &clock, clock_settings &settings, QWidget *parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowSystemMenuHint), m_time(clock), m_settings(settings)
@@ -24,9 +26,9 @@ orvella::orvella(const time_source &clock, clock_settings &settings, QWidget *pa
     setWindowTitle(QStringLiteral("Orvella"));
     read_settings();
     setMouseTracking(true);
-    m_last_hour = m_last_min = m_last_sec = shifted_now();
+    m_last_hour = m_last_min = m_last_sec = m_shown = shifted_now();
     setup_card_lines();
-    start_repaint_timer(20);
+    start_repaint_timer(repaint_scheduler::fade_ms);
 }
 
 orvella::~orvella() = default;
@@ -42,12 +44,25 @@ void orvella::setup_card_lines()
         l->setFrameRange(0, 100);
         l->setDuration(600);
         l->setEasingCurve(QEasingCurve::InOutSine);
-        // A frame repaints only its card and the space its falling flap may take.
+        // A frame repaints only its card and the space its falling flap may
+        // take, at once: the frame is due now, and a posted repaint would
+        // cost the event loop another round for every frame.
         const QRect *card = cards[i];
-        connect(l, &QTimeLine::frameChanged, this,
-                [this, card] { update(card->united(card_painter::lower_region(*card))); });
+        connect(l, &QTimeLine::frameChanged, this, [this, card] {
+            const QRect r = card->united(card_painter::lower_region(*card));
+            // A turn that starts inside a paint announces its first frame there.
+            if (testAttribute(Qt::WA_WState_InPaintEvent))
+                update(r);
+            else
+                repaint(r);
+        });
         QDateTime *at = turned[i];
-        connect(l, &QTimeLine::finished, this, [this, at] { *at = shifted_now(); });
+        // The card is quiet at the time it shows (the time the ticks chose),
+        // and the last frame's flaps give way to the quiet card.
+        connect(l, &QTimeLine::finished, this, [this, at, card] {
+            *at = m_shown;
+            update(card->united(card_painter::lower_region(*card)));
+        });
     }
 }
 
@@ -141,8 +156,13 @@ QPoint orvella::frame_offset() const
 
 void orvella::fit_to_face()
 {
-    const QSize s = m_fit.size_for(m_faces, m_look, shifted_now(), m_no_trans, m_remembered_width, this,
-                                   face_size::largest_screen());
+    fit_to_face_at(shifted_now());
+}
+
+void orvella::fit_to_face_at(const QDateTime &t)
+{
+    const QSize s =
+        m_fit.size_for(m_faces, m_look, t, m_no_trans, m_remembered_width, this, face_size::largest_screen());
     if (s.isValid() && s != size())
         resize_keeping_position(s);
 }
@@ -170,49 +190,82 @@ void orvella::start_repaint_timer(int ms)
     m_repaint_timer = startTimer(qMax(1, ms), Qt::PreciseTimer);
 }
 
-void orvella::arm_repaint_timer()
+bool orvella::has_face() const
 {
-    using pace = repaint_scheduler::pace;
+    return m_look.clock == QLatin1String("analog") || m_look.clock == QLatin1String("digital") ||
+           m_look.clock == QLatin1String("flip");
+}
+
+bool orvella::awake() const
+{
+    // A hidden clock, or one the window system does not show (minimised,
+    // unmapped), has nothing to repaint: it sleeps until shown or exposed.
+    if (!isVisible())
+        return false;
+    const QWindow *w = windowHandle();
+    return !w || w->isExposed();
+}
+
+void orvella::stop_repaint_timer()
+{
+    if (m_repaint_timer)
+        killTimer(m_repaint_timer);
+    m_repaint_timer = 0;
+}
+
+void orvella::arm_repaint_timer(const QDateTime &at)
+{
     // Without a face nothing is painted and nothing fades in: no timer at all
-    // until a face is chosen (look_changed() re-arms).
-    if (m_look.clock != QLatin1String("analog") && m_look.clock != QLatin1String("digital") &&
-        m_look.clock != QLatin1String("flip")) {
-        if (m_repaint_timer)
-            killTimer(m_repaint_timer);
-        m_repaint_timer = 0;
+    // until a face is chosen (look_changed() re-arms). A hidden clock waits
+    // for its showEvent.
+    if (!has_face() || !isVisible()) {
+        stop_repaint_timer();
         return;
     }
-    // A hidden clock cannot fade in; it waits at the slow pace until shown.
-    const pace p = m_fading && isVisible() ? pace::fade
-                   : m_fading              ? pace::per_second
-                                           : repaint_scheduler::steady_pace(m_look);
-    start_repaint_timer(repaint_scheduler::next_delay(shifted_now(), p, m_look.repaint_interval));
+    const repaint_scheduler::pace p = m_fading ? repaint_scheduler::pace::fade : repaint_scheduler::steady_pace(m_look);
+    // Reading the local time is not free (the zone is looked up each time):
+    // a tick passes the time it has just read.
+    start_repaint_timer(repaint_scheduler::next_delay(at.isValid() ? at : shifted_now(), p, m_look.repaint_interval,
+                                                      repaint_scheduler::step_seconds(m_look)));
+}
+
+void orvella::show_now()
+{
+    m_shown = shifted_now();
+    update();
 }
 
 void orvella::text_changed()
 {
     m_remembered_width = 0;
     fit_to_face();
-    update();
+    show_now();
 }
 
 void orvella::look_changed()
 {
     fit_to_face();
     arm_repaint_timer();
-    update();
+    show_now();
 }
 
-QRect orvella::digital_repaint_area()
+QRegion orvella::changed_region(const QDateTime &before, const QDateTime &now)
 {
-    // The date line changes once a day: most ticks repaint the time only.
-    int width = m_remembered_width;
-    const digital_text now = m_faces.digital.layout(m_look, shifted_now(), m_no_trans, width, this);
-    const QRect area = digital_face::changed_area(m_digital_shown, now, size());
-    m_digital_shown = now;
-    return area;
+    if (m_look.clock == QLatin1String("analog"))
+        return analog_face::damage(m_look, before, now);
+    if (m_look.clock == QLatin1String("digital")) {
+        // The date line changes once a day, and of the time only the
+        // digits from the first that changed.
+        int width = m_remembered_width;
+        const digital_text text = m_faces.digital.layout(m_look, now, m_no_trans, width, this);
+        const QRect area = m_faces.digital.changed_span(m_digital_shown, text, size(), m_look.font, this);
+        m_digital_shown = text;
+        return area;
+    }
+    if (m_look.clock == QLatin1String("flip"))
+        return flip_face::changed(m_look, before, now, size());
+    return QRegion();
 }
-
 bool orvella::card_turning() const
 {
     return m_hour_line.state() == QTimeLine::Running || m_min_line.state() == QTimeLine::Running ||
@@ -240,33 +293,56 @@ void orvella::timerEvent(QTimerEvent *e)
         return;
     }
     // One shot at a time, re-armed from the time source, so it cannot drift.
-    killTimer(m_repaint_timer);
-    m_repaint_timer = 0;
+    stop_repaint_timer();
+    if (!awake())
+        return; // the next show or exposure wakes it (paintEvent)
+    const QDateTime now = shifted_now();
     // The size first: a text that grows is fitted before it is painted.
-    fit_to_face();
-    // While a card turns, its time line paints the frames.
-    if (m_look.clock == QLatin1String("digital") && !m_fading)
-        update(digital_repaint_area());
-    else if (!card_turning())
+    fit_to_face_at(now);
+    const QDateTime before = m_shown;
+    m_shown = now;
+    // While fading, every paint has a new opacity; after it only what the
+    // new time changes is painted. A turning card's time line paints its
+    // frames.
+    if (m_fading)
         update();
-    arm_repaint_timer();
+    else
+        update(changed_region(before, now));
+    arm_repaint_timer(now);
 }
 
-void orvella::paintEvent(QPaintEvent *)
+void orvella::paintEvent(QPaintEvent *e)
 {
     if (m_set_start == 2 || m_set_start == 3) {
         hide();
         return;
     }
+    // (QRegion::contains(QRect) answers whether they overlap, not this.)
+    const bool whole = QRegion(rect()).subtracted(e->region()).isEmpty();
+    if (!m_repaint_timer && has_face() && awake()) {
+        // Exposed again after a sleep: from now on the time of now, everywhere.
+        arm_repaint_timer();
+        if (!whole) {
+            m_shown = shifted_now();
+            update();
+        }
+    }
+    // A whole repaint shows the time of now. A partial one (a tick's
+    // changed region, an exposure) must match what is already around it:
+    // the time the last tick chose.
+    if (whole)
+        m_shown = shifted_now();
+    const QDateTime now = m_shown;
     // Faces are chosen by name; an unknown or empty name paints nothing.
-    const QDateTime now = shifted_now();
     if (m_look.clock == QLatin1String("analog")) {
         QPainter p(this);
         p.setOpacity(paint_opacity(0.1));
-        m_faces.analog.paint(p, m_look, now, size());
+        m_faces.analog.paint(p, m_look, now, size(), e->region());
     } else if (m_look.clock == QLatin1String("digital")) {
         int width = m_remembered_width;
         const digital_text text = m_faces.digital.layout(m_look, now, m_no_trans, width, this);
+        if (whole)
+            m_digital_shown = text;
         QPainter p(this);
         p.setOpacity(paint_opacity(0.05));
         m_faces.digital.paint(p, m_look, text, size());
@@ -308,6 +384,10 @@ void orvella::showEvent(QShowEvent *e)
     if (m_ignore_win_key)
         desktop::pin_to_desktop(this);
     QWidget::showEvent(e);
+    if (!m_repaint_timer) {
+        m_shown = shifted_now();
+        arm_repaint_timer();
+    }
 }
 
 void orvella::set_click_through_mask(const QPoint &local)

@@ -12,6 +12,7 @@
 
 #include <QDateTime>
 #include <QRect>
+#include <QRegion>
 #include <QTimeLine>
 #include <QWidget>
 
@@ -75,6 +76,10 @@ public:
     QTimeLine *min_line() { return &m_min_line; }
     QTimeLine *sec_line() { return &m_sec_line; }
     int remembered_width() const { return m_remembered_width; }
+    // The time the face on the screen shows, and whether a repaint is
+    // due at all (a hidden clock has no timer).
+    QDateTime shown_time() const { return m_shown; }
+    bool repaint_timer_armed() const { return m_repaint_timer != 0; }
     QRect hour_card() const { return m_hour_rect; }
     QRect sec_card() const { return m_sec_rect; }
 
@@ -105,11 +110,18 @@ private:
     void place_at_stored_position(QPoint stored);
     void resize_keeping_position(QSize s);
     void move_home(QPoint at);
-    QRect digital_repaint_area();
+    void fit_to_face_at(const QDateTime &t);
+    // What differs on the window between the face at `before` and at `now`.
+    QRegion changed_region(const QDateTime &before, const QDateTime &now);
+    bool has_face() const;
+    bool awake() const;
+    void stop_repaint_timer();
+    // Repaints everything at the time of now.
+    void show_now();
     QPoint frame_offset() const;
     QPoint home() const;
     void start_repaint_timer(int ms);
-    void arm_repaint_timer();
+    void arm_repaint_timer(const QDateTime &at = QDateTime());
     bool card_turning() const;
     flip_cards flip_state() const;
     void paint_flip(QPainter &p, const QDateTime &now, QSize window);
@@ -143,6 +155,7 @@ private:
     // toolkit's own idea can be stale: a window manager that reparents the
     // window reports it at its frame's origin for a while after mapping.
     QPoint m_home;
+    QDateTime m_shown;            // the time the face shows, set by the ticks
     digital_text m_digital_shown; // the text the last tick asked to paint
     clock_faces m_faces;          // what each face measured and rendered for this window
     face_fit m_fit;

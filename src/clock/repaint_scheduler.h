@@ -2,8 +2,9 @@
 // When the clock repaints next. Repaints follow what is shown: the
 // displayed second of the shifted time (aligned to its boundary, so the
 // second hand never lags the wall clock), the sweep rate of a faster
-// repaint interval, and 20 ms steps while the clock fades in. Card turns
-// bring their own 40 ms frames and are not scheduled here.
+// repaint interval, and 20 ms steps while the clock fades in; a face that
+// shows no seconds wakes once a minute. Card turns bring their own 40 ms
+// frames and are not scheduled here.
 
 #include "clock/clock_look.h"
 
@@ -15,8 +16,9 @@ public:
     enum class pace
     {
         fade,       // 20 ms steps
-        per_second, // on displayed-second boundaries
+        per_second, // on displayed-second boundaries (every step_seconds)
         sweep,      // every repaint interval
+        per_minute, // on minute boundaries: nothing shown changes in between
     };
 
     // Just past the boundary, so the new second is already there.
@@ -29,5 +31,12 @@ public:
     // Milliseconds from now until the next repaint. interval_ms is the
     // repaint interval; above a second the boundaries are skipped so that
     // the clock still steps every interval.
-    static int next_delay(const QDateTime &now, pace p, double interval_ms);
+    // step_s (a divisor of 60) spaces the per-second wakes further, on
+    // multiples of it within the minute.
+    static int next_delay(const QDateTime &now, pace p, double interval_ms, int step_s = 1);
+
+    // How many seconds apart the per-second wakes of a face may be: 1, but
+    // an analog face without its second hand only moves its minute hand,
+    // whose tip creeps about a pixel in that many seconds.
+    static int step_seconds(const clock_look &look);
 };

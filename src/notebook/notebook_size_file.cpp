@@ -54,7 +54,9 @@ std::optional<layout> load(const QString &path)
     if (!f.open(QIODevice::ReadOnly))
         return std::nullopt;
     // Far more than any real geometry and state; a huge file is not ours.
-    return parse(f.read(1 << 20));
+    // (read(n) would reserve all n bytes whatever the file's size.)
+    constexpr qint64 limit = 1 << 20;
+    return parse(f.read(qMin(limit, qMax<qint64>(f.size(), 0))));
 }
 
 } // namespace notebook_size_file

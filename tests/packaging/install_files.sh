@@ -29,4 +29,14 @@ check "Russian and English comments" grep -q '^Comment\[ru\]=' "$DESKTOP"
 check "metainfo launches this entry" grep -q '<launchable type="desktop-id">orvella.desktop</launchable>' "$META"
 check "metainfo names the binary" grep -q "<binary>$exec_prog</binary>" "$META"
 
+# Sound decoding and output are a module loaded at the first sound: the
+# program itself must not pull FFmpeg, Qt Multimedia or libpulse in at start.
+MODULE=$TMP/p/lib/orvella/liborvella_sound.so
+check "sound module installed beside the program" test -f "$MODULE"
+needed=$(readelf -d "$TMP/p/bin/orvella" 2>/dev/null | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+check "the program needs no FFmpeg, Qt Multimedia or libpulse" \
+    bash -c '! grep -Eq "^(libav|libsw|libQt6Multimedia|libpulse)" <<<"$1"' _ "$needed"
+check "the module exports its entry" bash -c 'nm -D --defined-only "$1" | grep -qw orvella_sound_module' _ "$MODULE"
+check "the module finds every library it needs" bash -c '! ldd "$1" | grep -q "not found"' _ "$MODULE"
+
 [ "$fails" -eq 0 ]

@@ -6,7 +6,7 @@
 #include "test_support.h"
 
 #include "platform/audio_player.h"
-#include "platform/linux/audio_decoder.h"
+#include "platform/linux/sound/audio_decoder.h"
 
 #include <QDataStream>
 #include <QFile>

@@ -2,23 +2,42 @@
 
 #include <QPainter>
 
-// The dial, stretched once for the screen's device pixel ratio rather than
-// at every paint.
-const QPixmap &analog_face::at_device_ratio(const QPixmap &face, const QPainter &p)
+// The dial with its second marks, drawn once: stretched for the screen's
+// device pixel ratio and marked, rather than 48 antialiased strokes and a
+// scaling at every tick.
+const QPixmap &analog_face::dial(const clock_look &look, QSize window, const QPainter &p)
 {
+    const QPixmap &face = look.pictures.face;
     const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    if (dpr == 1.0 || face.isNull() || face.devicePixelRatio() != 1.0)
+    const bool marks = !look.not_paint_sec;
+    if ((dpr == 1.0 || face.devicePixelRatio() != 1.0) && !marks)
         return face;
-    if (m_dial_source != face.cacheKey() || m_dial_dpr != dpr) {
-        m_dial = face.scaled(face.size() * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        m_dial.setDevicePixelRatio(dpr);
-        m_dial_source = face.cacheKey();
-        m_dial_dpr = dpr;
+    dial_key key{face.cacheKey(), dpr, window, marks ? look.color_sec.rgba() : 0, marks};
+    if (key == m_dial_key && !m_dial.isNull())
+        return m_dial;
+    m_dial_key = key;
+    // The marks follow the window's smaller side and may reach past the
+    // face picture.
+    const QSize size = face.size().expandedTo(marks ? window : QSize());
+    m_dial = QPixmap(size * dpr);
+    m_dial.setDevicePixelRatio(dpr);
+    m_dial.fill(Qt::transparent);
+    QPainter q(&m_dial);
+    q.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (dpr == 1.0 || face.devicePixelRatio() != 1.0) {
+        q.drawPixmap(0, 0, face);
+    } else {
+        QPixmap stretched = face.scaled(face.size() * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        stretched.setDevicePixelRatio(dpr);
+        q.drawPixmap(0, 0, stretched);
     }
+    if (marks)
+        paint_second_marks(q, look, face.size(), window);
+    q.end();
     return m_dial;
 }
 
-void analog_face::paint(QPainter &p, const clock_look &look, const QDateTime &t, QSize window)
+void analog_face::paint(QPainter &p, const clock_look &look, const QDateTime &t, QSize window, const QRegion &area)
 {
     const skin_pictures &pic = look.pictures;
     const skin_offsets &o = look.offsets;
@@ -27,27 +46,84 @@ void analog_face::paint(QPainter &p, const clock_look &look, const QDateTime &t,
     // Under a scale factor the skin's pictures are stretched: smoothly, or
     // the dial comes out jagged.
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(0, 0, at_device_ratio(pic.face, p));
+    const QPixmap &plate = dial(look, window, p);
+    if (area.rectCount() > 1) {
+        // One rectangle at a time: under a clip of several, the toolkit
+        // blends the picture line by line and spreads a dial's worth of
+        // lines over helper threads, waking them at every tick for a few
+        // microseconds of work. Under one rectangle it is a plain blend.
+        for (const QRect &r : area) {
+            p.save();
+            p.setClipRect(r, Qt::IntersectClip);
+            p.drawPixmap(0, 0, plate);
+            p.restore();
+        }
+    } else {
+        p.drawPixmap(0, 0, plate);
+    }
 
-    const QTime now = t.time();
-    const int h = now.hour(), m = now.minute(), s = now.second(), ms = now.msec();
-    // At exactly one repaint a second the hand jumps; faster, it sweeps.
-    const double sec_angle = look.repaint_interval == 1000.0 ? 6.0 * s : 6.0 * (s + ms / 1000.0);
+    const analog_hands a = hands_at(look, t);
 
-    if (!look.not_paint_sec)
-        paint_second_marks(p, look, face, window);
-
+    // A hand wholly outside the part being painted is left out.
+    const auto hand = [&](const QPixmap &pm, double x, double y, double z, double degrees) {
+        if (area.isEmpty() || area.intersects(hand_box(face, pm, x, y, z, degrees)))
+            paint_hand(p, face, pm, x, y, z, degrees);
+    };
     if (!look.set_top_sec && look.do_draw_sec)
-        paint_hand(p, face, pic.secunds, o.secunds_x, o.secunds_y, o.secunds_z, sec_angle);
-    paint_hand(p, face, pic.hour, o.hour_x, o.hour_y, o.hour_z, 30.0 * (h + m / 60.0));
-    paint_hand(p, face, pic.mins, o.mins_x, o.mins_y, o.mins_z, 6.0 * (m + s / 60.0));
+        hand(pic.secunds, o.secunds_x, o.secunds_y, o.secunds_z, a.sec);
+    hand(pic.hour, o.hour_x, o.hour_y, o.hour_z, a.hour);
+    hand(pic.mins, o.mins_x, o.mins_y, o.mins_z, a.min);
     if (look.set_top_sec && look.do_draw_sec)
-        paint_hand(p, face, pic.secunds, o.secunds_x, o.secunds_y, o.secunds_z, sec_angle);
+        hand(pic.secunds, o.secunds_x, o.secunds_y, o.secunds_z, a.sec);
 
     p.save();
     p.translate((face.width() / 2) * o.shapocka_x, (face.height() / 2) * o.shapocka_y);
     p.drawPixmap(-(pic.shapocka.width() / 2), -(pic.shapocka.height() / 2), pic.shapocka);
     p.restore();
+}
+
+analog_hands analog_face::hands_at(const clock_look &look, const QDateTime &t)
+{
+    const QTime now = t.time();
+    const int h = now.hour(), m = now.minute(), s = now.second(), ms = now.msec();
+    analog_hands a;
+    a.hour = 30.0 * (h + m / 60.0);
+    a.min = 6.0 * (m + s / 60.0);
+    // At exactly one repaint a second the hand jumps; faster, it sweeps.
+    a.sec = look.repaint_interval == 1000.0 ? 6.0 * s : 6.0 * (s + ms / 1000.0);
+    return a;
+}
+
+QRect analog_face::hand_box(QSize face, const QPixmap &hand, double x, double y, double z, double degrees)
+{
+    if (hand.isNull())
+        return QRect();
+    const int w = hand.width(), len = hand.height();
+    QTransform t;
+    t.translate((face.width() / 2) * x, (face.height() / 2) * y);
+    t.rotate(degrees);
+    const QRectF drawn(-(w / 2), int(0 - (len - len * z)), w, len);
+    // Smooth filtering and the device pixel ratio's rounding reach a pixel
+    // or so past the picture's own edge.
+    return t.mapRect(drawn).toAlignedRect().adjusted(-2, -2, 2, 2);
+}
+
+QRegion analog_face::damage(const clock_look &look, const QDateTime &before, const QDateTime &after)
+{
+    const skin_pictures &pic = look.pictures;
+    const skin_offsets &o = look.offsets;
+    const QSize face = pic.face.size();
+    const analog_hands a = hands_at(look, before), b = hands_at(look, after);
+    QRegion r;
+    const auto moved = [&](const QPixmap &hand, double x, double y, double z, double from, double to) {
+        if (from != to)
+            r += QRegion(hand_box(face, hand, x, y, z, from)) + QRegion(hand_box(face, hand, x, y, z, to));
+    };
+    if (look.do_draw_sec)
+        moved(pic.secunds, o.secunds_x, o.secunds_y, o.secunds_z, a.sec, b.sec);
+    moved(pic.hour, o.hour_x, o.hour_y, o.hour_z, a.hour, b.hour);
+    moved(pic.mins, o.mins_x, o.mins_y, o.mins_z, a.min, b.min);
+    return r;
 }
 
 void analog_face::paint_hand(QPainter &p, QSize face, const QPixmap &hand, double x, double y, double z, double degrees)

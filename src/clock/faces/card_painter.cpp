@@ -67,7 +67,10 @@ void card_painter::paint_card(QPainter &p, const QRect &r, const QString &text, 
     const QString key = text + '|' + font.key() + '|' + stops_key(m_background) + '|' + stops_key(m_digits);
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    draw_cached(p, m_cards, key, r, [&](QPainter &q) { draw_card(q, r, text, font); });
+    if (m_cards)
+        draw_cached(p, *m_cards, key, r, [&](QPainter &q) { draw_card(q, r, text, font); });
+    else
+        draw_card(p, r, text, font);
     p.restore();
 }
 
@@ -102,24 +105,61 @@ void card_painter::draw_card(QPainter &p, const QRect &r, const QString &text, c
     p.restore();
 }
 
+QPixmap card_painter::picture(const QRect &r, const QString &text, const QFont &font, qreal dpr) const
+{
+    QPixmap pm(r.size() * dpr);
+    pm.setDevicePixelRatio(dpr);
+    pm.fill(Qt::transparent);
+    QPainter q(&pm);
+    q.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+    q.translate(-r.topLeft());
+    draw_card(q, r, text, font);
+    q.end();
+    return pm;
+}
+
+namespace {
+
+// Rows [from, to) of a card picture drawn at r's top-left plus `from`.
+void draw_rows(QPainter &p, const QRect &r, const QPixmap &card, int from, int to)
+{
+    const qreal dpr = card.devicePixelRatio();
+    p.drawPixmap(QRectF(r.left(), r.top() + from, r.width(), to - from), card,
+                 QRectF(0, from * dpr, r.width() * dpr, (to - from) * dpr));
+}
+
+} // namespace
+
+void card_painter::draw_turn(QPainter &p, const QRect &r, int frame, const QPixmap &old_card, const QPixmap &new_card)
+{
+    const QRect lower = lower_region(r);
+    // The split line's row: above it the upper flap, from it the lower.
+    const int split = lower.top() - r.top();
+    // Clips narrow whatever clip the caller paints under (a repaint's region).
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (frame <= 50) {
+        p.save();
+        p.setClipRect(r, Qt::IntersectClip);
+        p.setTransform(fold(r, -(180 * frame / 100)), true);
+        draw_rows(p, r, old_card, 0, split);
+        p.restore();
+        p.setClipRect(lower, Qt::IntersectClip);
+        draw_rows(p, r, old_card, split, r.height());
+    } else {
+        p.setClipRect(lower, Qt::IntersectClip);
+        draw_rows(p, r, old_card, split, r.height());
+        p.setTransform(fold(r, 180 - 180 * frame / 100), true);
+        draw_rows(p, r, new_card, split, r.height());
+    }
+    p.restore();
+}
+
 void card_painter::paint_turn(QPainter &p, const QRect &r, int frame, const QString &old_text, const QString &new_text,
                               const QFont &font) const
 {
-    const QRect lower = lower_region(r);
-    p.save();
-    const QTransform base = p.transform();
-    p.setClipRect(r);
-    if (frame <= 50) {
-        p.setTransform(fold(r, -(180 * frame / 100)), true);
-        paint_card(p, r, old_text, font);
-        p.setTransform(base);
-        p.setClipRect(lower);
-        paint_card(p, r, old_text, font);
-    } else {
-        p.setClipRect(lower);
-        paint_card(p, r, old_text, font);
-        p.setTransform(fold(r, 180 - 180 * frame / 100), true);
-        paint_card(p, r, new_text, font);
-    }
-    p.restore();
+    if (r.isEmpty())
+        return;
+    const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    draw_turn(p, r, frame, picture(r, old_text, font, dpr), picture(r, new_text, font, dpr));
 }

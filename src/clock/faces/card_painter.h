@@ -6,6 +6,7 @@
 #include "clock/faces/cached_render.h"
 
 #include <QGradientStops>
+#include <QPixmap>
 #include <QString>
 
 class QFont;
@@ -16,7 +17,12 @@ class card_painter
 {
 public:
     card_painter(const QGradientStops &background, const QGradientStops &digits, render_cache &cards)
-        : m_background(background), m_digits(digits), m_cards(cards)
+        : m_background(background), m_digits(digits), m_cards(&cards)
+    {}
+    // Without a cache: for picture() and draw_turn() only; paint_card()
+    // then draws straight away.
+    card_painter(const QGradientStops &background, const QGradientStops &digits)
+        : m_background(background), m_digits(digits)
     {}
 
     // "03pm" -> "03": the card shows only the number.
@@ -33,10 +39,19 @@ public:
     // where the falling flap is seen in perspective.
     static QRect lower_region(const QRect &r);
 
+    // The card as paint_card() draws it at r, as a picture of r's size at
+    // the device pixel ratio dpr, for faces that keep their own pictures.
+    QPixmap picture(const QRect &r, const QString &text, const QFont &font, qreal dpr) const;
+
+    // The turn from two such pictures: only the transforms change from
+    // frame to frame. The upper half of the old card folds away, then the
+    // lower half of the new one falls over the old lower half.
+    static void draw_turn(QPainter &p, const QRect &r, int frame, const QPixmap &old_card, const QPixmap &new_card);
+
 private:
     void draw_card(QPainter &p, const QRect &r, const QString &text, const QFont &font) const;
 
     QGradientStops m_background;
     QGradientStops m_digits;
-    render_cache &m_cards;
+    render_cache *m_cards = nullptr;
 };

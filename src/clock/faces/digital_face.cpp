@@ -1,6 +1,7 @@
 #include "clock/faces/digital_face.h"
 
 #include "clock/faces/cached_render.h"
+#include "clock/faces/time_fields.h"
 #include "common/interface_locale.h"
 
 #include <QFontMetrics>
@@ -117,8 +118,17 @@ void digital_face::paint(QPainter &p, const clock_look &look, const digital_text
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::black);
     p.setPen(look.color);
-    // Left-aligned at the top of the window, 10 px in.
-    p.drawStaticText(QPointF(10, 0), first_line(text.line1, look.font));
+    // Left-aligned at the top of the window, 10 px in. Drawn into a picture
+    // once per text and copied: text drawn straight onto the window at the
+    // clock's opacity takes the toolkit's path that blends glyph by glyph
+    // and pixel by pixel on helper threads, which wakes them at every tick.
+    const QRect band = QRect(0, 0, window.width(), text.line_height + 4).intersected(QRect(QPoint(), window));
+    const QString key = text.line1 + '|' + look.font.key() + '|' + look.color.name(QColor::HexArgb);
+    draw_cached(p, m_first_lines, key, band, [&](QPainter &q) {
+        q.setFont(look.font);
+        q.setPen(look.color);
+        q.drawStaticText(QPointF(10, 0), first_line(text.line1, look.font));
+    });
     if (!text.line2.isEmpty())
         paint_second_line(p, look, text.line2, int(text.box1.height() + text.line_height / 1.5), window);
     p.restore();
@@ -131,6 +141,29 @@ QRect digital_face::changed_area(const digital_text &before, const digital_text 
         before.line_height != now.line_height)
         return all;
     return QRect(0, 0, window.width(), qMax(now.box1.height(), now.line_height) + 2).intersected(all);
+}
+
+QRect digital_face::changed_span(const digital_text &before, const digital_text &now, QSize window, const QFont &font,
+                                 const QPaintDevice *device) const
+{
+    const QRect band = changed_area(before, now, window);
+    if (band == QRect(QPoint(), window) || before.line1.size() != now.line1.size())
+        return band;
+    qsizetype first = 0;
+    while (first < now.line1.size() && before.line1[first] == now.line1[first])
+        ++first;
+    if (first == now.line1.size())
+        return QRect();
+    // The glyph before the change may kern against it or reach into it;
+    // a glyph may overhang its advance (italics) by part of the line height.
+    const QFontMetrics fm = device ? QFontMetrics(font, const_cast<QPaintDevice *>(device)) : QFontMetrics(font);
+    const int from = 10 + fm.horizontalAdvance(now.line1.left(qMax<qsizetype>(0, first - 1))) - fm.height() / 2;
+    return band.intersected(QRect(QPoint(qMax(0, from), band.top()), band.bottomRight()));
+}
+
+bool digital_face::shows_seconds(const clock_look &look)
+{
+    return finest_field(look.format_1) <= time_field::second || finest_field(look.format_2) <= time_field::second;
 }
 
 bool digital_face::needs_sub_second(const clock_look &look)

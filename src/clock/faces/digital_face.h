@@ -41,8 +41,16 @@ public:
     // line's band while only it changed (the seconds), else everything.
     static QRect changed_area(const digital_text &before, const digital_text &now, QSize window);
 
+    // Narrower still: of the first line only the text from the first
+    // character that changed (with its neighbour, for kerning and
+    // overhanging glyphs) to the right edge. Empty when nothing changed.
+    QRect changed_span(const digital_text &before, const digital_text &now, QSize window, const QFont &font,
+                       const QPaintDevice *device) const;
+
     // True when the formats show something finer than a second.
     static bool needs_sub_second(const clock_look &look);
+    // True when they show seconds (or finer): else the text changes once a minute.
+    static bool shows_seconds(const clock_look &look);
 
 private:
     QRect measure(const QFontMetrics &fm, const QString &text);
@@ -61,4 +69,5 @@ private:
     QStaticText m_first_line;
     QString m_first_line_key;
     render_cache m_second_lines{2};
+    render_cache m_first_lines{2};
 };

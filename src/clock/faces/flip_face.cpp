@@ -2,6 +2,7 @@
 
 #include "clock/faces/cached_render.h"
 #include "clock/faces/card_painter.h"
+#include "clock/faces/time_fields.h"
 #include "common/interface_locale.h"
 
 #include <QFontMetrics>
@@ -41,24 +42,6 @@ QRect flip_face::caption_box(const clock_look &look, const QString &caption, con
     return m_caption_box;
 }
 
-// The caption with its shadow, drawn once per text into a strip the width
-// of the window covering the caption's line.
-void flip_face::paint_caption(QPainter &p, const clock_look &look, const QString &caption, int top, QSize window)
-{
-    const QFontMetrics fm(look.font_flip_clock, p.device());
-    const int base = top + fm.height();
-    const QRect strip = line_strip(fm, base, window);
-    const QString key = caption + '|' + look.font_flip_clock.key() + '|' + look.color_flip_clock.name(QColor::HexArgb) +
-                        look.shade_flip_clock.name(QColor::HexArgb) + '|' + QString::number(base);
-    draw_cached(p, m_captions, key, strip, [&](QPainter &q) {
-        q.setFont(look.font_flip_clock);
-        q.setPen(look.shade_flip_clock);
-        q.drawText(1, base + 1, caption);
-        q.setPen(look.color_flip_clock);
-        q.drawText(0, base, caption);
-    });
-}
-
 QString flip_face::hour_text(const clock_look &look, const QDateTime &t)
 {
     return t.toString(look.ampm ? QStringLiteral("hha") : QStringLiteral("hh"));
@@ -92,33 +75,137 @@ flip_turns flip_face::due(const clock_look &look, const QDateTime &t, const flip
     return d;
 }
 
+QRegion flip_face::changed(const clock_look &look, const QDateTime &before, const QDateTime &now, QSize window)
+{
+    const QRect all(QPoint(), window);
+    if (caption_text(look, before) != caption_text(look, now))
+        return all;
+    const flip_geometry g = geometry(window);
+    const auto card = [](const QRect &r) { return QRegion(r.united(card_painter::lower_region(r))); };
+    QRegion r;
+    if (hour_text(look, before) != hour_text(look, now))
+        r += card(g.hour);
+    if (before.time().minute() != now.time().minute())
+        r += card(g.min);
+    if (look.paint_flip_sec && before.time().second() != now.time().second())
+        r += card(g.sec);
+    return r.intersected(all);
+}
+
+bool flip_face::shows_seconds(const clock_look &look)
+{
+    return look.paint_flip_sec || finest_field(look.text_flip_clock) <= time_field::second;
+}
+
+void flip_face::prepare(const clock_look &look, QSize window, QPaintDevice *device)
+{
+    const qreal dpr = device ? device->devicePixelRatioF() : 1.0;
+    style now{look.gradient_bk,
+              look.gradient_font,
+              look.font_flip_clock,
+              look.color_flip_clock,
+              look.shade_flip_clock,
+              window,
+              dpr,
+              device ? device->logicalDpiY() : 0};
+    if (now == m_style)
+        return;
+    m_style = std::move(now);
+    m_geometry = geometry(window);
+    m_big = digit_font(int(0.9 * m_geometry.hour.height()));
+    m_small = digit_font(int(0.8 * m_geometry.sec.height()));
+    const QFontMetrics fm = device ? QFontMetrics(look.font_flip_clock, device) : QFontMetrics(look.font_flip_clock);
+    m_caption_base = m_geometry.hour.height() + fm.height();
+    m_caption_strip = line_strip(fm, m_caption_base, window);
+    for (auto &c : m_cards)
+        c.clear();
+    m_caption_shown.clear();
+    m_caption_picture = QPixmap();
+}
+
+const flip_face::card_texts &flip_face::texts_at(const clock_look &look, const QDateTime &t)
+{
+    if (look.text_flip_clock != m_texts_caption || look.ampm != m_texts_ampm || m_texts.size() > 8) {
+        m_texts.clear();
+        m_texts_caption = look.text_flip_clock;
+        m_texts_ampm = look.ampm;
+    }
+    const qint64 second = t.toMSecsSinceEpoch() / 1000;
+    auto it = m_texts.find(second);
+    if (it == m_texts.end())
+        it = m_texts.insert(second, {hour_text(look, t), t.toString(QStringLiteral("mm")),
+                                     t.toString(QStringLiteral("ss")), caption_text(look, t)});
+    return *it;
+}
+
+QPixmap flip_face::card(card_slot slot, const QString &text)
+{
+    QHash<QString, QPixmap> &cards = m_cards[slot];
+    auto it = cards.find(text);
+    if (it != cards.end())
+        return *it;
+    // A card shows two values at most at a time; a few more are kept for
+    // a turn that ends while the next begins.
+    if (cards.size() >= 4)
+        cards.clear();
+    const QRect r = slot == hour_slot ? m_geometry.hour : slot == min_slot ? m_geometry.min : m_geometry.sec;
+    const card_painter cp(m_style.bk, m_style.digits);
+    return *cards.insert(text, cp.picture(r, text, slot == sec_slot ? m_small : m_big, m_style.dpr));
+}
+
+// The caption with its shadow, drawn once per text into a strip the width
+// of the window covering the caption's line.
+void flip_face::paint_caption(QPainter &p, const clock_look &look, const QString &caption)
+{
+    if (m_caption_strip.isEmpty())
+        return;
+    if (caption != m_caption_shown || m_caption_picture.isNull()) {
+        m_caption_picture = QPixmap(m_caption_strip.size() * m_style.dpr);
+        m_caption_picture.setDevicePixelRatio(m_style.dpr);
+        m_caption_picture.fill(Qt::transparent);
+        QPainter q(&m_caption_picture);
+        q.setRenderHints(p.renderHints());
+        q.translate(-m_caption_strip.topLeft());
+        q.setFont(look.font_flip_clock);
+        q.setPen(look.shade_flip_clock);
+        q.drawText(1, m_caption_base + 1, caption);
+        q.setPen(look.color_flip_clock);
+        q.drawText(0, m_caption_base, caption);
+        q.end();
+        m_caption_shown = caption;
+    }
+    p.drawPixmap(m_caption_strip.topLeft(), m_caption_picture);
+}
+
 void flip_face::paint(QPainter &p, const clock_look &look, const QDateTime &t, QSize window, const flip_cards &cards)
 {
+    prepare(look, window, p.device());
+    const flip_geometry &g = m_geometry;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const QString caption = caption_text(look, t);
-    const flip_geometry g = geometry(window);
-    const QFont big = digit_font(int(0.9 * g.hour.height()));
-    const QFont small = digit_font(int(0.8 * g.sec.height()));
-    const card_painter cp(look.gradient_bk, look.gradient_font, m_cards);
-
-    const QString hh = hour_text(look, t);
-    const QString mm = t.toString(QStringLiteral("mm"));
-    const QString ss = t.toString(QStringLiteral("ss"));
-    cp.paint_card(p, g.hour, hh, big);
-    cp.paint_card(p, g.min, mm, big);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const card_texts now = texts_at(look, t);
+    const QString hh = card_painter::strip_ampm(now.hh);
+    p.drawPixmap(g.hour.topLeft(), card(hour_slot, hh));
+    p.drawPixmap(g.min.topLeft(), card(min_slot, now.mm));
     if (look.paint_flip_sec)
-        cp.paint_card(p, g.sec, ss, small);
+        p.drawPixmap(g.sec.topLeft(), card(sec_slot, now.ss));
 
-    if (!caption.isEmpty())
-        paint_caption(p, look, caption, g.hour.height(), window);
+    if (!now.caption.isEmpty())
+        paint_caption(p, look, now.caption);
 
     // The new value is already on the card; the turning flaps go over it.
-    if (cards.hour.turning)
-        cp.paint_turn(p, g.hour, cards.hour.frame, hour_text(look, cards.hour.last_turned), hh, big);
-    if (cards.sec.turning && look.paint_flip_sec)
-        cp.paint_turn(p, g.sec, cards.sec.frame, cards.sec.last_turned.toString(QStringLiteral("ss")), ss, small);
-    if (cards.min.turning)
-        cp.paint_turn(p, g.min, cards.min.frame, cards.min.last_turned.toString(QStringLiteral("mm")), mm, big);
+    if (cards.hour.turning) {
+        const QString old = card_painter::strip_ampm(texts_at(look, cards.hour.last_turned).hh);
+        card_painter::draw_turn(p, g.hour, cards.hour.frame, card(hour_slot, old), card(hour_slot, hh));
+    }
+    if (cards.sec.turning && look.paint_flip_sec) {
+        const QString old = texts_at(look, cards.sec.last_turned).ss;
+        card_painter::draw_turn(p, g.sec, cards.sec.frame, card(sec_slot, old), card(sec_slot, now.ss));
+    }
+    if (cards.min.turning) {
+        const QString old = texts_at(look, cards.min.last_turned).mm;
+        card_painter::draw_turn(p, g.min, cards.min.frame, card(min_slot, old), card(min_slot, now.mm));
+    }
     p.restore();
 }

@@ -8,7 +8,12 @@
 #include "clock/faces/cached_render.h"
 
 #include <QDateTime>
+#include <QFont>
+#include <QGradientStops>
+#include <QHash>
+#include <QPixmap>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 #include <QString>
 
@@ -54,21 +59,66 @@ public:
 
     void paint(QPainter &p, const clock_look &look, const QDateTime &t, QSize window, const flip_cards &cards);
 
+    // What the next second (or minute) changes: the cards whose value
+    // differs, with the room a turn takes below them; everything when the
+    // caption changes.
+    static QRegion changed(const clock_look &look, const QDateTime &before, const QDateTime &now, QSize window);
+
+    // True when the face shows anything that changes by the second.
+    static bool shows_seconds(const clock_look &look);
+
     // The hour card's text, before the card strips an am/pm marker.
     static QString hour_text(const clock_look &look, const QDateTime &t);
 
 private:
     QRect caption_box(const clock_look &look, const QString &caption, const QPaintDevice *device);
-    void paint_caption(QPainter &p, const clock_look &look, const QString &caption, int top, QSize window);
 
-    // The caption's box, asked at every frame of a turn; the caption
-    // changes once a day or so.
+    // What the pictures are drawn from. A paint compares it (cheap) rather
+    // than building keys: a turn paints 15 frames a second.
+    struct style
+    {
+        QGradientStops bk, digits;
+        QFont caption_font;
+        QColor caption, shade;
+        QSize window;
+        qreal dpr = 0;
+        int dpi = 0;
+        bool operator==(const style &) const = default;
+    };
+    // The card texts of one second, formatted once.
+    struct card_texts
+    {
+        QString hh, mm, ss, caption;
+    };
+    enum card_slot
+    {
+        hour_slot,
+        min_slot,
+        sec_slot
+    };
+
+    void prepare(const clock_look &look, QSize window, QPaintDevice *device);
+    const card_texts &texts_at(const clock_look &look, const QDateTime &t);
+    QPixmap card(card_slot slot, const QString &text);
+    void paint_caption(QPainter &p, const clock_look &look, const QString &caption);
+
+    // The caption's box, asked at every tick; the caption changes once a
+    // day or so.
     QString m_caption_key;
     QRect m_caption_box;
-    render_cache m_captions{4};
-    // Rendered cards by value. A turning card is painted twice per 40 ms
-    // frame plus the still ones; shaping and filling gradient text that
-    // often is most of the face's cost, while the values change once a
-    // second at most.
-    render_cache m_cards{64};
+
+    style m_style;
+    flip_geometry m_geometry;
+    QFont m_big, m_small;
+    int m_caption_base = 0;
+    QRect m_caption_strip;
+    // Rendered cards by slot and text: the values on show and the ones
+    // turning away. A card's picture is drawn once per value.
+    QHash<QString, QPixmap> m_cards[3];
+    QString m_caption_shown;
+    QPixmap m_caption_picture;
+    // Texts by second: the shown second and the cards' last turns.
+    QHash<qint64, card_texts> m_texts;
+    QString m_texts_caption;
+    bool m_texts_ampm = false;
 };

@@ -1,91 +1,60 @@
-// The audio_player of this platform: open_file checks the file and decodes
-// its first moments at once; play() streams the rest from a worker thread
-// (audio_stream) into audio_output, in the layout of the current device.
+// The audio_player of this platform: a stand-in that loads the sound module
+// at the first open_file() and hands every operation to the module's engine.
+// Without the module each open fails with the reason; nothing else changes.
 
 #include "platform/audio_player.h"
 
 #include "common/log.h"
-#include "platform/linux/audio_output.h"
-#include "platform/linux/audio_stream.h"
+#include "platform/linux/sound_module_loader.h"
+
+#include <memory>
 
 namespace {
 
 class audio_player_linux final : public audio_player
 {
 public:
-    explicit audio_player_linux(QObject *parent) : audio_player(parent), m_output(this) {}
+    using audio_player::audio_player;
 
     int open_file(const QString &path) override
     {
-        // The old sound goes whether or not the new one opens.
-        m_output.stop();
-        m_stream.reset();
-        m_path.clear();
-        if (m_released) {
-            m_error = QStringLiteral("Проигрыватель уже закрыт.");
+        if (!m_engine && !m_released) {
+            if (const sound_module_api *api = sound_module_loader::shared().api())
+                m_engine.reset(api->create_engine());
+        }
+        if (!m_engine) {
+            m_error = m_released ? QStringLiteral("Проигрыватель уже закрыт.") : sound_module_loader::shared().error();
+            qCWarning(lc_audio).noquote() << m_error << path;
             return 0;
         }
-        m_stream = open_stream(path, m_output.device_shape().value_or(pcm_shape::cd()));
-        if (!m_stream) {
-            qCWarning(lc_audio).noquote() << m_error;
-            return 0;
-        }
-        m_path = path;
-        m_error.clear();
-        return 1;
+        return m_engine->open_file(path);
     }
 
     void play() override
     {
-        if (m_released || m_path.isEmpty())
-            return;
-        m_output.stop();
-        const std::optional<pcm_shape> shape = m_output.device_shape();
-        if (!shape) {
-            m_output.no_device();
-            m_error = m_output.error();
-            return;
-        }
-        // Each play starts from the beginning; a stream opened for another
-        // device, or already (partly) played, is opened again.
-        if (!m_stream || !m_stream->fresh() || m_stream->shape() != *shape)
-            m_stream = open_stream(m_path, *shape);
-        if (!m_stream) {
-            qCWarning(lc_audio).noquote() << m_error;
-            return;
-        }
-        if (!m_output.start(std::move(m_stream)))
-            m_error = m_output.error();
+        if (m_engine)
+            m_engine->play();
     }
 
-    void halt() override { m_output.stop(); }
+    void halt() override
+    {
+        if (m_engine)
+            m_engine->halt();
+    }
 
-    QString last_error() const override { return m_error; }
+    QString last_error() const override { return m_engine ? m_engine->last_error() : m_error; }
 
     void release() override
     {
-        m_output.release();
-        m_stream.reset();
-        m_path.clear();
+        if (m_engine)
+            m_engine->release();
         m_released = true;
     }
 
-    bool is_playing() const override { return m_output.is_playing(); }
+    bool is_playing() const override { return m_engine && m_engine->is_playing(); }
 
 private:
-    std::unique_ptr<audio_stream> open_stream(const QString &path, const pcm_shape &shape)
-    {
-        auto decoder = std::make_unique<audio_decoder>();
-        if (!decoder->open(path, shape)) {
-            m_error = decoder->error();
-            return nullptr;
-        }
-        return std::make_unique<audio_stream>(std::move(decoder));
-    }
-
-    audio_output m_output;
-    std::unique_ptr<audio_stream> m_stream;
-    QString m_path;
+    std::unique_ptr<sound_engine> m_engine;
     QString m_error;
     bool m_released = false;
 };
@@ -95,4 +64,13 @@ private:
 std::unique_ptr<audio_player> audio_player::create(QObject *parent)
 {
     return std::make_unique<audio_player_linux>(parent);
+}
+
+void play_tone(int frequency_hz, int duration_ms)
+{
+    if (const sound_module_api *api = sound_module_loader::shared().api())
+        api->play_tone(frequency_hz, duration_ms);
+    else
+        qCWarning(lc_audio).noquote() << "tone of" << frequency_hz
+                                      << "Hz not played:" << sound_module_loader::shared().error();
 }

@@ -1,11 +1,11 @@
 // play_tone: a sine synthesised as the sink asks for it, on an output of
 // its own, so an alarm sound that is playing keeps playing underneath.
 
-#include "platform/audio_player.h"
+#include "platform/linux/sound/sound_player.h"
 
 #include "common/log.h"
-#include "platform/linux/audio_output.h"
-#include "platform/linux/audio_source.h"
+#include "platform/linux/sound/audio_output.h"
+#include "platform/linux/sound/audio_source.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -60,7 +60,7 @@ private:
 
 } // namespace
 
-void play_tone(int frequency_hz, int duration_ms)
+void play_sound_tone(int frequency_hz, int duration_ms)
 {
     if (frequency_hz < 20 || frequency_hz > 20000 || duration_ms <= 0) {
         qCWarning(lc_audio) << "tone of" << frequency_hz << "Hz for" << duration_ms << "ms ignored";

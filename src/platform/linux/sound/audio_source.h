@@ -5,7 +5,7 @@
 // the end of the sound. An empty read before the end is an underrun, not
 // the end.
 
-#include "platform/linux/audio_format.h"
+#include "platform/linux/sound/audio_format.h"
 
 #include <QIODevice>
 

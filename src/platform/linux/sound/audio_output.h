@@ -3,7 +3,7 @@
 // from it on the GUI thread. Each start looks for the default device anew,
 // so a device plugged in or a server restarted since the last sound is used.
 
-#include "platform/linux/audio_format.h"
+#include "platform/linux/sound/audio_format.h"
 
 #include <QAudioDevice>
 #include <QObject>

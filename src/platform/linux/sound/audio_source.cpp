@@ -1,9 +1,10 @@
-#include "platform/linux/audio_source.h"
+#include "platform/linux/sound/audio_source.h"
 
 #include <algorithm>
 #include <cstring>
 
-audio_source::audio_source(const pcm_shape &shape, qint64 tail_ms) : m_shape(shape), m_tail(shape.bytes_for_ms(tail_ms)) {}
+audio_source::audio_source(const pcm_shape &shape, qint64 tail_ms) : m_shape(shape), m_tail(shape.bytes_for_ms(tail_ms))
+{}
 
 void audio_source::start()
 {

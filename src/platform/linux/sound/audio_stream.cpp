@@ -1,4 +1,4 @@
-#include "platform/linux/audio_stream.h"
+#include "platform/linux/sound/audio_stream.h"
 
 #include "common/log.h"
 

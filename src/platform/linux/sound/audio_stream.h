@@ -4,9 +4,9 @@
 // the GUI thread or on memory. Destroying the stream stops and joins the
 // worker.
 
-#include "platform/linux/audio_decoder.h"
-#include "platform/linux/audio_ring.h"
-#include "platform/linux/audio_source.h"
+#include "platform/linux/sound/audio_decoder.h"
+#include "platform/linux/sound/audio_ring.h"
+#include "platform/linux/sound/audio_source.h"
 
 #include <atomic>
 #include <memory>

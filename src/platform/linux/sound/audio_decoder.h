@@ -4,7 +4,7 @@
 // stereo). open() already decodes the first moments, so a file that is not
 // a sound fails there rather than once it is playing.
 
-#include "platform/linux/audio_format.h"
+#include "platform/linux/sound/audio_format.h"
 
 #include <QByteArray>
 #include <QString>

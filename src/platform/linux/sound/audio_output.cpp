@@ -1,9 +1,9 @@
-#include "platform/linux/audio_output.h"
+#include "platform/linux/sound/audio_output.h"
 
 #include "common/log.h"
-#include "platform/audio_notice.h"
-#include "platform/linux/audio_device.h"
-#include "platform/linux/audio_source.h"
+#include "platform/linux/sound/audio_device.h"
+#include "platform/linux/sound/audio_source.h"
+#include "platform/linux/sound/sound_player.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -92,7 +92,7 @@ bool audio_output::fail(const QString &text)
 {
     m_error = text;
     qCWarning(lc_audio).noquote() << text;
-    report_output_unavailable();
+    tell_output_unavailable();
     return false;
 }
 

@@ -1,4 +1,4 @@
-#include "platform/linux/audio_ring.h"
+#include "platform/linux/sound/audio_ring.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "platform/linux/audio_device.h"
+#include "platform/linux/sound/audio_device.h"
 
 #include "common/log.h"
 

@@ -1,4 +1,4 @@
-#include "platform/linux/audio_decoder.h"
+#include "platform/linux/sound/audio_decoder.h"
 
 #include "common/log.h"
 
