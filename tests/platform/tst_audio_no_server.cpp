@@ -160,7 +160,9 @@ void test_audio_no_server::survives_the_server_going_away()
 
     probe.write("quit\n");
     QVERIFY(probe.waitForFinished(15000));
-    QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(probe.exitStatus() == QProcess::NormalExit,
+             qPrintable("the probe crashed:\n" + QString::fromUtf8(probe.readAllStandardOutput()) +
+                        QString::fromUtf8(probe.readAllStandardError())));
     QCOMPARE(probe.exitCode(), 0);
     stop_probe.dismiss();
 }

@@ -1,5 +1,7 @@
 #include "clock/faces/analog_face.h"
 
+#include "clock/faces/banded_paint.h"
+
 #include <QPainter>
 
 // The dial with its second marks, drawn once: stretched for the screen's
@@ -47,27 +49,16 @@ void analog_face::paint(QPainter &p, const clock_look &look, const QDateTime &t,
     // the dial comes out jagged.
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const QPixmap &plate = dial(look, window, p);
-    if (area.rectCount() > 1) {
-        // One rectangle at a time: under a clip of several, the toolkit
-        // blends the picture line by line and spreads a dial's worth of
-        // lines over helper threads, waking them at every tick for a few
-        // microseconds of work. Under one rectangle it is a plain blend.
-        for (const QRect &r : area) {
-            p.save();
-            p.setClipRect(r, Qt::IntersectClip);
-            p.drawPixmap(0, 0, plate);
-            p.restore();
-        }
-    } else {
-        p.drawPixmap(0, 0, plate);
-    }
+    paint_in_bands(p, area, QRect(QPoint(), plate.deviceIndependentSize().toSize()), [&] { p.drawPixmap(0, 0, plate); });
 
     const analog_hands a = hands_at(look, t);
 
-    // A hand wholly outside the part being painted is left out.
+    // A hand wholly outside the part being painted is left out; the rest is
+    // drawn in bands (see banded_paint.h).
     const auto hand = [&](const QPixmap &pm, double x, double y, double z, double degrees) {
-        if (area.isEmpty() || area.intersects(hand_box(face, pm, x, y, z, degrees)))
-            paint_hand(p, face, pm, x, y, z, degrees);
+        const QRect box = hand_box(face, pm, x, y, z, degrees);
+        if (area.isEmpty() || area.intersects(box))
+            paint_in_bands(p, area, box, [&] { paint_hand(p, face, pm, x, y, z, degrees); });
     };
     if (!look.set_top_sec && look.do_draw_sec)
         hand(pic.secunds, o.secunds_x, o.secunds_y, o.secunds_z, a.sec);
@@ -76,10 +67,10 @@ void analog_face::paint(QPainter &p, const clock_look &look, const QDateTime &t,
     if (look.set_top_sec && look.do_draw_sec)
         hand(pic.secunds, o.secunds_x, o.secunds_y, o.secunds_z, a.sec);
 
-    p.save();
-    p.translate((face.width() / 2) * o.shapocka_x, (face.height() / 2) * o.shapocka_y);
-    p.drawPixmap(-(pic.shapocka.width() / 2), -(pic.shapocka.height() / 2), pic.shapocka);
-    p.restore();
+    const QPointF cap((face.width() / 2) * o.shapocka_x - pic.shapocka.width() / 2,
+                      (face.height() / 2) * o.shapocka_y - pic.shapocka.height() / 2);
+    paint_in_bands(p, area, QRectF(cap, pic.shapocka.deviceIndependentSize()).toAlignedRect(),
+                   [&] { p.drawPixmap(cap, pic.shapocka); });
 }
 
 analog_hands analog_face::hands_at(const clock_look &look, const QDateTime &t)

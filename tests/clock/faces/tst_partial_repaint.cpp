@@ -3,6 +3,7 @@
 // full repaint pixel for pixel: a region that misses a hand's old place, a
 // digit or a card leaves a ghost behind.
 #include "clock/faces/analog_face.h"
+#include "clock/faces/banded_paint.h"
 #include "clock/faces/card_painter.h"
 #include "clock/faces/digital_face.h"
 #include "clock/faces/flip_face.h"
@@ -358,6 +359,40 @@ private slots:
                                                    .arg(bad.width())
                                                    .arg(bad.height())));
         }
+    }
+
+    // Pictures are drawn under bands short enough for the raster engine to
+    // blend on this thread: together they cover exactly the painted part of
+    // the picture, once.
+    void bands_tile_the_painted_part_data()
+    {
+        QTest::addColumn<QRegion>("area");
+        QTest::addColumn<QRect>("box");
+        QTest::addColumn<qreal>("dpr");
+        QTest::addColumn<int>("max_rows");
+        QTest::newRow("whole picture") << QRegion() << QRect(0, 0, 240, 240) << 1.0 << 48;
+        QTest::newRow("two hand boxes") << (QRegion(100, 20, 30, 110) + QRegion(110, 90, 90, 40))
+                                        << QRect(0, 0, 240, 240) << 1.0 << 48;
+        QTest::newRow("area past the picture") << QRegion(-10, 200, 300, 100) << QRect(5, 5, 230, 230) << 1.0 << 48;
+        QTest::newRow("scale factor 2") << QRegion() << QRect(0, 0, 120, 97) << 2.0 << 24;
+        QTest::newRow("scale factor 1.5") << QRegion(0, 0, 50, 50) << QRect(0, 0, 120, 97) << 1.5 << 32;
+        QTest::newRow("no overlap") << QRegion(0, 0, 10, 10) << QRect(20, 20, 10, 10) << 1.0 << 48;
+    }
+
+    void bands_tile_the_painted_part()
+    {
+        QFETCH(QRegion, area);
+        QFETCH(QRect, box);
+        QFETCH(qreal, dpr);
+        QFETCH(int, max_rows);
+        const QList<QRect> bands = paint_bands(area, box, dpr);
+        QRegion covered;
+        for (const QRect &b : bands) {
+            QVERIFY2(b.height() <= max_rows, qPrintable(QString::number(b.height())));
+            QVERIFY(!covered.intersects(b));
+            covered += b;
+        }
+        QCOMPARE(covered, area.isEmpty() ? QRegion(box) : area.intersected(box));
     }
 };
 
