@@ -1,7 +1,7 @@
 # Sourced by run.sh and test.sh: installs missing Debian packages.
 
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
+  qt6-base-dev libqt6sql6-sqlite qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
   qt6-l10n-tools qt6-translations-l10n qt6-base-private-dev
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libxcb1-dev libgl-dev libpulse-dev
   libical-dev qtkeychain-qt6-dev)

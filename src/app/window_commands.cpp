@@ -61,7 +61,7 @@ void window_commands::about()
                           "orvella@users.noreply.invalid</a></p>"
                           "Использована библиотека поддержки аудио: "
                           "<a href=\"https://ffmpeg.org\">FFmpeg</a> (декодирование) и "
-                          "<a href=\"https://doc.qt.io/qt-6/qtmultimedia-index.html\">Qt Multimedia</a> (вывод звука)"
+                          "<a href=\"https://www.freedesktop.org/wiki/Software/PulseAudio/\">PulseAudio</a> (вывод звука)"
                           "<p>Сайт программы: <a href=\"https://orvella.invalid\">orvella.invalid</a></p>"));
 }
 

@@ -176,7 +176,7 @@ private slots:
         // Our own audio stack, with a link after the label.
         const QString audio_line = b.text.mid(audio, site - audio);
         QVERIFY(audio_line.contains("FFmpeg"));
-        QVERIFY(audio_line.contains("Qt Multimedia"));
+        QVERIFY(audio_line.contains("PulseAudio"));
         QVERIFY(audio_line.contains("<a href="));
         QVERIFY(b.text.mid(contact, audio - contact).contains("<a href="));
         QVERIFY(b.text.mid(site).contains("<a href="));

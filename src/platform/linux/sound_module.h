@@ -1,6 +1,6 @@
 #pragma once
 // What the program and its sound module (liborvella_sound.so) agree on.
-// Decoding and output (FFmpeg, Qt Multimedia, libpulse) live in the module,
+// Decoding and output (FFmpeg, libpulse) live in the module,
 // which is loaded when the first sound or tone is asked for: a clock that
 // never plays a sound never maps those libraries. Both sides are built
 // from this tree with the same compiler, so plain C++ classes cross the

@@ -3,11 +3,11 @@
 #include "common/log.h"
 
 #include <QElapsedTimer>
-#include <QMediaDevices>
 
 #include <pulse/context.h>
 #include <pulse/introspect.h>
 #include <pulse/mainloop.h>
+#include <pulse/sample.h>
 
 namespace {
 
@@ -16,20 +16,64 @@ constexpr int server_timeout_ms = 300;
 
 struct server_answer
 {
-    QByteArray default_sink;
+    pa_operation *sink_op = nullptr;
+    std::optional<output_device> device;
     bool done = false;
 };
 
-void on_server_info(pa_context *, const pa_server_info *info, void *userdata)
+std::optional<pcm_shape> shape_of(const pa_sample_spec &spec)
 {
-    auto *answer = static_cast<server_answer *>(userdata);
-    if (info && info->default_sink_name)
-        answer->default_sink = info->default_sink_name;
-    answer->done = true;
+    if (!pa_sample_spec_valid(&spec) || spec.channels < 1 || spec.channels > 8 || spec.rate < 8000 ||
+        spec.rate > 192000)
+        return std::nullopt;
+    pcm_shape shape;
+    shape.rate = int(spec.rate);
+    shape.channels = spec.channels;
+    switch (spec.format) {
+    case PA_SAMPLE_U8:
+        shape.kind = sample_kind::u8;
+        break;
+    case PA_SAMPLE_S32NE:
+        shape.kind = sample_kind::s32;
+        break;
+    case PA_SAMPLE_FLOAT32NE:
+        shape.kind = sample_kind::f32;
+        break;
+    default:
+        // 24-bit and foreign-endian sinks: the server converts from 16 bits.
+        shape.kind = sample_kind::s16;
+        break;
+    }
+    return shape;
 }
 
-// The server's default sink by name; empty without a server.
-QByteArray server_default_sink()
+void on_sink_info(pa_context *, const pa_sink_info *info, int eol, void *userdata)
+{
+    auto *answer = static_cast<server_answer *>(userdata);
+    if (info && !answer->device) {
+        output_device device;
+        device.description = QString::fromUtf8(info->description ? info->description : info->name);
+        device.shape = shape_of(info->sample_spec).value_or(pcm_shape::cd());
+        answer->device = device;
+    }
+    if (eol != 0 || info)
+        answer->done = true;
+}
+
+void on_server_info(pa_context *context, const pa_server_info *info, void *userdata)
+{
+    auto *answer = static_cast<server_answer *>(userdata);
+    if (!info || !info->default_sink_name || !*info->default_sink_name) {
+        answer->done = true;
+        return;
+    }
+    answer->sink_op = pa_context_get_sink_info_by_name(context, info->default_sink_name, on_sink_info, answer);
+    if (!answer->sink_op)
+        answer->done = true;
+}
+
+// The server's default sink; empty without a server.
+std::optional<output_device> server_default_sink()
 {
     pa_mainloop *loop = pa_mainloop_new();
     if (!loop)
@@ -51,28 +95,23 @@ QByteArray server_default_sink()
                 break;
         }
     }
-    if (op) {
-        pa_operation_cancel(op);
-        pa_operation_unref(op);
+    for (pa_operation *o : {op, answer.sink_op}) {
+        if (o) {
+            pa_operation_cancel(o);
+            pa_operation_unref(o);
+        }
     }
     if (context) {
         pa_context_disconnect(context);
         pa_context_unref(context);
     }
     pa_mainloop_free(loop);
-    return answer.default_sink;
+    return answer.device;
 }
 
 } // namespace
 
-QAudioDevice current_output_device()
+std::optional<output_device> current_output_device()
 {
-    const QByteArray sink = server_default_sink();
-    if (!sink.isEmpty()) {
-        for (const QAudioDevice &device : QMediaDevices::audioOutputs())
-            if (device.id() == sink)
-                return device;
-        qCDebug(lc_audio) << "default sink" << sink << "not among Qt's outputs yet";
-    }
-    return QMediaDevices::defaultAudioOutput();
+    return server_default_sink();
 }

@@ -1,10 +1,20 @@
 #pragma once
-// The output device to play on now. Qt's own default stays the sink that
-// was the default when it first connected, so a sink chosen later
-// (headphones plugged in, another output picked) would not be followed;
-// the sound server itself is asked which sink is its default.
+// The output to play on now: the sound server's default sink, asked anew
+// each time, so a sink chosen since the last sound (headphones plugged in,
+// another output picked) is followed.
 
-#include <QAudioDevice>
+#include "platform/linux/sound/audio_format.h"
 
-// Null when there is no output at all (no sound server).
-QAudioDevice current_output_device();
+#include <QString>
+
+#include <optional>
+
+struct output_device
+{
+    QString description;
+    // The sink's own layout: a sound in it plays without converting.
+    pcm_shape shape;
+};
+
+// Empty when there is no output at all (no sound server, or no sink).
+std::optional<output_device> current_output_device();

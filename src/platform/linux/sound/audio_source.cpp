@@ -1,10 +1,6 @@
 #include "platform/linux/sound/audio_source.h"
 
-#include <algorithm>
-#include <cstring>
-
-audio_source::audio_source(const pcm_shape &shape, qint64 tail_ms) : m_shape(shape), m_tail(shape.bytes_for_ms(tail_ms))
-{}
+audio_source::audio_source(const pcm_shape &shape) : m_shape(shape) {}
 
 void audio_source::start()
 {
@@ -13,22 +9,14 @@ void audio_source::start()
 
 qint64 audio_source::bytesAvailable() const
 {
-    return (m_ended ? m_tail : ready()) + QIODevice::bytesAvailable();
+    return (m_ended ? 0 : ready()) + QIODevice::bytesAvailable();
 }
 
 qint64 audio_source::readData(char *data, qint64 max)
 {
     const int frame = m_shape.bytes_per_frame();
     max = max / frame * frame;
-    qint64 n = 0;
-    if (!m_ended)
-        n = pull(data, max, m_ended);
-    if (m_ended && n < max) {
-        const qint64 silence = std::min(max - n, m_tail);
-        // Unsigned 8-bit silence is the middle value, not zero.
-        std::memset(data + n, m_shape.kind == sample_kind::u8 ? 0x80 : 0, size_t(silence));
-        m_tail -= silence;
-        n += silence;
-    }
-    return n;
+    if (m_ended || max <= 0)
+        return 0;
+    return pull(data, max, m_ended);
 }

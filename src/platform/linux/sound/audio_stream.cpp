@@ -19,7 +19,7 @@ QByteArray first_stretch(audio_decoder &decoder, audio_decoder::result &r)
 // What open() decoded is queued at once, so the sink's first read finds
 // sound rather than an underrun.
 audio_stream::audio_stream(std::unique_ptr<audio_decoder> decoder)
-    : audio_source(decoder->shape(), 500), m_decoder(std::move(decoder)),
+    : audio_source(decoder->shape()), m_decoder(std::move(decoder)),
       m_first(first_stretch(*m_decoder, m_first_result)),
       m_ring(std::max({min_ring_bytes, shape().bytes_for_ms(ahead_ms), qint64(m_first.size()) * 2}))
 {

@@ -24,7 +24,7 @@ class tone_source final : public audio_source
 {
 public:
     tone_source(const pcm_shape &shape, int hz, int ms)
-        : audio_source(shape, 500), m_frames(qint64(shape.rate) * ms / 1000),
+        : audio_source(shape), m_frames(qint64(shape.rate) * ms / 1000),
           m_fade(std::min<qint64>(qint64(shape.rate) * fade_ms / 1000, m_frames / 2)),
           m_step(2 * std::numbers::pi * hz / shape.rate)
     {}
