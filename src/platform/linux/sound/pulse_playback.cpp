@@ -1,5 +1,7 @@
 #include "platform/linux/sound/pulse_playback.h"
 
+#include "common/log.h"
+
 #include <pulse/context.h>
 #include <pulse/error.h>
 #include <pulse/rtclock.h>
@@ -62,6 +64,7 @@ pulse_playback::~pulse_playback()
             pa_threaded_mainloop_get_api(m_loop)->time_free(m_timer);
         if (m_stream) {
             pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+            pa_stream_set_underflow_callback(m_stream, nullptr, nullptr);
             pa_stream_set_write_callback(m_stream, nullptr, nullptr);
             pa_stream_disconnect(m_stream);
             pa_stream_unref(m_stream);
@@ -124,6 +127,8 @@ bool pulse_playback::open(qint64 buffer_ms, QString &error)
     if (ok) {
         pa_stream_set_state_callback(m_stream, &pulse_playback::on_stream_state, this);
         pa_stream_set_write_callback(m_stream, &pulse_playback::on_write, this);
+        pa_stream_set_underflow_callback(
+            m_stream, [](pa_stream *, void *) { qCDebug(lc_audio) << "server ran out of sound"; }, nullptr);
         pa_buffer_attr attr;
         attr.maxlength = uint32_t(-1);
         attr.tlength = uint32_t(m_source->shape().bytes_for_ms(buffer_ms));
@@ -231,6 +236,7 @@ void pulse_playback::feed(size_t wanted)
         }
         const qint64 got = m_source->read(static_cast<char *>(buffer), qint64(room));
         if (got <= 0) {
+            qCDebug(lc_audio) << "source behind; asked for" << room << "bytes";
             pa_stream_cancel_write(m_stream);
             break;
         }
