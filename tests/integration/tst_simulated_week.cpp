@@ -346,6 +346,12 @@ private slots:
                 actions.show_note(text, QString());
         });
 
+        // What the rig itself records is given its room up front, so that
+        // the memory measured below is the program's.
+        for (auto i = want.cbegin(); i != want.cend(); ++i)
+            runner.fired[i.key()].reserve(i.value().size());
+        for (auto i = want_notes.cbegin(); i != want_notes.cend(); ++i)
+            reminded[i.key()].reserve(i.value().size());
         QMap<QString, int> texts;
         QElapsedTimer timer;
         timer.start();
