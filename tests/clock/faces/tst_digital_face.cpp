@@ -175,6 +175,57 @@ private slots:
         QVERIFY(count(img, bluish) > 30);
         QCOMPARE(count(img, [](QRgb c) { return qAlpha(c) > 200 && qRed(c) > 60; }), 0);
     }
+
+    // A face keeps its font metrics, line boxes and advances between ticks:
+    // after the font or the formats change, what it lays out must be what a
+    // fresh face lays out, not what it measured before.
+    void kept_measures_follow_the_look_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QString>("format");
+        QTest::newRow("larger") << "DejaVu Sans" << 40 << false << "hh:mm:ss";
+        QTest::newRow("smaller") << "DejaVu Sans" << 12 << false << "hh:mm:ss";
+        QTest::newRow("bold") << "DejaVu Sans" << 24 << true << "hh:mm:ss";
+        QTest::newRow("other family") << "DejaVu Serif" << 24 << false << "hh:mm:ss";
+        QTest::newRow("other format") << "DejaVu Sans" << 24 << false << "hh:mm:ss.zzz";
+    }
+
+    void kept_measures_follow_the_look()
+    {
+        QFETCH(QString, family);
+        QFETCH(int, pixels);
+        QFETCH(bool, bold);
+        QFETCH(QString, format);
+        digital_face used;
+        clock_look l = test_look();
+        int remembered = 0;
+        const digital_text a = used.layout(l, noon, false, remembered, nullptr);
+        used.changed_span(a, used.layout(l, noon.addSecs(1), false, remembered, nullptr), a.size, l.font, nullptr);
+
+        l.font = QFont(family);
+        l.font.setPixelSize(pixels);
+        l.font.setBold(bold);
+        l.format_1 = format;
+        const digital_text before = used.layout(l, noon, false, remembered, nullptr);
+        const digital_text now = used.layout(l, noon.addSecs(1), false, remembered, nullptr);
+
+        digital_face fresh;
+        int fresh_remembered = 0;
+        const digital_text want_before = fresh.layout(l, noon, false, fresh_remembered, nullptr);
+        const digital_text want_now = fresh.layout(l, noon.addSecs(1), false, fresh_remembered, nullptr);
+        QCOMPARE(before.line1, want_before.line1);
+        QCOMPARE(now.line1, want_now.line1);
+        QCOMPARE(now.box1, want_now.box1);
+        QCOMPARE(now.line_height, want_now.line_height);
+        QCOMPARE(now.size, want_now.size);
+        QCOMPARE(used.changed_span(before, now, now.size, l.font, nullptr),
+                 fresh.changed_span(want_before, want_now, want_now.size, l.font, nullptr));
+        // And the picture is drawn in the new font and colour.
+        l.color = QColor(0, 0, 254);
+        QCOMPARE(paint(used, l, now), paint(fresh, l, want_now));
+    }
 };
 
 QTEST_MAIN(tst_digital_face)

@@ -256,6 +256,69 @@ private slots:
         const QImage quarter = turning(25);
         QVERIFY(differing(quarter, old_card) > 2 * edges && differing(quarter, new_card) > 2 * edges);
     }
+
+    // Frames whose flap moves less than a device pixel are left out of a
+    // turn: the measure must be tiny where the turn eases in and out, large
+    // in the middle of each half, a whole card where the flap changes halves,
+    // and grow with the scale factor.
+    void flap_shift_tells_visible_frames_data()
+    {
+        QTest::addColumn<QRect>("card");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<qreal>("dpr");
+        QTest::addColumn<qreal>("at_least");
+        QTest::addColumn<qreal>("below");
+        const QRect seconds(140, 30, 30, 30), minutes(70, 0, 60, 60);
+        QTest::newRow("same frame") << seconds << 37 << 37 << 1.0 << 0.0 << 1e-9;
+        QTest::newRow("easing in") << seconds << 0 << 1 << 1.0 << 0.0 << 0.1;
+        QTest::newRow("still easing in") << seconds << 0 << 4 << 1.0 << 0.0 << 1.0;
+        QTest::newRow("upper flap folding") << seconds << 16 << 25 << 1.0 << 1.0 << 15.0;
+        QTest::newRow("lower flap falling") << seconds << 65 << 75 << 1.0 << 1.0 << 15.0;
+        QTest::newRow("easing out") << seconds << 98 << 100 << 1.0 << 0.0 << 1.0;
+        QTest::newRow("easing out, scale factor 3") << seconds << 90 << 98 << 3.0 << 1.0 << 45.0;
+        QTest::newRow("flap changes halves") << seconds << 45 << 55 << 1.0 << 30.0 << 30.1;
+        QTest::newRow("changes halves backwards") << minutes << 55 << 50 << 2.0 << 120.0 << 120.1;
+        QTest::newRow("empty card") << QRect() << 0 << 50 << 1.0 << 0.0 << 1e-9;
+    }
+
+    void flap_shift_tells_visible_frames()
+    {
+        QFETCH(QRect, card);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(qreal, dpr);
+        QFETCH(qreal, at_least);
+        QFETCH(qreal, below);
+        const qreal shift = card_painter::flap_shift(card, from, to, dpr);
+        QVERIFY2(shift >= at_least && shift < below, qPrintable(QString::number(shift)));
+        // The measure does not depend on the direction, and scales with the
+        // device pixel ratio.
+        QCOMPARE(card_painter::flap_shift(card, to, from, dpr), shift);
+        QVERIFY(qAbs(card_painter::flap_shift(card, from, to, 1.0) * dpr - shift) < 1e-6);
+    }
+
+    // The frames a turn keeps are those the pictures tell apart: two frames
+    // whose flap moved less than a pixel render (nearly) the same card, two
+    // that moved more do not.
+    void frames_left_out_look_like_the_last_painted()
+    {
+        const clock_look l = test_look();
+        const QRect r(0, 0, 60, 60);
+        const card_painter cp(l.gradient_bk, l.gradient_font);
+        const QFont f = QFont(QStringLiteral("DejaVu Sans"), 20);
+        const auto frame = [&](int n) {
+            QImage img = blank(QSize(60, 90));
+            QPainter p(&img);
+            cp.paint_turn(p, r, n, QStringLiteral("07"), QStringLiteral("08"), f);
+            p.end();
+            return img.convertToFormat(QImage::Format_ARGB32);
+        };
+        QVERIFY(card_painter::flap_shift(r, 0, 1, 1.0) < 1.0);
+        QVERIFY(differing(frame(0), frame(1)) <= 60);
+        QVERIFY(card_painter::flap_shift(r, 0, 16, 1.0) >= 1.0);
+        QVERIFY(differing(frame(0), frame(16)) > 60);
+    }
 };
 
 QTEST_MAIN(tst_flip_face)
