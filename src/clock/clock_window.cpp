@@ -63,12 +63,17 @@ void orvella::setup_card_lines()
             // quiet picture follows the last one anyway).
             if (*painted >= 0 && card_painter::flap_shift(*card, *painted, frame, devicePixelRatioF()) < min_flap_shift)
                 return;
-            const QRect r = card->united(card_painter::lower_region(*card));
+            // Only where the flap was and is: the rest of the card stays.
+            const QRect r = *painted >= 0 ? card_painter::turn_damage(*card, *painted, frame)
+                                          : card->united(card_painter::lower_region(*card));
             // A turn that starts inside a paint announces its first frame there.
-            if (testAttribute(Qt::WA_WState_InPaintEvent))
+            if (testAttribute(Qt::WA_WState_InPaintEvent)) {
                 update(r);
-            else
+                *painted = -1; // a later paint shows whatever frame is current then
+            } else {
                 repaint(r);
+                *painted = frame;
+            }
         });
         QDateTime *at = turned[i];
         // The card is quiet at the time it shows (the time the ticks chose),
@@ -402,10 +407,17 @@ void orvella::paint_flip(QPainter &p, const QDateTime &now, QSize window, const 
     start(due.min, m_min_line, 1);
     const flip_cards cards = flip_state();
     m_faces.flip.paint(p, m_look, now, window, cards);
+    // A turning card painted only in part shows two frames at once: its
+    // next frame is painted whole.
     const flip_card *shown[] = {&cards.hour, &cards.min, &cards.sec};
-    for (int i = 0; i < 3; ++i)
-        if (shown[i]->turning && covered(i))
+    for (int i = 0; i < 3; ++i) {
+        if (!shown[i]->turning)
+            continue;
+        if (covered(i))
             m_turn_painted[i] = shown[i]->frame;
+        else if (area.intersects(rects[i]->united(card_painter::lower_region(*rects[i]))))
+            m_turn_painted[i] = -1;
+    }
 }
 
 void orvella::showEvent(QShowEvent *e)

@@ -189,6 +189,25 @@ qreal card_painter::flap_shift(const QRect &r, int from, int to, qreal dpr)
     return most * dpr;
 }
 
+QRect card_painter::turn_damage(const QRect &r, int from, int to)
+{
+    if (r.isEmpty())
+        return QRect();
+    QRectF box;
+    for (int frame : {from, to}) {
+        const auto corners = flap(r, frame);
+        qreal left = corners[0].x(), right = left, top = corners[0].y(), bottom = top;
+        for (const QPointF &c : corners) {
+            left = qMin(left, c.x());
+            right = qMax(right, c.x());
+            top = qMin(top, c.y());
+            bottom = qMax(bottom, c.y());
+        }
+        box |= QRectF(QPointF(left, top), QPointF(right, bottom));
+    }
+    return box.toAlignedRect().adjusted(-1, -1, 1, 1).intersected(r.united(lower_region(r)));
+}
+
 void card_painter::paint_turn(QPainter &p, const QRect &r, int frame, const QString &old_text, const QString &new_text,
                               const QFont &font) const
 {

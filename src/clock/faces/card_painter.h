@@ -55,6 +55,11 @@ public:
     // it by hundredths of a pixel.
     static qreal flap_shift(const QRect &r, int from, int to, qreal dpr);
 
+    // What going from one frame of a turn to another changes: the places of
+    // the flap at both, with a pixel around for smoothing, inside the
+    // region a turn may touch. The rest of the card is the same at both.
+    static QRect turn_damage(const QRect &r, int from, int to);
+
 private:
     void draw_card(QPainter &p, const QRect &r, const QString &text, const QFont &font) const;
 

@@ -319,6 +319,62 @@ private slots:
         QVERIFY(card_painter::flap_shift(r, 0, 16, 1.0) >= 1.0);
         QVERIFY(differing(frame(0), frame(16)) > 60);
     }
+
+    // A frame of a turn repaints only turn_damage() of the last frame shown:
+    // painted over the last frame there, it must give the frame painted
+    // whole, pixel for pixel, or the flap leaves a trail.
+    void a_frame_painted_over_the_last_one_matches_it_painted_whole_data()
+    {
+        QTest::addColumn<QRect>("card");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        const QRect seconds(8, 6, 30, 30), minutes(4, 2, 60, 60);
+        QTest::newRow("start") << seconds << 0 << 16;
+        QTest::newRow("upper flap") << seconds << 16 << 25;
+        QTest::newRow("towards edge-on") << seconds << 35 << 45;
+        QTest::newRow("changing halves") << seconds << 45 << 55;
+        QTest::newRow("lower flap") << seconds << 65 << 75;
+        QTest::newRow("easing out") << seconds << 83 << 90;
+        QTest::newRow("to the end") << seconds << 90 << 100;
+        QTest::newRow("big card, halves") << minutes << 44 << 55;
+        QTest::newRow("big card, lower") << minutes << 55 << 83;
+        QTest::newRow("odd size") << QRect(3, 3, 31, 27) << 25 << 61;
+    }
+
+    void a_frame_painted_over_the_last_one_matches_it_painted_whole()
+    {
+        QFETCH(QRect, card);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        const clock_look l = test_look();
+        const card_painter cp(l.gradient_bk, l.gradient_font);
+        const QFont f = QFont(QStringLiteral("DejaVu Sans"), card.height() / 2);
+        const QPixmap old_card = cp.picture(card, QStringLiteral("07"), f, 1.0);
+        const QPixmap new_card = cp.picture(card, QStringLiteral("08"), f, 1.0);
+        const QSize window(card.right() + 10, card.bottom() + card.height());
+        // As the window paints: the new card, the flaps over it, at the
+        // clock's opacity, under the repaint's clip.
+        const auto paint = [&](QImage &img, int frame, const QRegion &clip) {
+            QPainter p(&img);
+            p.setClipRegion(clip);
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.fillRect(img.rect(), Qt::transparent);
+            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            p.setOpacity(0.8);
+            p.drawPixmap(card.topLeft(), new_card);
+            card_painter::draw_turn(p, card, frame, old_card, new_card);
+        };
+        QImage whole = blank(window), over = blank(window);
+        paint(whole, to, QRegion(whole.rect()));
+        paint(over, from, QRegion(over.rect()));
+        const QRect damage = card_painter::turn_damage(card, from, to);
+        QVERIFY(card.united(card_painter::lower_region(card)).contains(damage));
+        paint(over, to, damage);
+        QCOMPARE(differing(over.convertToFormat(QImage::Format_ARGB32), whole.convertToFormat(QImage::Format_ARGB32)),
+                 0);
+        // And it is less than the whole region a turn may touch.
+        QVERIFY(damage.height() < card.united(card_painter::lower_region(card)).height());
+    }
 };
 
 QTEST_MAIN(tst_flip_face)
