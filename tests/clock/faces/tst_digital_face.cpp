@@ -1,4 +1,5 @@
 // The digital face: its text, where it lands and the window size it asks for.
+#include "clock/faces/cached_render.h"
 #include "clock/faces/digital_face.h"
 #include "face_test_support.h"
 
@@ -225,6 +226,52 @@ private slots:
         // And the picture is drawn in the new font and colour.
         l.color = QColor(0, 0, 254);
         QCOMPARE(paint(used, l, now), paint(fresh, l, want_now));
+    }
+
+    // Pictures a full cache paints over must come out as if drawn afresh:
+    // nothing of the text they showed before, whatever the order of keys,
+    // sizes and scale factors.
+    void reused_pictures_show_only_their_own_text_data()
+    {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QList<int>>("widths");
+        QTest::addColumn<qreal>("dpr");
+        QTest::newRow("seconds") << QStringList{"12:00:01", "12:00:02", "12:00:03", "12:00:04"}
+                                 << QList<int>{120, 120, 120, 120} << 1.0;
+        QTest::newRow("back to an older text")
+            << QStringList{"12:00:08", "12:00:09", "12:00:08", "12:01:00"} << QList<int>{120, 120, 120, 120} << 1.0;
+        QTest::newRow("the size changes") << QStringList{"8", "88:88", "1", "888"} << QList<int>{40, 100, 40, 70}
+                                          << 1.0;
+        QTest::newRow("scale factor 2") << QStringList{"12:00:01", "12:00:02", "12:00:03"}
+                                        << QList<int>{120, 120, 120} << 2.0;
+    }
+
+    void reused_pictures_show_only_their_own_text()
+    {
+        QFETCH(QStringList, texts);
+        QFETCH(QList<int>, widths);
+        QFETCH(qreal, dpr);
+        QFont f(QStringLiteral("DejaVu Sans"));
+        f.setPixelSize(20);
+        const auto draw = [&](render_cache &cache, const QString &text, int width) {
+            QImage img(QSize(width, 30) * dpr, QImage::Format_ARGB32_Premultiplied);
+            img.setDevicePixelRatio(dpr);
+            img.fill(Qt::transparent);
+            QPainter p(&img);
+            draw_cached(p, cache, text, QRect(0, 0, width, 30), [&](QPainter &q) {
+                q.setFont(f);
+                q.setPen(Qt::blue);
+                q.drawText(2, 22, text);
+            });
+            p.end();
+            return img;
+        };
+        render_cache kept(2);
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            render_cache fresh(2);
+            QCOMPARE(draw(kept, texts[i], widths[i]), draw(fresh, texts[i], widths[i]));
+            QVERIFY(kept.size() <= 2);
+        }
     }
 };
 
