@@ -33,6 +33,34 @@ void prefer_x11()
     }
 }
 
+// The clock repaints the same few digits every second. With shared-memory
+// images the toolkit has to wait, before each paint, for the X server to
+// finish reading the last one (a round trip to the server through the
+// connection's reader thread, three thread wakeups), for a few hundred bytes
+// of pixels; a card turn pays it at every frame. Copying the pixels over the
+// socket costs less for a repaint this small, and is all the other windows
+// need too. The toolkit reads the variable once, when it connects: it is
+// taken away again right after, so that programs we start do not inherit it.
+// Setting QT_XCB_NO_MITSHM yourself keeps it for them as well.
+class no_shared_memory_images
+{
+public:
+    no_shared_memory_images() : m_ours(!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+    {
+        if (m_ours)
+            qputenv("QT_XCB_NO_MITSHM", "1");
+    }
+    void connected()
+    {
+        if (m_ours)
+            qunsetenv("QT_XCB_NO_MITSHM");
+        m_ours = false;
+    }
+
+private:
+    bool m_ours;
+};
+
 // Reports the wall-clock moment of the clock window's first paint, for the
 // start-up benchmark.
 class first_paint_probe : public QObject
@@ -57,7 +85,9 @@ int main(int argc, char *argv[])
     if (const std::optional<int> done = command_line::run(argc, argv))
         return *done;
     prefer_x11();
+    no_shared_memory_images images;
     QApplication app(argc, argv);
+    images.connected();
     ini_format::format();
 
     const QString folder = data_folder::path();

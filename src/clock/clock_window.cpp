@@ -20,6 +20,16 @@
 #include <QPainter>
 #include <QWindow>
 
+namespace {
+
+// Device pixels a turning flap must move for its frame to be painted: a
+// smaller step, drawn smoothly, is a faint change of shade at one edge.
+constexpr qreal min_flap_shift = 1.0;
+
+constexpr int second_card_frame_ms = 60;
+
+} // namespace
+
 orvella::orvella(const time_source &clock, clock_settings &settings, QWidget *parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowSystemMenuHint), m_time(clock), m_settings(settings)
 {
@@ -40,7 +50,11 @@ void orvella::setup_card_lines()
     QDateTime *turned[] = {&m_last_hour, &m_last_min, &m_last_sec};
     for (int i = 0; i < 3; ++i) {
         QTimeLine *l = lines[i];
-        l->setUpdateInterval(40);
+        // The second card is half the size of the others: at 60 ms a frame
+        // its flap moves at most about 7 px from one frame to the next,
+        // less than the big cards' flaps at 40 ms (about 10 px across the
+        // middle of a turn), for two thirds of the frames, every second.
+        l->setUpdateInterval(i == 2 ? second_card_frame_ms : 40);
         l->setFrameRange(0, 100);
         l->setDuration(600);
         l->setEasingCurve(QEasingCurve::InOutSine);
@@ -48,13 +62,24 @@ void orvella::setup_card_lines()
         // take, at once: the frame is due now, and a posted repaint would
         // cost the event loop another round for every frame.
         const QRect *card = cards[i];
-        connect(l, &QTimeLine::frameChanged, this, [this, card] {
-            const QRect r = card->united(card_painter::lower_region(*card));
+        int *painted = &m_turn_painted[i];
+        connect(l, &QTimeLine::frameChanged, this, [this, card, painted](int frame) {
+            // Where the turn eases in and out, a frame moves the flap by a
+            // fraction of a pixel: such a frame is left out (the card's
+            // quiet picture follows the last one anyway).
+            if (*painted >= 0 && card_painter::flap_shift(*card, *painted, frame, devicePixelRatioF()) < min_flap_shift)
+                return;
+            // Only where the flap was and is: the rest of the card stays.
+            const QRect r = *painted >= 0 ? card_painter::turn_damage(*card, *painted, frame)
+                                          : card->united(card_painter::lower_region(*card));
             // A turn that starts inside a paint announces its first frame there.
-            if (testAttribute(Qt::WA_WState_InPaintEvent))
+            if (testAttribute(Qt::WA_WState_InPaintEvent)) {
                 update(r);
-            else
+                *painted = -1; // a later paint shows whatever frame is current then
+            } else {
                 repaint(r);
+                *painted = frame;
+            }
         });
         QDateTime *at = turned[i];
         // The card is quiet at the time it shows (the time the ticks chose),
@@ -348,7 +373,7 @@ void orvella::paintEvent(QPaintEvent *e)
         m_faces.digital.paint(p, m_look, text, size());
     } else if (m_look.clock == QLatin1String("flip")) {
         QPainter p(this);
-        paint_flip(p, now, size());
+        paint_flip(p, now, size(), e->region());
     }
 }
 
@@ -361,7 +386,7 @@ flip_cards orvella::flip_state() const
     return c;
 }
 
-void orvella::paint_flip(QPainter &p, const QDateTime &now, QSize window)
+void orvella::paint_flip(QPainter &p, const QDateTime &now, QSize window, const QRegion &area)
 {
     p.setOpacity(paint_opacity(0.05));
     const flip_geometry g = flip_face::geometry(window);
@@ -369,13 +394,36 @@ void orvella::paint_flip(QPainter &p, const QDateTime &now, QSize window)
     m_min_rect = g.min;
     m_sec_rect = g.sec;
     const flip_turns due = flip_face::due(m_look, now, flip_state(), m_fading);
-    if (due.hour)
-        m_hour_line.start();
-    if (due.sec)
-        m_sec_line.start();
-    if (due.min)
-        m_min_line.start();
-    m_faces.flip.paint(p, m_look, now, window, flip_state());
+    // Whether this paint covers all a card's turn may touch.
+    const QRect *rects[] = {&g.hour, &g.min, &g.sec};
+    const auto covered = [&](int card) {
+        const QRect r = rects[card]->united(card_painter::lower_region(*rects[card]));
+        return QRegion(r.intersected(QRect(QPoint(), window))).subtracted(area).isEmpty();
+    };
+    // A turn starting in a paint that covers its card shows its first frame
+    // now: the time line's announcement of it paints nothing more.
+    const auto start = [&](bool now_due, QTimeLine &line, int card) {
+        if (!now_due)
+            return;
+        m_turn_painted[card] = covered(card) ? 0 : -1;
+        line.start();
+    };
+    start(due.hour, m_hour_line, 0);
+    start(due.sec, m_sec_line, 2);
+    start(due.min, m_min_line, 1);
+    const flip_cards cards = flip_state();
+    m_faces.flip.paint(p, m_look, now, window, cards);
+    // A turning card painted only in part shows two frames at once: its
+    // next frame is painted whole.
+    const flip_card *shown[] = {&cards.hour, &cards.min, &cards.sec};
+    for (int i = 0; i < 3; ++i) {
+        if (!shown[i]->turning)
+            continue;
+        if (covered(i))
+            m_turn_painted[i] = shown[i]->frame;
+        else if (area.intersects(rects[i]->united(card_painter::lower_region(*rects[i]))))
+            m_turn_painted[i] = -1;
+    }
 }
 
 void orvella::showEvent(QShowEvent *e)

@@ -124,7 +124,7 @@ private:
     void arm_repaint_timer(const QDateTime &at = QDateTime());
     bool card_turning() const;
     flip_cards flip_state() const;
-    void paint_flip(QPainter &p, const QDateTime &now, QSize window);
+    void paint_flip(QPainter &p, const QDateTime &now, QSize window, const QRegion &area);
     void set_click_through_mask(const QPoint &local);
     // Picks the opacity for this paint, advancing the fade-in.
     double paint_opacity(double fade_step);
@@ -148,6 +148,8 @@ private:
     QRect m_hour_rect, m_min_rect, m_sec_rect;
     QDateTime m_last_hour, m_last_min, m_last_sec;
     QTimeLine m_hour_line, m_min_line, m_sec_line;
+    // The frame of each card's turn last painted (hour, minute, second).
+    int m_turn_painted[3] = {-1, -1, -1};
     int m_remembered_width = 0; // digital face, framed mode
 
     QPoint m_drag_offset;

@@ -14,7 +14,25 @@ void draw_cached(QPainter &p, render_cache &cache, const QString &key, const QRe
                          QString::number(dpr);
     QPixmap *pm = cache.object(full);
     if (!pm) {
-        pm = new QPixmap(area.size() * dpr);
+        // A line of seconds is a new picture every second: the one it
+        // replaces is painted over when it has the same size, which keeps
+        // its paint engine and saves making a picture each time.
+        const QSize pixels = area.size() * dpr;
+        if (cache.size() >= cache.maxCost()) {
+            const QList<QString> keys = cache.keys();
+            for (const QString &k : keys) {
+                if (k == cache.last)
+                    continue;
+                QPixmap *old = cache.take(k);
+                if (old->size() == pixels && old->devicePixelRatio() == dpr)
+                    pm = old;
+                else
+                    delete old;
+                break;
+            }
+        }
+        if (!pm)
+            pm = new QPixmap(pixels);
         pm->setDevicePixelRatio(dpr);
         pm->fill(Qt::transparent);
         QPainter q(pm);
@@ -24,6 +42,7 @@ void draw_cached(QPainter &p, render_cache &cache, const QString &key, const QRe
         q.end();
         cache.insert(full, pm);
     }
+    cache.last = full;
     p.drawPixmap(area.topLeft(), *pm);
 }
 

@@ -13,7 +13,14 @@
 class QFontMetrics;
 class QPainter;
 
-using render_cache = QCache<QString, QPixmap>;
+// Pictures by key, and which was drawn last: when the cache is full, the
+// picture a new key takes the place of is painted over, not made anew.
+class render_cache : public QCache<QString, QPixmap>
+{
+public:
+    explicit render_cache(qsizetype max_cost = 100) : QCache<QString, QPixmap>(max_cost) {}
+    QString last;
+};
 
 // Draws `area` (painter coordinates) from the cache, rendering it with
 // `render` (same coordinates) when `key` is new. The key need not name the

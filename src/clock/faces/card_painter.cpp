@@ -9,6 +9,9 @@
 #include <QPixmap>
 #include <QTransform>
 
+#include <array>
+#include <cmath>
+
 namespace {
 
 // Cards are never see-through, whatever alpha the user gave a stop.
@@ -153,6 +156,56 @@ void card_painter::draw_turn(QPainter &p, const QRect &r, int frame, const QPixm
         draw_rows(p, r, new_card, split, r.height());
     }
     p.restore();
+}
+
+namespace {
+
+// The turning flap's corners at a frame, as draw_turn() draws it. Point by
+// point: a whole polygon under a perspective goes through a painter path.
+std::array<QPointF, 4> flap(const QRect &r, int frame)
+{
+    const int split = card_painter::lower_region(r).top() - r.top();
+    const bool upper = frame <= 50;
+    const QTransform t = upper ? fold(r, -(180 * frame / 100)) : fold(r, 180 - 180 * frame / 100);
+    const QRectF f = upper ? QRectF(r.left(), r.top(), r.width(), split)
+                           : QRectF(r.left(), r.top() + split, r.width(), r.height() - split);
+    return {t.map(f.topLeft()), t.map(f.topRight()), t.map(f.bottomLeft()), t.map(f.bottomRight())};
+}
+
+} // namespace
+
+qreal card_painter::flap_shift(const QRect &r, int from, int to, qreal dpr)
+{
+    if (r.isEmpty())
+        return 0;
+    if ((from <= 50) != (to <= 50))
+        return r.height() * dpr;
+    const auto a = flap(r, from), b = flap(r, to);
+    qreal most = 0;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const QPointF d = a[i] - b[i];
+        most = qMax(most, std::hypot(d.x(), d.y()));
+    }
+    return most * dpr;
+}
+
+QRect card_painter::turn_damage(const QRect &r, int from, int to)
+{
+    if (r.isEmpty())
+        return QRect();
+    QRectF box;
+    for (int frame : {from, to}) {
+        const auto corners = flap(r, frame);
+        qreal left = corners[0].x(), right = left, top = corners[0].y(), bottom = top;
+        for (const QPointF &c : corners) {
+            left = qMin(left, c.x());
+            right = qMax(right, c.x());
+            top = qMin(top, c.y());
+            bottom = qMax(bottom, c.y());
+        }
+        box |= QRectF(QPointF(left, top), QPointF(right, bottom));
+    }
+    return box.toAlignedRect().adjusted(-1, -1, 1, 1).intersected(r.united(lower_region(r)));
 }
 
 void card_painter::paint_turn(QPainter &p, const QRect &r, int frame, const QString &old_text, const QString &new_text,

@@ -48,6 +48,18 @@ public:
     // lower half of the new one falls over the old lower half.
     static void draw_turn(QPainter &p, const QRect &r, int frame, const QPixmap &old_card, const QPixmap &new_card);
 
+    // How far the turning flap moves from one frame to another, in device
+    // pixels: the largest shift of one of its corners. A flap that goes from
+    // the upper half to the lower between the two counts as moved a whole
+    // card. At the ends of a turn, where it eases in and out, a frame moves
+    // it by hundredths of a pixel.
+    static qreal flap_shift(const QRect &r, int from, int to, qreal dpr);
+
+    // What going from one frame of a turn to another changes: the places of
+    // the flap at both, with a pixel around for smoothing, inside the
+    // region a turn may touch. The rest of the card is the same at both.
+    static QRect turn_damage(const QRect &r, int from, int to);
+
 private:
     void draw_card(QPainter &p, const QRect &r, const QString &text, const QFont &font) const;
 

@@ -10,14 +10,29 @@
 #include <QPixmap>
 #include <QStaticText>
 
-namespace {
-
-QString font_key(const QFont &font, const QPaintDevice *device)
+const QFontMetrics &digital_face::metrics(const QFont &font, const QPaintDevice *device)
 {
-    return font.key() + '|' + QString::number(device ? device->logicalDpiY() : 0);
+    const int dpi = device ? device->logicalDpiY() : 0;
+    if (!m_metrics || dpi != m_dpi || font != m_font) {
+        m_metrics.emplace(device ? QFontMetrics(font, device) : QFontMetrics(font));
+        m_font = font;
+        m_dpi = dpi;
+        m_line_height = m_metrics->height();
+        m_boxes.clear();
+        m_advances.clear();
+    }
+    return *m_metrics;
 }
 
-} // namespace
+const QString &digital_face::style_key(const QFont &font, const QColor &color)
+{
+    if (m_style_key.isEmpty() || font != m_style_font || color != m_style_color) {
+        m_style_font = font;
+        m_style_color = color;
+        m_style_key = font.key() + '|' + color.name(QColor::HexArgb);
+    }
+    return m_style_key;
+}
 
 // The idle clock lays its text out at every tick, and the window asks for
 // the size before each paint: measuring is shaping, so a line is measured
@@ -35,21 +50,34 @@ QRect digital_face::measure(const QFontMetrics &fm, const QString &text)
     return r;
 }
 
+// The width of the text before a change, asked at every tick: the same
+// text for a minute at a time.
+int digital_face::advance(const QFontMetrics &fm, const QString &text)
+{
+    auto it = m_advances.constFind(text);
+    if (it != m_advances.constEnd())
+        return *it;
+    if (m_advances.size() > 16)
+        m_advances.clear();
+    const int w = fm.horizontalAdvance(text);
+    m_advances.insert(text, w);
+    return w;
+}
+
 digital_text digital_face::layout(const clock_look &look, const QDateTime &t, bool framed, int &remembered_width,
                                   const QPaintDevice *device)
 {
-    const QString key = font_key(look.font, device);
-    const QFontMetrics fm = device ? QFontMetrics(look.font, device) : QFontMetrics(look.font);
-    if (m_font_key != key) {
-        m_font_key = key;
-        m_line_height = fm.height();
-        m_boxes.clear();
-    }
+    const QFontMetrics &fm = metrics(look.font, device);
     digital_text d;
     // The window asks for its size and then paints, both at the same second:
-    // format once per second (unless the formats show milliseconds).
+    // format once per second (unless the formats show milliseconds). The
+    // second is the wall clock's, which needs no look at the time zone,
+    // unless the formats show the zone's name, which a second of the same
+    // wall-clock time an hour later (at the end of summer time) may change.
     const QString formats = look.format_1 + '\n' + look.format_2;
-    const qint64 second = t.toMSecsSinceEpoch() / 1000;
+    const bool zone = formats.contains(QLatin1Char('t'));
+    const qint64 second = zone ? t.toMSecsSinceEpoch() / 1000
+                               : t.date().toJulianDay() * 86400 + t.time().msecsSinceStartOfDay() / 1000;
     if (second == m_second && formats == m_formats && !needs_sub_second(look)) {
         d.line1 = m_line1;
         d.line2 = m_line2;
@@ -85,7 +113,7 @@ digital_text digital_face::layout(const clock_look &look, const QDateTime &t, bo
 // every second, but the fade-in and exposures paint it more often.
 const QStaticText &digital_face::first_line(const QString &text, const QFont &font)
 {
-    const QString k = text + '|' + font.key();
+    const QString k = text + '|' + style_key(font, m_style_color);
     if (k != m_first_line_key) {
         m_first_line = QStaticText(text);
         m_first_line.setTextFormat(Qt::PlainText);
@@ -100,10 +128,8 @@ const QStaticText &digital_face::first_line(const QString &text, const QFont &fo
 // strip as wide as the window, then copied at every paint.
 void digital_face::paint_second_line(QPainter &p, const clock_look &look, const QString &text, int base, QSize window)
 {
-    const QFontMetrics fm(look.font, p.device());
-    const QRect strip = line_strip(fm, base, window);
-    const QString key =
-        text + '|' + look.font.key() + '|' + look.color.name(QColor::HexArgb) + '|' + QString::number(base);
+    const QRect strip = line_strip(metrics(look.font, p.device()), base, window);
+    const QString key = text + '|' + style_key(look.font, look.color) + '|' + QString::number(base);
     draw_cached(p, m_second_lines, key, strip, [&](QPainter &q) {
         q.setFont(look.font);
         q.setPen(look.color);
@@ -123,7 +149,7 @@ void digital_face::paint(QPainter &p, const clock_look &look, const digital_text
     // clock's opacity takes the toolkit's path that blends glyph by glyph
     // and pixel by pixel on helper threads, which wakes them at every tick.
     const QRect band = QRect(0, 0, window.width(), text.line_height + 4).intersected(QRect(QPoint(), window));
-    const QString key = text.line1 + '|' + look.font.key() + '|' + look.color.name(QColor::HexArgb);
+    const QString key = text.line1 + '|' + style_key(look.font, look.color);
     draw_cached(p, m_first_lines, key, band, [&](QPainter &q) {
         q.setFont(look.font);
         q.setPen(look.color);
@@ -144,7 +170,7 @@ QRect digital_face::changed_area(const digital_text &before, const digital_text 
 }
 
 QRect digital_face::changed_span(const digital_text &before, const digital_text &now, QSize window, const QFont &font,
-                                 const QPaintDevice *device) const
+                                 const QPaintDevice *device)
 {
     const QRect band = changed_area(before, now, window);
     if (band == QRect(QPoint(), window) || before.line1.size() != now.line1.size())
@@ -156,8 +182,8 @@ QRect digital_face::changed_span(const digital_text &before, const digital_text 
         return QRect();
     // The glyph before the change may kern against it or reach into it;
     // a glyph may overhang its advance (italics) by part of the line height.
-    const QFontMetrics fm = device ? QFontMetrics(font, const_cast<QPaintDevice *>(device)) : QFontMetrics(font);
-    const int from = 10 + fm.horizontalAdvance(now.line1.left(qMax<qsizetype>(0, first - 1))) - fm.height() / 2;
+    const QFontMetrics &fm = metrics(font, device);
+    const int from = 10 + advance(fm, now.line1.left(qMax<qsizetype>(0, first - 1))) - fm.height() / 2;
     return band.intersected(QRect(QPoint(qMax(0, from), band.top()), band.bottomRight()));
 }
 

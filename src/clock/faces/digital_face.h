@@ -7,14 +7,17 @@
 #include "clock/clock_look.h"
 #include "clock/faces/cached_render.h"
 
+#include <QColor>
 #include <QDateTime>
+#include <QFont>
+#include <QFontMetrics>
 #include <QHash>
 #include <QRect>
 #include <QSize>
 #include <QStaticText>
 #include <QString>
+#include <optional>
 
-class QFontMetrics;
 class QPaintDevice;
 class QPainter;
 
@@ -45,7 +48,7 @@ public:
     // character that changed (with its neighbour, for kerning and
     // overhanging glyphs) to the right edge. Empty when nothing changed.
     QRect changed_span(const digital_text &before, const digital_text &now, QSize window, const QFont &font,
-                       const QPaintDevice *device) const;
+                       const QPaintDevice *device);
 
     // True when the formats show something finer than a second.
     static bool needs_sub_second(const clock_look &look);
@@ -53,14 +56,27 @@ public:
     static bool shows_seconds(const clock_look &look);
 
 private:
+    // The metrics of the font last asked for, remade only when the font or
+    // the screen's resolution changes: the face asks at every tick.
+    const QFontMetrics &metrics(const QFont &font, const QPaintDevice *device);
+    // The part of the picture keys that names the font and colour.
+    const QString &style_key(const QFont &font, const QColor &color);
     QRect measure(const QFontMetrics &fm, const QString &text);
+    int advance(const QFontMetrics &fm, const QString &text);
     const QStaticText &first_line(const QString &text, const QFont &font);
     void paint_second_line(QPainter &p, const clock_look &look, const QString &text, int base, QSize window);
 
-    // Line boxes of the font last measured with.
-    QString m_font_key;
+    // Line boxes and advances of the font last measured with.
+    std::optional<QFontMetrics> m_metrics;
+    QFont m_font;
+    int m_dpi = -1;
     int m_line_height = 0;
     QHash<QString, QRect> m_boxes;
+    QHash<QString, int> m_advances;
+
+    QFont m_style_font;
+    QColor m_style_color;
+    QString m_style_key;
 
     // The lines last formatted, and for which second and formats.
     QString m_formats, m_line1, m_line2;

@@ -130,7 +130,9 @@ const flip_face::card_texts &flip_face::texts_at(const clock_look &look, const Q
         m_texts_caption = look.text_flip_clock;
         m_texts_ampm = look.ampm;
     }
-    const qint64 second = t.toMSecsSinceEpoch() / 1000;
+    // Keyed by the wall-clock second the texts show: the instant would ask
+    // the time zone (a look at /etc/localtime) twice a frame.
+    const qint64 second = t.date().toJulianDay() * 86400 + t.time().msecsSinceStartOfDay() / 1000;
     auto it = m_texts.find(second);
     if (it == m_texts.end())
         it = m_texts.insert(second, {hour_text(look, t), t.toString(QStringLiteral("mm")),

@@ -1,4 +1,5 @@
 // The digital face: its text, where it lands and the window size it asks for.
+#include "clock/faces/cached_render.h"
 #include "clock/faces/digital_face.h"
 #include "face_test_support.h"
 
@@ -174,6 +175,103 @@ private slots:
         const QImage img = paint(face, l, face.layout(l, noon, false, remembered, nullptr));
         QVERIFY(count(img, bluish) > 30);
         QCOMPARE(count(img, [](QRgb c) { return qAlpha(c) > 200 && qRed(c) > 60; }), 0);
+    }
+
+    // A face keeps its font metrics, line boxes and advances between ticks:
+    // after the font or the formats change, what it lays out must be what a
+    // fresh face lays out, not what it measured before.
+    void kept_measures_follow_the_look_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QString>("format");
+        QTest::newRow("larger") << "DejaVu Sans" << 40 << false << "hh:mm:ss";
+        QTest::newRow("smaller") << "DejaVu Sans" << 12 << false << "hh:mm:ss";
+        QTest::newRow("bold") << "DejaVu Sans" << 24 << true << "hh:mm:ss";
+        QTest::newRow("other family") << "DejaVu Serif" << 24 << false << "hh:mm:ss";
+        QTest::newRow("other format") << "DejaVu Sans" << 24 << false << "hh:mm:ss.zzz";
+    }
+
+    void kept_measures_follow_the_look()
+    {
+        QFETCH(QString, family);
+        QFETCH(int, pixels);
+        QFETCH(bool, bold);
+        QFETCH(QString, format);
+        digital_face used;
+        clock_look l = test_look();
+        int remembered = 0;
+        const digital_text a = used.layout(l, noon, false, remembered, nullptr);
+        used.changed_span(a, used.layout(l, noon.addSecs(1), false, remembered, nullptr), a.size, l.font, nullptr);
+
+        l.font = QFont(family);
+        l.font.setPixelSize(pixels);
+        l.font.setBold(bold);
+        l.format_1 = format;
+        const digital_text before = used.layout(l, noon, false, remembered, nullptr);
+        const digital_text now = used.layout(l, noon.addSecs(1), false, remembered, nullptr);
+
+        digital_face fresh;
+        int fresh_remembered = 0;
+        const digital_text want_before = fresh.layout(l, noon, false, fresh_remembered, nullptr);
+        const digital_text want_now = fresh.layout(l, noon.addSecs(1), false, fresh_remembered, nullptr);
+        QCOMPARE(before.line1, want_before.line1);
+        QCOMPARE(now.line1, want_now.line1);
+        QCOMPARE(now.box1, want_now.box1);
+        QCOMPARE(now.line_height, want_now.line_height);
+        QCOMPARE(now.size, want_now.size);
+        QCOMPARE(used.changed_span(before, now, now.size, l.font, nullptr),
+                 fresh.changed_span(want_before, want_now, want_now.size, l.font, nullptr));
+        // And the picture is drawn in the new font and colour.
+        l.color = QColor(0, 0, 254);
+        QCOMPARE(paint(used, l, now), paint(fresh, l, want_now));
+    }
+
+    // Pictures a full cache paints over must come out as if drawn afresh:
+    // nothing of the text they showed before, whatever the order of keys,
+    // sizes and scale factors.
+    void reused_pictures_show_only_their_own_text_data()
+    {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QList<int>>("widths");
+        QTest::addColumn<qreal>("dpr");
+        QTest::newRow("seconds") << QStringList{"12:00:01", "12:00:02", "12:00:03", "12:00:04"}
+                                 << QList<int>{120, 120, 120, 120} << 1.0;
+        QTest::newRow("back to an older text")
+            << QStringList{"12:00:08", "12:00:09", "12:00:08", "12:01:00"} << QList<int>{120, 120, 120, 120} << 1.0;
+        QTest::newRow("the size changes") << QStringList{"8", "88:88", "1", "888"} << QList<int>{40, 100, 40, 70}
+                                          << 1.0;
+        QTest::newRow("scale factor 2") << QStringList{"12:00:01", "12:00:02", "12:00:03"}
+                                        << QList<int>{120, 120, 120} << 2.0;
+    }
+
+    void reused_pictures_show_only_their_own_text()
+    {
+        QFETCH(QStringList, texts);
+        QFETCH(QList<int>, widths);
+        QFETCH(qreal, dpr);
+        QFont f(QStringLiteral("DejaVu Sans"));
+        f.setPixelSize(20);
+        const auto draw = [&](render_cache &cache, const QString &text, int width) {
+            QImage img(QSize(width, 30) * dpr, QImage::Format_ARGB32_Premultiplied);
+            img.setDevicePixelRatio(dpr);
+            img.fill(Qt::transparent);
+            QPainter p(&img);
+            draw_cached(p, cache, text, QRect(0, 0, width, 30), [&](QPainter &q) {
+                q.setFont(f);
+                q.setPen(Qt::blue);
+                q.drawText(2, 22, text);
+            });
+            p.end();
+            return img;
+        };
+        render_cache kept(2);
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            render_cache fresh(2);
+            QCOMPARE(draw(kept, texts[i], widths[i]), draw(fresh, texts[i], widths[i]));
+            QVERIFY(kept.size() <= 2);
+        }
     }
 };
 

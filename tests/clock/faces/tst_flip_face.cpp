@@ -256,6 +256,125 @@ private slots:
         const QImage quarter = turning(25);
         QVERIFY(differing(quarter, old_card) > 2 * edges && differing(quarter, new_card) > 2 * edges);
     }
+
+    // Frames whose flap moves less than a device pixel are left out of a
+    // turn: the measure must be tiny where the turn eases in and out, large
+    // in the middle of each half, a whole card where the flap changes halves,
+    // and grow with the scale factor.
+    void flap_shift_tells_visible_frames_data()
+    {
+        QTest::addColumn<QRect>("card");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<qreal>("dpr");
+        QTest::addColumn<qreal>("at_least");
+        QTest::addColumn<qreal>("below");
+        const QRect seconds(140, 30, 30, 30), minutes(70, 0, 60, 60);
+        QTest::newRow("same frame") << seconds << 37 << 37 << 1.0 << 0.0 << 1e-9;
+        QTest::newRow("easing in") << seconds << 0 << 1 << 1.0 << 0.0 << 0.1;
+        QTest::newRow("still easing in") << seconds << 0 << 4 << 1.0 << 0.0 << 1.0;
+        QTest::newRow("upper flap folding") << seconds << 16 << 25 << 1.0 << 1.0 << 15.0;
+        QTest::newRow("lower flap falling") << seconds << 65 << 75 << 1.0 << 1.0 << 15.0;
+        QTest::newRow("easing out") << seconds << 98 << 100 << 1.0 << 0.0 << 1.0;
+        QTest::newRow("easing out, scale factor 3") << seconds << 90 << 98 << 3.0 << 1.0 << 45.0;
+        QTest::newRow("flap changes halves") << seconds << 45 << 55 << 1.0 << 30.0 << 30.1;
+        QTest::newRow("changes halves backwards") << minutes << 55 << 50 << 2.0 << 120.0 << 120.1;
+        QTest::newRow("empty card") << QRect() << 0 << 50 << 1.0 << 0.0 << 1e-9;
+    }
+
+    void flap_shift_tells_visible_frames()
+    {
+        QFETCH(QRect, card);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(qreal, dpr);
+        QFETCH(qreal, at_least);
+        QFETCH(qreal, below);
+        const qreal shift = card_painter::flap_shift(card, from, to, dpr);
+        QVERIFY2(shift >= at_least && shift < below, qPrintable(QString::number(shift)));
+        // The measure does not depend on the direction, and scales with the
+        // device pixel ratio.
+        QCOMPARE(card_painter::flap_shift(card, to, from, dpr), shift);
+        QVERIFY(qAbs(card_painter::flap_shift(card, from, to, 1.0) * dpr - shift) < 1e-6);
+    }
+
+    // The frames a turn keeps are those the pictures tell apart: two frames
+    // whose flap moved less than a pixel render (nearly) the same card, two
+    // that moved more do not.
+    void frames_left_out_look_like_the_last_painted()
+    {
+        const clock_look l = test_look();
+        const QRect r(0, 0, 60, 60);
+        const card_painter cp(l.gradient_bk, l.gradient_font);
+        const QFont f = QFont(QStringLiteral("DejaVu Sans"), 20);
+        const auto frame = [&](int n) {
+            QImage img = blank(QSize(60, 90));
+            QPainter p(&img);
+            cp.paint_turn(p, r, n, QStringLiteral("07"), QStringLiteral("08"), f);
+            p.end();
+            return img.convertToFormat(QImage::Format_ARGB32);
+        };
+        QVERIFY(card_painter::flap_shift(r, 0, 1, 1.0) < 1.0);
+        QVERIFY(differing(frame(0), frame(1)) <= 60);
+        QVERIFY(card_painter::flap_shift(r, 0, 16, 1.0) >= 1.0);
+        QVERIFY(differing(frame(0), frame(16)) > 60);
+    }
+
+    // A frame of a turn repaints only turn_damage() of the last frame shown:
+    // painted over the last frame there, it must give the frame painted
+    // whole, pixel for pixel, or the flap leaves a trail.
+    void a_frame_painted_over_the_last_one_matches_it_painted_whole_data()
+    {
+        QTest::addColumn<QRect>("card");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        const QRect seconds(8, 6, 30, 30), minutes(4, 2, 60, 60);
+        QTest::newRow("start") << seconds << 0 << 16;
+        QTest::newRow("upper flap") << seconds << 16 << 25;
+        QTest::newRow("towards edge-on") << seconds << 35 << 45;
+        QTest::newRow("changing halves") << seconds << 45 << 55;
+        QTest::newRow("lower flap") << seconds << 65 << 75;
+        QTest::newRow("easing out") << seconds << 83 << 90;
+        QTest::newRow("to the end") << seconds << 90 << 100;
+        QTest::newRow("big card, halves") << minutes << 44 << 55;
+        QTest::newRow("big card, lower") << minutes << 55 << 83;
+        QTest::newRow("odd size") << QRect(3, 3, 31, 27) << 25 << 61;
+    }
+
+    void a_frame_painted_over_the_last_one_matches_it_painted_whole()
+    {
+        QFETCH(QRect, card);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        const clock_look l = test_look();
+        const card_painter cp(l.gradient_bk, l.gradient_font);
+        const QFont f = QFont(QStringLiteral("DejaVu Sans"), card.height() / 2);
+        const QPixmap old_card = cp.picture(card, QStringLiteral("07"), f, 1.0);
+        const QPixmap new_card = cp.picture(card, QStringLiteral("08"), f, 1.0);
+        const QSize window(card.right() + 10, card.bottom() + card.height());
+        // As the window paints: the new card, the flaps over it, at the
+        // clock's opacity, under the repaint's clip.
+        const auto paint = [&](QImage &img, int frame, const QRegion &clip) {
+            QPainter p(&img);
+            p.setClipRegion(clip);
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.fillRect(img.rect(), Qt::transparent);
+            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            p.setOpacity(0.8);
+            p.drawPixmap(card.topLeft(), new_card);
+            card_painter::draw_turn(p, card, frame, old_card, new_card);
+        };
+        QImage whole = blank(window), over = blank(window);
+        paint(whole, to, QRegion(whole.rect()));
+        paint(over, from, QRegion(over.rect()));
+        const QRect damage = card_painter::turn_damage(card, from, to);
+        QVERIFY(card.united(card_painter::lower_region(card)).contains(damage));
+        paint(over, to, damage);
+        QCOMPARE(differing(over.convertToFormat(QImage::Format_ARGB32), whole.convertToFormat(QImage::Format_ARGB32)),
+                 0);
+        // And it is less than the whole region a turn may touch.
+        QVERIFY(damage.height() < card.united(card_painter::lower_region(card)).height());
+    }
 };
 
 QTEST_MAIN(tst_flip_face)
