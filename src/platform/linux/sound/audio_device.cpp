@@ -21,15 +21,15 @@ struct server_answer
     bool done = false;
 };
 
-std::optional<pcm_shape> shape_of(const pa_sample_spec &spec)
+std::optional<pcm_shape> shape_of(const pa_sample_spec &sample)
 {
-    if (!pa_sample_spec_valid(&spec) || spec.channels < 1 || spec.channels > 8 || spec.rate < 8000 ||
-        spec.rate > 192000)
+    if (!pa_sample_spec_valid(&sample) || sample.channels < 1 || sample.channels > 8 || sample.rate < 8000 ||
+        sample.rate > 192000)
         return std::nullopt;
     pcm_shape shape;
-    shape.rate = int(spec.rate);
-    shape.channels = spec.channels;
-    switch (spec.format) {
+    shape.rate = int(sample.rate);
+    shape.channels = sample.channels;
+    switch (sample.format) {
     case PA_SAMPLE_U8:
         shape.kind = sample_kind::u8;
         break;

@@ -115,10 +115,10 @@ bool pulse_playback::open(qint64 buffer_ms, QString &error)
     ok = ok && wait_until_ready(false, error);
     if (ok) {
         const pcm_shape &shape = m_source->shape();
-        const pa_sample_spec spec{server_format(shape.kind), uint32_t(shape.rate), uint8_t(shape.channels)};
+        const pa_sample_spec sample{server_format(shape.kind), uint32_t(shape.rate), uint8_t(shape.channels)};
         pa_channel_map map;
-        pa_channel_map_init_extend(&map, spec.channels, PA_CHANNEL_MAP_DEFAULT);
-        m_stream = pa_stream_new(m_context, "Orvella", &spec, &map);
+        pa_channel_map_init_extend(&map, sample.channels, PA_CHANNEL_MAP_DEFAULT);
+        m_stream = pa_stream_new(m_context, "Orvella", &sample, &map);
         if (!m_stream) {
             error = server_error();
             ok = false;
