@@ -131,6 +131,8 @@ void app_composition::create_scheduler()
 
     m_commands = std::make_unique<window_commands>(*m_clock, *m_setup, *m_scheduler, m_state);
     m_alarm_timer = std::make_unique<QTimer>();
+    // On whole seconds, with the calendar's reminder check: one wakeup.
+    m_alarm_timer->setTimerType(Qt::VeryCoarseTimer);
     QObject::connect(m_alarm_timer.get(), &QTimer::timeout, m_commands.get(), &window_commands::tick);
     // After a suspend, catch missed reminders up at once.
     m_sleep_watch = std::make_unique<sleep_watch>();

@@ -81,6 +81,9 @@ my_calendar::my_calendar(notes_store &store, const time_source &clock, QWidget *
     modal_reach::keep_reachable(m_grip.get());
 
     m_reminder_timer = new QTimer(this);
+    // Whole seconds are close enough for reminders of a minute, and such
+    // timers of the program wake it together rather than one by one.
+    m_reminder_timer->setTimerType(Qt::VeryCoarseTimer);
     connect(m_reminder_timer, &QTimer::timeout, this, &my_calendar::show_notes);
     m_reminder_timer->start(reminder_ms);
 }

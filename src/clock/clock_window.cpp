@@ -329,11 +329,12 @@ void orvella::timerEvent(QTimerEvent *e)
     // While fading, every paint has a new opacity; after it only what the
     // new time changes is painted. A turning card's time line paints its
     // frames.
-    if (m_fading)
-        update();
-    else
-        update(changed_region(before, now));
+    // Painted at once (a posted repaint would wake the event loop a second
+    // time for the same tick), with the next tick armed first: a paint
+    // while no tick is due is taken for an exposure after a sleep.
+    const QRegion changed = m_fading ? QRegion(rect()) : changed_region(before, now);
     arm_repaint_timer(now);
+    repaint(changed);
 }
 
 void orvella::paintEvent(QPaintEvent *e)

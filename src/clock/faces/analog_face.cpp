@@ -1,6 +1,7 @@
 #include "clock/faces/analog_face.h"
 
 #include "clock/faces/banded_paint.h"
+#include "clock/faces/hand_outline.h"
 
 #include <QPainter>
 
@@ -99,6 +100,17 @@ QRect analog_face::hand_box(QSize face, const QPixmap &hand, double x, double y,
     return t.mapRect(drawn).toAlignedRect().adjusted(-2, -2, 2, 2);
 }
 
+QTransform analog_face::hand_transform(QSize face, const QPixmap &hand, double x, double y, double z, double degrees)
+{
+    // As paint_hand() places the picture.
+    const int w = hand.width(), len = hand.height();
+    QTransform t;
+    t.translate((face.width() / 2) * x, (face.height() / 2) * y);
+    t.rotate(degrees);
+    t.translate(-(w / 2), int(0 - (len - len * z)));
+    return t;
+}
+
 QRegion analog_face::damage(const clock_look &look, const QDateTime &before, const QDateTime &after)
 {
     const skin_pictures &pic = look.pictures;
@@ -106,9 +118,14 @@ QRegion analog_face::damage(const clock_look &look, const QDateTime &before, con
     const QSize face = pic.face.size();
     const analog_hands a = hands_at(look, before), b = hands_at(look, after);
     QRegion r;
+    // Along the needles only, not their turned rectangles; smoothing and
+    // the device pixel ratio's rounding reach a pixel or so past the ink.
     const auto moved = [&](const QPixmap &hand, double x, double y, double z, double from, double to) {
-        if (from != to)
-            r += QRegion(hand_box(face, hand, x, y, z, from)) + QRegion(hand_box(face, hand, x, y, z, to));
+        if (from == to || hand.isNull())
+            return;
+        const QPolygonF ink = hand_outline::of(hand);
+        r += hand_outline::cover(ink, hand_transform(face, hand, x, y, z, from), 2, damage_band_rows);
+        r += hand_outline::cover(ink, hand_transform(face, hand, x, y, z, to), 2, damage_band_rows);
     };
     if (look.do_draw_sec)
         moved(pic.secunds, o.secunds_x, o.secunds_y, o.secunds_z, a.sec, b.sec);

@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QRegion>
 #include <QSize>
+#include <QTransform>
 
 class QPainter;
 
@@ -41,6 +42,10 @@ public:
 private:
     const QPixmap &dial(const clock_look &look, QSize window, const QPainter &p);
     static void paint_hand(QPainter &p, QSize face, const QPixmap &hand, double x, double y, double z, double degrees);
+    static QTransform hand_transform(QSize face, const QPixmap &hand, double x, double y, double z, double degrees);
+    // Rows of the strips a moved hand's repaint is made of: thinner ones
+    // hug a slanted needle closer, at more rectangles to clear and send.
+    static constexpr int damage_band_rows = 8;
     static QRect hand_box(QSize face, const QPixmap &hand, double x, double y, double z, double degrees);
     static void paint_second_marks(QPainter &p, const clock_look &look, QSize face, QSize window);
 

@@ -12,9 +12,9 @@
 class QPainter;
 
 // Calls `draw` once for each band of `box` inside `area` (an empty area
-// stands for all of `box`), with the painter clipped to that band: one
-// rectangle of the area, at most a few dozen device rows high.
+// stands for all of `box`), with the painter clipped to that band: rows of
+// the area's rectangles, a few dozen device rows of rectangles in all.
 void paint_in_bands(QPainter &p, const QRegion &area, const QRect &box, const std::function<void()> &draw);
 
 // The bands paint_in_bands() draws under, in painter coordinates.
-QList<QRect> paint_bands(const QRegion &area, const QRect &box, qreal device_pixel_ratio);
+QList<QRegion> paint_bands(const QRegion &area, const QRect &box, qreal device_pixel_ratio);

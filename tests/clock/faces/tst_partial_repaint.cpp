@@ -7,6 +7,7 @@
 #include "clock/faces/card_painter.h"
 #include "clock/faces/digital_face.h"
 #include "clock/faces/flip_face.h"
+#include "clock/faces/hand_outline.h"
 #include "face_test_support.h"
 
 #include <QTest>
@@ -57,12 +58,22 @@ QImage full(QSize size, const paint_fn &paint, const QDateTime &t, double opacit
     return img;
 }
 
+// Pixels that differ by more than the raster engine's rounding: a picture
+// clipped to a region of several rectangles is blended along other spans
+// than under one rectangle, a unit or so apart at its smoothed edges, for
+// each of the dial, three hands and the cap stacked there. A ghost differs
+// by far more.
 int differing_pixels(const QImage &a, const QImage &b)
 {
+    constexpr int rounding = 5;
+    const auto apart = [](QRgb p, QRgb q) {
+        return qAbs(qAlpha(p) - qAlpha(q)) > rounding || qAbs(qRed(p) - qRed(q)) > rounding ||
+               qAbs(qGreen(p) - qGreen(q)) > rounding || qAbs(qBlue(p) - qBlue(q)) > rounding;
+    };
     int n = 0;
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y))
+            if (apart(a.pixel(x, y), b.pixel(x, y)))
                 ++n;
     return n;
 }
@@ -99,6 +110,20 @@ clock_look analog_look()
     return l;
 }
 
+// A hand as skins draw them: a tapering needle, antialiased, in a picture
+// with transparent margins.
+QPixmap needle(int w, int h, QColor c)
+{
+    QPixmap p(w, h);
+    p.fill(Qt::transparent);
+    QPainter q(&p);
+    q.setRenderHint(QPainter::Antialiasing);
+    q.setPen(Qt::NoPen);
+    q.setBrush(c);
+    q.drawPolygon(QPolygonF({QPointF(w / 2.0, 3), QPointF(w - 4, h - 12), QPointF(w / 2.0, h - 3), QPointF(4, h - 12)}));
+    return p;
+}
+
 } // namespace
 
 class tst_partial_repaint : public QObject
@@ -124,6 +149,8 @@ private slots:
         QTest::newRow("pivots off the centre") << at(7, 44, 29) << at(7, 44, 30) << "moved pivots";
         QTest::newRow("long tails") << at(7, 44, 29) << at(7, 44, 30) << "long tails";
         QTest::newRow("no second marks") << at(7, 44, 29) << at(7, 44, 30) << "no marks";
+        QTest::newRow("tapered needles, slanted") << at(10, 8, 7) << at(10, 8, 8) << "tapered needles";
+        QTest::newRow("tapered needles, rollover") << at(1, 29, 59) << at(1, 30, 0) << "tapered needles";
     }
     void analog_hands_leave_no_ghost()
     {
@@ -147,6 +174,11 @@ private slots:
             l.offsets.hour_z = l.offsets.mins_z = l.offsets.secunds_z = 0.45;
         if (variant == "no marks")
             l.not_paint_sec = true;
+        if (variant == "tapered needles") {
+            l.pictures.hour = needle(28, 96, QColor(0, 0, 220));
+            l.pictures.mins = needle(26, 144, QColor(0, 170, 0));
+            l.pictures.secunds = needle(24, 152, QColor(220, 0, 0));
+        }
         const QSize window = l.pictures.face.size();
         analog_face face_a, face_b;
         const paint_fn a = [&](QPainter &p, const QDateTime &t, const QRegion &r) { face_a.paint(p, l, t, window, r); };
@@ -175,6 +207,52 @@ private slots:
         const QRegion new_place_only = analog_face::damage(l, after, at(10, 38, 46));
         const QImage got = repainted(window, paint, before, after, new_place_only, 1.0);
         QVERIFY(differing_pixels(got, full(window, paint, after, 1.0)) > 20);
+    }
+
+    void a_slanted_needle_repaints_along_itself()
+    {
+        // The second hand at 45 degrees: its turned rectangle is mostly
+        // transparent corners, which stay as they are.
+        clock_look l = analog_look();
+        l.pictures.secunds = needle(24, 152, QColor(220, 0, 0));
+        l.do_draw_sec = true;
+        const QRegion r = analog_face::damage(l, at(10, 8, 7, 500), at(10, 8, 7, 600));
+        l.repaint_interval = 100; // sweeping: only the second hand moves
+        const QRegion swept = analog_face::damage(l, at(10, 8, 7, 500), at(10, 8, 7, 600));
+        QVERIFY(r.isEmpty());
+        QVERIFY(!swept.isEmpty());
+        const QRect box = swept.boundingRect();
+        QVERIFY2(area(swept) * 3 < qint64(box.width()) * box.height(),
+                 qPrintable(QStringLiteral("%1 of %2").arg(area(swept)).arg(qint64(box.width()) * box.height())));
+    }
+
+    // The outline holds every inked pixel and leaves the clear margins out;
+    // turned and widened, its strips still hold them.
+    void hand_outline_holds_the_ink()
+    {
+        const QImage ink = needle(24, 152, Qt::red).toImage();
+        const QPolygonF hull = hand_outline::of_image(ink);
+        QVERIFY(hull.size() >= 3);
+        QVERIFY(hull.boundingRect().width() < 20);
+        QTransform t;
+        t.translate(120, 120).rotate(37).translate(-12, -110);
+        const QRegion strips = hand_outline::cover(hull, t, 2, 8);
+        int inked = 0;
+        for (int y = 0; y < ink.height(); ++y)
+            for (int x = 0; x < ink.width(); ++x) {
+                if (qAlpha(ink.pixel(x, y)) == 0)
+                    continue;
+                ++inked;
+                QVERIFY2(hull.containsPoint(QPointF(x + 0.5, y + 0.5), Qt::OddEvenFill), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                QVERIFY(strips.contains(t.map(QPointF(x + 0.5, y + 0.5)).toPoint()));
+            }
+        QVERIFY(inked > 100);
+        QImage opaque(10, 30, QImage::Format_RGB32);
+        QCOMPARE(hand_outline::of_image(opaque).boundingRect(), QRectF(0, 0, 10, 30));
+        QImage clear(10, 30, QImage::Format_ARGB32);
+        clear.fill(Qt::transparent);
+        QVERIFY(hand_outline::of_image(clear).isEmpty());
+        QVERIFY(hand_outline::cover(QPolygonF(), t, 2, 8).isEmpty());
     }
 
     void unchanged_hands_repaint_nothing()
@@ -361,22 +439,26 @@ private slots:
         }
     }
 
-    // Pictures are drawn under bands short enough for the raster engine to
-    // blend on this thread: together they cover exactly the painted part of
-    // the picture, once.
+    // Pictures are drawn under bands small enough for the raster engine to
+    // blend on this thread (a few dozen device rows of clip rectangles):
+    // together they cover exactly the painted part of the picture, once.
     void bands_tile_the_painted_part_data()
     {
         QTest::addColumn<QRegion>("area");
         QTest::addColumn<QRect>("box");
         QTest::addColumn<qreal>("dpr");
-        QTest::addColumn<int>("max_rows");
-        QTest::newRow("whole picture") << QRegion() << QRect(0, 0, 240, 240) << 1.0 << 48;
+        QRegion strips;
+        for (int i = 0; i < 20; ++i)
+            strips += QRegion(40 + 5 * i, 8 * i, 30, 8) + QRegion(150 - 4 * i, 8 * i, 20, 8);
+        QTest::newRow("whole picture") << QRegion() << QRect(0, 0, 240, 240) << 1.0;
         QTest::newRow("two hand boxes") << (QRegion(100, 20, 30, 110) + QRegion(110, 90, 90, 40))
-                                        << QRect(0, 0, 240, 240) << 1.0 << 48;
-        QTest::newRow("area past the picture") << QRegion(-10, 200, 300, 100) << QRect(5, 5, 230, 230) << 1.0 << 48;
-        QTest::newRow("scale factor 2") << QRegion() << QRect(0, 0, 120, 97) << 2.0 << 24;
-        QTest::newRow("scale factor 1.5") << QRegion(0, 0, 50, 50) << QRect(0, 0, 120, 97) << 1.5 << 32;
-        QTest::newRow("no overlap") << QRegion(0, 0, 10, 10) << QRect(20, 20, 10, 10) << 1.0 << 48;
+                                        << QRect(0, 0, 240, 240) << 1.0;
+        QTest::newRow("two needles in strips") << strips << QRect(0, 0, 240, 240) << 1.0;
+        QTest::newRow("needles at scale factor 2") << strips << QRect(0, 0, 240, 240) << 2.0;
+        QTest::newRow("area past the picture") << QRegion(-10, 200, 300, 100) << QRect(5, 5, 230, 230) << 1.0;
+        QTest::newRow("scale factor 2") << QRegion() << QRect(0, 0, 120, 97) << 2.0;
+        QTest::newRow("scale factor 1.5") << QRegion(0, 0, 50, 50) << QRect(0, 0, 120, 97) << 1.5;
+        QTest::newRow("no overlap") << QRegion(0, 0, 10, 10) << QRect(20, 20, 10, 10) << 1.0;
     }
 
     void bands_tile_the_painted_part()
@@ -384,15 +466,21 @@ private slots:
         QFETCH(QRegion, area);
         QFETCH(QRect, box);
         QFETCH(qreal, dpr);
-        QFETCH(int, max_rows);
-        const QList<QRect> bands = paint_bands(area, box, dpr);
+        const QList<QRegion> bands = paint_bands(area, box, dpr);
         QRegion covered;
-        for (const QRect &b : bands) {
-            QVERIFY2(b.height() <= max_rows, qPrintable(QString::number(b.height())));
+        for (const QRegion &b : bands) {
+            double rect_rows = 0;
+            for (const QRect &r : b)
+                rect_rows += r.height() * dpr + 1;
+            QVERIFY2(rect_rows <= 48, qPrintable(QString::number(rect_rows)));
             QVERIFY(!covered.intersects(b));
             covered += b;
         }
-        QCOMPARE(covered, area.isEmpty() ? QRegion(box) : area.intersected(box));
+        const QRegion part = area.isEmpty() ? QRegion(box) : area.intersected(box);
+        QVERIFY(covered.xored(part).isEmpty());
+        // Not one band per rectangle: the needles take a handful.
+        if (QByteArray(QTest::currentDataTag()) == "two needles in strips")
+            QVERIFY(bands.size() <= 12);
     }
 };
 
