@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+#include <array>
+
 // The dial with its second marks, drawn once: stretched for the screen's
 // device pixel ratio and marked, rather than 48 antialiased strokes and a
 // scaling at every tick.
@@ -120,12 +122,31 @@ QRegion analog_face::damage(const clock_look &look, const QDateTime &before, con
     QRegion r;
     // Along the needles only, not their turned rectangles; smoothing and
     // the device pixel ratio's rounding reach a pixel or so past the ink.
+    // A tick's old places are the last tick's new ones: those are kept.
+    struct place
+    {
+        qint64 hand;
+        QSize face;
+        double x, y, z, degrees;
+        bool operator==(const place &) const = default;
+    };
+    static std::array<std::pair<place, QRegion>, 8> known;
+    static size_t next = 0;
+    const auto cover = [&](const QPixmap &hand, double x, double y, double z, double degrees) {
+        const place at{hand.cacheKey(), face, x, y, z, degrees};
+        for (const auto &k : known)
+            if (k.first == at)
+                return k.second;
+        const QRegion strips =
+            hand_outline::cover(hand_outline::of(hand), hand_transform(face, hand, x, y, z, degrees), 2, damage_band_rows);
+        known[next++ % known.size()] = {at, strips};
+        return strips;
+    };
     const auto moved = [&](const QPixmap &hand, double x, double y, double z, double from, double to) {
         if (from == to || hand.isNull())
             return;
-        const QPolygonF ink = hand_outline::of(hand);
-        r += hand_outline::cover(ink, hand_transform(face, hand, x, y, z, from), 2, damage_band_rows);
-        r += hand_outline::cover(ink, hand_transform(face, hand, x, y, z, to), 2, damage_band_rows);
+        r += cover(hand, x, y, z, from);
+        r += cover(hand, x, y, z, to);
     };
     if (look.do_draw_sec)
         moved(pic.secunds, o.secunds_x, o.secunds_y, o.secunds_z, a.sec, b.sec);
