@@ -183,8 +183,12 @@ QRect digital_face::changed_span(const digital_text &before, const digital_text 
     // The glyph before the change may kern against it or reach into it;
     // a glyph may overhang its advance (italics) by part of the line height.
     const QFontMetrics &fm = metrics(font, device);
-    const int from = 10 + advance(fm, now.line1.left(qMax<qsizetype>(0, first - 1))) - fm.height() / 2;
-    return band.intersected(QRect(QPoint(qMax(0, from), band.top()), band.bottomRight()));
+    const int overhang = fm.height() / 2;
+    const int from = 10 + advance(fm, now.line1.left(qMax<qsizetype>(0, first - 1))) - overhang;
+    // To the end of the longer of the two texts, not to the window's edge,
+    // which a wider date line may put far beyond the time.
+    const int to = 10 + qMax(before.box1.right(), now.box1.right()) + overhang;
+    return band.intersected(QRect(QPoint(qMax(0, from), band.top()), QPoint(to, band.bottom())));
 }
 
 bool digital_face::shows_seconds(const clock_look &look)

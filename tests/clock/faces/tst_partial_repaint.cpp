@@ -293,6 +293,8 @@ private slots:
                                             << "" << false;
         QTest::newRow("day names") << at(9, 0, 5) << at(9, 0, 6) << "dddd hh:mm:ss"
                                    << "" << false;
+        QTest::newRow("a wider date line, italic") << at(12, 34, 56) << at(12, 34, 57) << "hh:mm:ss"
+                                                   << "dddd, d MMMM yyyy" << true;
     }
     void digital_digits_leave_no_ghost()
     {
@@ -336,6 +338,9 @@ private slots:
         };
         const QImage got = repainted(window, a, before, after, region, 0.8);
         QCOMPARE(differing_pixels(got, full(window, b, after, 0.8)), 0);
+        // The seconds repaint to the end of the time, not across the date's width.
+        if (QByteArray(QTest::currentDataTag()) == "a wider date line, italic")
+            QVERIFY2(region.right() < window.width() * 3 / 4, qPrintable(QString::number(region.right())));
     }
 
     void flip_cards_leave_no_ghost_data()
