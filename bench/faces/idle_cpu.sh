@@ -35,6 +35,10 @@ row() {
 }
 row xclock xclock
 row "xclock -digital" xclock_d
+# Each face beside its peer: the analog face beside xclock's, the text faces
+# beside xclock -digital.
 for face in "${faces[@]}"; do
-    row "$face" "$face" "$(ratio "${cpu_per_minute[$face]}" "${cpu_per_minute[xclock_d]}") x xclock -digital"
+    peer=xclock_d peer_name="xclock -digital"
+    [ "$face" = analog ] && peer=xclock peer_name=xclock
+    row "$face" "$face" "$(ratio "${cpu_per_minute[$face]}" "${cpu_per_minute[$peer]}") x $peer_name"
 done
