@@ -88,29 +88,26 @@ analog_hands analog_face::hands_at(const clock_look &look, const QDateTime &t)
     return a;
 }
 
+QTransform analog_face::hand_transform(QSize face, const QPixmap &hand, double x, double y, double z, double degrees)
+{
+    const int w = hand.width(), len = hand.height();
+    QTransform t;
+    t.translate((face.width() / 2) * x, (face.height() / 2) * y);
+    t.rotate(degrees);
+    // The pivot sits on the centre line, the fraction z of the length above
+    // the bottom.
+    t.translate(-(w / 2), int(0 - (len - len * z)));
+    return t;
+}
+
 QRect analog_face::hand_box(QSize face, const QPixmap &hand, double x, double y, double z, double degrees)
 {
     if (hand.isNull())
         return QRect();
-    const int w = hand.width(), len = hand.height();
-    QTransform t;
-    t.translate((face.width() / 2) * x, (face.height() / 2) * y);
-    t.rotate(degrees);
-    const QRectF drawn(-(w / 2), int(0 - (len - len * z)), w, len);
+    const QRectF drawn(0, 0, hand.width(), hand.height());
     // Smooth filtering and the device pixel ratio's rounding reach a pixel
     // or so past the picture's own edge.
-    return t.mapRect(drawn).toAlignedRect().adjusted(-2, -2, 2, 2);
-}
-
-QTransform analog_face::hand_transform(QSize face, const QPixmap &hand, double x, double y, double z, double degrees)
-{
-    // As paint_hand() places the picture.
-    const int w = hand.width(), len = hand.height();
-    QTransform t;
-    t.translate((face.width() / 2) * x, (face.height() / 2) * y);
-    t.rotate(degrees);
-    t.translate(-(w / 2), int(0 - (len - len * z)));
-    return t;
+    return hand_transform(face, hand, x, y, z, degrees).mapRect(drawn).toAlignedRect().adjusted(-2, -2, 2, 2);
 }
 
 QRegion analog_face::damage(const clock_look &look, const QDateTime &before, const QDateTime &after)
@@ -157,14 +154,10 @@ QRegion analog_face::damage(const clock_look &look, const QDateTime &before, con
 
 void analog_face::paint_hand(QPainter &p, QSize face, const QPixmap &hand, double x, double y, double z, double degrees)
 {
-    const int w = hand.width(), len = hand.height();
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.translate((face.width() / 2) * x, (face.height() / 2) * y);
-    p.rotate(degrees);
-    // The pivot sits on the centre line, the fraction z of the length above the
-    // bottom.
-    p.drawPixmap(-(w / 2), int(0 - (len - len * z)), hand);
+    p.setTransform(hand_transform(face, hand, x, y, z, degrees), true);
+    p.drawPixmap(0, 0, hand);
     p.restore();
 }
 
