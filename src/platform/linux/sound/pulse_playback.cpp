@@ -158,29 +158,20 @@ bool pulse_playback::wait_until_ready(bool stream, QString &error)
             pa_threaded_mainloop_signal(self->m_loop, 0);
         },
         this);
-    bool ok = false;
-    for (;;) {
+    // Ready, still on its way, or failed.
+    enum class state { ready, waiting, failed };
+    const auto now = [&] {
         if (stream) {
             const pa_stream_state_t s = pa_stream_get_state(m_stream);
-            if (s == PA_STREAM_READY) {
-                ok = true;
-                break;
-            }
-            if (!PA_STREAM_IS_GOOD(s))
-                break;
-        } else {
-            const pa_context_state_t s = pa_context_get_state(m_context);
-            if (s == PA_CONTEXT_READY) {
-                ok = true;
-                break;
-            }
-            if (!PA_CONTEXT_IS_GOOD(s))
-                break;
+            return s == PA_STREAM_READY ? state::ready : PA_STREAM_IS_GOOD(s) ? state::waiting : state::failed;
         }
-        if (m_timed_out)
-            break;
+        const pa_context_state_t s = pa_context_get_state(m_context);
+        return s == PA_CONTEXT_READY ? state::ready : PA_CONTEXT_IS_GOOD(s) ? state::waiting : state::failed;
+    };
+    state st;
+    while ((st = now()) == state::waiting && !m_timed_out)
         pa_threaded_mainloop_wait(m_loop);
-    }
+    const bool ok = st == state::ready;
     if (timeout)
         pa_threaded_mainloop_get_api(m_loop)->time_free(timeout);
     if (!ok)
