@@ -41,6 +41,26 @@ notes_store::~notes_store()
                                   .arg(m_path));
 }
 
+// "dd.MM.yyyy", written by hand: the reminder check names today's group
+// every five seconds, and the toolkit's formatting parses the format and
+// consults the calendar each time.
+QString notes_store::date_name(QDate d)
+{
+    int year = 0, month = 0, day = 0;
+    d.getDate(&year, &month, &day);
+    if (!d.isValid() || year < 1 || year > 9999)
+        return d.toString(QStringLiteral("dd.MM.yyyy"));
+    QString s(10, u'.');
+    const auto put = [&s](int at, int value, int width) {
+        for (int i = width - 1; i >= 0; --i, value /= 10)
+            s[at + i] = QChar(u'0' + value % 10);
+    };
+    put(0, day, 2);
+    put(3, month, 2);
+    put(6, year, 4);
+    return s;
+}
+
 QStringList notes_store::fill(QStringList defaults, const QStringList &stored)
 {
     for (int i = 0; i < stored.size() && i < defaults.size(); ++i)

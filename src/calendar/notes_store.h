@@ -34,7 +34,7 @@ public:
     notes_store(const QString &path, const time_source &clock, QObject *parent = nullptr);
     ~notes_store() override;
 
-    static QString date_name(QDate d) { return d.toString(QStringLiteral("dd.MM.yyyy")); }
+    static QString date_name(QDate d);
     static QDate parse_date(const QString &group) { return QDate::fromString(group, QStringLiteral("dd.MM.yyyy")); }
     // A short record filled position by position over a reader's defaults;
     // stored fields beyond the defaults are ignored.

@@ -93,7 +93,7 @@ void orvella::setup_card_lines()
 
 QDateTime orvella::shifted_now() const
 {
-    return shifted_time(m_time, m_look.hour_offset, m_look.minute_offset);
+    return shifted_time(m_time, m_local, m_look.hour_offset, m_look.minute_offset);
 }
 
 void orvella::read_settings()

@@ -7,6 +7,7 @@
 #include "clock/clock_look.h"
 #include "clock/faces/digital_face.h"
 #include "clock/faces/face_size.h"
+#include "common/time_source.h"
 #include "settings/clock_face_host.h"
 #include "settings/clock_host.h"
 
@@ -19,7 +20,6 @@
 class QPainter;
 struct flip_cards;
 class clock_settings;
-class time_source;
 
 class orvella : public QWidget
 {
@@ -130,6 +130,7 @@ private:
     double paint_opacity(double fade_step);
 
     const time_source &m_time;
+    local_time_reader m_local; // the ticks' local time, without a zone lookup each
     clock_settings &m_settings;
     clock_look m_look;
     skin_picture_set m_pristine;

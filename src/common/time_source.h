@@ -4,17 +4,23 @@
 
 #include <QDateTime>
 
+#include <limits>
+
 class time_source
 {
 public:
     virtual ~time_source() = default;
     virtual QDateTime now() const = 0;
+    // The same moment as milliseconds since the epoch, for a caller that
+    // works out the local time itself.
+    virtual qint64 msecs_since_epoch() const { return now().toMSecsSinceEpoch(); }
 };
 
 class system_time_source final : public time_source
 {
 public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
+    qint64 msecs_since_epoch() const override { return QDateTime::currentMSecsSinceEpoch(); }
 };
 
 // A clock the caller sets and moves by hand (tests, benchmarks).
@@ -32,5 +38,27 @@ private:
     QDateTime m_now;
 };
 
+// Local time for a caller that asks every second, such as the clock face.
+// A local date-time looks the zone up at every conversion, and the C
+// library checks the zone file on disk each time; this looks the zone's
+// offset from UTC up once a minute instead (zones change their offsets on
+// whole minutes), which also follows a change of the system's zone within
+// the minute. The times it gives carry that offset, so their date, time
+// and arithmetic cost no lookup either; a format that names the zone wants
+// them in local time (see for_zone_format).
+class local_time_reader
+{
+public:
+    QDateTime at(qint64 msecs_since_epoch) const;
+
+private:
+    mutable qint64 m_minute = std::numeric_limits<qint64>::min();
+    mutable int m_offset = 0;
+};
+
 // Local time moved by the clock's hour and minute offsets.
-QDateTime shifted_time(const time_source &clock, int hour_offset, int minute_offset);
+QDateTime shifted_time(const time_source &clock, const local_time_reader &local, int hour_offset, int minute_offset);
+
+// A time from local_time_reader, as a format with the zone's name ("t")
+// needs it: the zone's own abbreviation rather than a bare offset.
+QDateTime for_zone_format(const QDateTime &t, const QString &format);

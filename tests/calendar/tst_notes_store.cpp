@@ -60,6 +60,7 @@ private slots:
     void groups_enumerate_as_strings();
     void today_text_data();
     void today_text();
+    void date_names_are_the_dotted_day_month_year();
     void text_outside_cp1251_survives_a_restart_data();
     void text_outside_cp1251_survives_a_restart();
     void a_change_on_disk_is_read_at_the_next_check();
@@ -202,6 +203,14 @@ void test_notes_store::today_text()
     QFETCH(QString, expected);
     calendar_rig rig(ini);
     QCOMPARE(rig.store->today_text(), expected);
+}
+
+void test_notes_store::date_names_are_the_dotted_day_month_year()
+{
+    for (const QDate d : {QDate(2026, 3, 5), QDate(1999, 12, 31), QDate(33, 1, 2), QDate(9999, 12, 31),
+                          QDate(10000, 1, 1), QDate(-44, 3, 15), QDate()})
+        QCOMPARE(notes_store::date_name(d), d.toString(QStringLiteral("dd.MM.yyyy")));
+    QCOMPARE(notes_store::date_name(QDate(2026, 3, 5)), QStringLiteral("05.03.2026"));
 }
 
 void test_notes_store::text_outside_cp1251_survives_a_restart_data()

@@ -5,7 +5,24 @@
 
 #include <QPainter>
 
-#include <array>
+#include <QHash>
+
+namespace {
+
+// Where a hand stands: the face it turns on, its pivot factors and angle.
+struct hand_place
+{
+    QSize face;
+    double x, y, z, degrees;
+    bool operator==(const hand_place &) const = default;
+};
+
+size_t qHash(const hand_place &p, size_t seed = 0)
+{
+    return qHashMulti(seed, p.face.width(), p.face.height(), p.x, p.y, p.z, p.degrees);
+}
+
+} // namespace
 
 // The dial with its second marks, drawn once: stretched for the screen's
 // device pixel ratio and marked, rather than 48 antialiased strokes and a
@@ -119,25 +136,21 @@ QRegion analog_face::damage(const clock_look &look, const QDateTime &before, con
     QRegion r;
     // Along the needles only, not their turned rectangles; smoothing and
     // the device pixel ratio's rounding reach a pixel or so past the ink.
-    // A tick's old places are the last tick's new ones: those are kept.
-    struct place
-    {
-        qint64 hand;
-        QSize face;
-        double x, y, z, degrees;
-        bool operator==(const place &) const = default;
-    };
-    static std::array<std::pair<place, QRegion>, 8> known;
-    static size_t next = 0;
+    // A tick's old places are the last tick's new ones, and a second hand
+    // that jumps comes back to each of its sixty places every minute: the
+    // strips are kept per hand picture, up to 64 places of each.
     const auto cover = [&](const QPixmap &hand, double x, double y, double z, double degrees) {
-        const place at{hand.cacheKey(), face, x, y, z, degrees};
-        for (const auto &k : known)
-            if (k.first == at)
-                return k.second;
-        const QRegion strips =
-            hand_outline::cover(hand_outline::of(hand), hand_transform(face, hand, x, y, z, degrees), 2, damage_band_rows);
-        known[next++ % known.size()] = {at, strips};
-        return strips;
+        static QHash<qint64, QHash<hand_place, QRegion>> known;
+        if (known.size() > 8 && !known.contains(hand.cacheKey()))
+            known.clear();
+        QHash<hand_place, QRegion> &mine = known[hand.cacheKey()];
+        const hand_place at{face, x, y, z, degrees};
+        if (const auto it = mine.constFind(at); it != mine.constEnd())
+            return *it;
+        if (mine.size() >= 64)
+            mine.clear();
+        return *mine.insert(at, hand_outline::cover(hand_outline::of(hand), hand_transform(face, hand, x, y, z, degrees),
+                                                    2, damage_band_rows));
     };
     const auto moved = [&](const QPixmap &hand, double x, double y, double z, double from, double to) {
         if (from == to || hand.isNull())

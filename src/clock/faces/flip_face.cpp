@@ -4,6 +4,7 @@
 #include "clock/faces/card_painter.h"
 #include "clock/faces/time_fields.h"
 #include "common/interface_locale.h"
+#include "common/time_source.h"
 
 #include <QFontMetrics>
 #include <QLocale>
@@ -22,7 +23,7 @@ QFont digit_font(int pixel_size)
 
 QString caption_text(const clock_look &look, const QDateTime &t)
 {
-    return look.text_flip_clock.isEmpty() ? QString() : interface_locale().toString(t, look.text_flip_clock);
+    return look.text_flip_clock.isEmpty() ? QString() : interface_locale().toString(for_zone_format(t, look.text_flip_clock), look.text_flip_clock);
 }
 
 } // namespace
