@@ -9,7 +9,6 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPixmap>
-#include <QStaticText>
 
 const QFontMetrics &digital_face::metrics(const QFont &font, const QPaintDevice *device)
 {
@@ -110,21 +109,6 @@ digital_text digital_face::layout(const clock_look &look, const QDateTime &t, bo
     return d;
 }
 
-// The first line, shaped once per text: drawn every second, it changes
-// every second, but the fade-in and exposures paint it more often.
-const QStaticText &digital_face::first_line(const QString &text, const QFont &font)
-{
-    const QString k = text + '|' + style_key(font, m_style_color);
-    if (k != m_first_line_key) {
-        m_first_line = QStaticText(text);
-        m_first_line.setTextFormat(Qt::PlainText);
-        m_first_line.setPerformanceHint(QStaticText::AggressiveCaching);
-        m_first_line.prepare(QTransform(), font);
-        m_first_line_key = k;
-    }
-    return m_first_line;
-}
-
 // The second line (a date, as a rule) changes once a day: drawn once into a
 // strip as wide as the window, then copied at every paint.
 void digital_face::paint_second_line(QPainter &p, const clock_look &look, const QString &text, int base, QSize window)
@@ -149,12 +133,13 @@ void digital_face::paint(QPainter &p, const clock_look &look, const digital_text
     // once per text and copied: text drawn straight onto the window at the
     // clock's opacity takes the toolkit's path that blends glyph by glyph
     // and pixel by pixel on helper threads, which wakes them at every tick.
+    // The picture is the text's only drawing, so it is shaped there, once.
     const QRect band = QRect(0, 0, window.width(), text.line_height + 4).intersected(QRect(QPoint(), window));
     const QString key = text.line1 + '|' + style_key(look.font, look.color);
     draw_cached(p, m_first_lines, key, band, [&](QPainter &q) {
         q.setFont(look.font);
         q.setPen(look.color);
-        q.drawStaticText(QPointF(10, 0), first_line(text.line1, look.font));
+        q.drawText(QPointF(10, QFontMetricsF(look.font, q.device()).ascent()), text.line1);
     });
     if (!text.line2.isEmpty())
         paint_second_line(p, look, text.line2, int(text.box1.height() + text.line_height / 1.5), window);

@@ -14,7 +14,6 @@
 #include <QHash>
 #include <QRect>
 #include <QSize>
-#include <QStaticText>
 #include <QString>
 #include <optional>
 
@@ -63,7 +62,6 @@ private:
     const QString &style_key(const QFont &font, const QColor &color);
     QRect measure(const QFontMetrics &fm, const QString &text);
     int advance(const QFontMetrics &fm, const QString &text);
-    const QStaticText &first_line(const QString &text, const QFont &font);
     void paint_second_line(QPainter &p, const clock_look &look, const QString &text, int base, QSize window);
 
     // Line boxes and advances of the font last measured with.
@@ -82,8 +80,6 @@ private:
     QString m_formats, m_line1, m_line2;
     qint64 m_second = -1;
 
-    QStaticText m_first_line;
-    QString m_first_line_key;
     render_cache m_second_lines{2};
     render_cache m_first_lines{2};
 };
