@@ -273,28 +273,34 @@ private slots:
         QTest::addColumn<QString>("format_1");
         QTest::addColumn<QString>("format_2");
         QTest::addColumn<bool>("italic");
+        QTest::addColumn<int>("px"); // the font's pixel size
         QTest::newRow("next second") << at(12, 34, 56) << at(12, 34, 57) << "hh:mm:ss"
-                                     << "" << false;
+                                     << "" << false << 30;
         QTest::newRow("minute rollover") << at(12, 34, 59) << at(12, 35, 0) << "hh:mm:ss"
-                                         << "" << false;
+                                         << "" << false << 30;
         QTest::newRow("hour rollover") << at(12, 59, 59) << at(13, 0, 0) << "hh:mm:ss"
-                                       << "" << false;
+                                       << "" << false << 30;
         QTest::newRow("ones") << at(11, 11, 10) << at(11, 11, 11) << "hh:mm:ss"
-                              << "" << false;
+                              << "" << false << 30;
         QTest::newRow("with the date") << at(12, 34, 56) << at(12, 34, 57) << "hh:mm:ss"
-                                       << "dd.MM.yyyy" << false;
+                                       << "dd.MM.yyyy" << false << 30;
         QTest::newRow("midnight, new date") << at(23, 59, 59) << at(0, 0, 0).addDays(1) << "hh:mm:ss"
-                                            << "dddd" << false;
+                                            << "dddd" << false << 30;
         QTest::newRow("italic") << at(12, 34, 56) << at(12, 34, 57) << "hh:mm:ss"
-                                << "" << true;
+                                << "" << true << 30;
         QTest::newRow("minutes only") << at(12, 34, 0) << at(12, 35, 0) << "hh:mm"
-                                      << "ddd, d" << false;
+                                      << "ddd, d" << false << 30;
         QTest::newRow("am/pm marker turns") << at(11, 59, 59) << at(12, 0, 0) << "h:mm:ss AP"
-                                            << "" << false;
+                                            << "" << false << 30;
         QTest::newRow("day names") << at(9, 0, 5) << at(9, 0, 6) << "dddd hh:mm:ss"
-                                   << "" << false;
+                                   << "" << false << 30;
         QTest::newRow("a wider date line, italic") << at(12, 34, 56) << at(12, 34, 57) << "hh:mm:ss"
-                                                   << "dddd, d MMMM yyyy" << true;
+                                                   << "dddd, d MMMM yyyy" << true << 30;
+        // Large and long: the ink ends furthest past the measured box.
+        QTest::newRow("a long line at 72 px, italic") << at(21, 28, 20) << at(21, 28, 21)
+                                                      << "ddd dd.MM.yy hh:mm:ss AP" << "" << true << 72;
+        QTest::newRow("a long line at 72 px") << at(12, 34, 58) << at(12, 34, 59) << "ddd dd.MM.yy hh:mm:ss AP"
+                                              << "" << false << 72;
     }
     void digital_digits_leave_no_ghost()
     {
@@ -303,10 +309,11 @@ private slots:
         QFETCH(QString, format_1);
         QFETCH(QString, format_2);
         QFETCH(bool, italic);
+        QFETCH(int, px);
         clock_look l;
         l.clock = QStringLiteral("digital");
         l.font = QFont(QStringLiteral("DejaVu Sans"));
-        l.font.setPixelSize(30);
+        l.font.setPixelSize(px);
         l.font.setItalic(italic);
         l.color = QColor(240, 244, 248);
         l.format_1 = format_1;
