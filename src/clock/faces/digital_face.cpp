@@ -2,11 +2,9 @@
 
 #include "clock/faces/cached_render.h"
 #include "clock/faces/time_fields.h"
-#include "common/interface_locale.h"
 #include "common/time_source.h"
 
 #include <QFontMetrics>
-#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 
@@ -83,10 +81,9 @@ digital_text digital_face::layout(const clock_look &look, const QDateTime &t, bo
         d.line2 = m_line2;
     } else {
         // The user's format; day and month names in the interface's language.
-        const QLocale locale = interface_locale();
-        d.line1 = locale.toString(for_zone_format(t, look.format_1), look.format_1);
+        d.line1 = m_format_1.format(for_zone_format(t, look.format_1), look.format_1);
         if (!look.format_2.isEmpty())
-            d.line2 = locale.toString(for_zone_format(t, look.format_2), look.format_2);
+            d.line2 = m_format_2.format(for_zone_format(t, look.format_2), look.format_2);
         m_second = second;
         m_formats = formats;
         m_line1 = d.line1;

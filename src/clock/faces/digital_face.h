@@ -6,6 +6,8 @@
 
 #include "clock/clock_look.h"
 #include "clock/faces/cached_render.h"
+#include "clock/faces/time_fields.h"
+#include "common/interface_locale.h"
 
 #include <QColor>
 #include <QDateTime>
@@ -76,6 +78,8 @@ private:
     QColor m_style_color;
     QString m_style_key;
 
+    // Each line's format, formatted by the minute.
+    minute_formatter m_format_1{interface_locale()}, m_format_2{interface_locale()};
     // The lines last formatted, and for which second and formats.
     QString m_formats, m_line1, m_line2;
     qint64 m_second = -1;

@@ -39,3 +39,83 @@ time_field finest_field(const QString &format)
     }
     return finest;
 }
+
+namespace {
+
+// Characters from the private use area: no format letter, so the locale
+// copies them through, and no clock's format is expected to hold them.
+constexpr char16_t two_digit_seconds = u'\uE000';
+constexpr char16_t seconds = u'\uE001';
+
+} // namespace
+
+minute_formatter::minute_formatter(QLocale locale) : m_locale(std::move(locale))
+{
+    for (int s = 0; s < 60; ++s) {
+        m_ss << m_locale.toString(QTime(0, 0, s), QStringLiteral("ss"));
+        m_s << m_locale.toString(QTime(0, 0, s), QStringLiteral("s"));
+    }
+    prepare(QString());
+}
+
+void minute_formatter::prepare(const QString &format)
+{
+    m_format = format;
+    m_minute = std::numeric_limits<qint64>::min();
+    m_zone = false;
+    m_direct = format.contains(two_digit_seconds) || format.contains(seconds) ||
+               finest_field(format) == time_field::millisecond;
+    if (m_direct)
+        return;
+    // The same reading as the locale's: quotes toggle (a doubled quote
+    // twice), and a run of s outside them is read two at a time.
+    m_stand_in_format.clear();
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format.at(i);
+        if (c == u'\'')
+            quoted = !quoted;
+        else if (!quoted && c == u't')
+            m_zone = true;
+        if (quoted || c != u's') {
+            m_stand_in_format += c;
+            ++i;
+            continue;
+        }
+        const bool two = i + 1 < format.size() && format.at(i + 1) == u's';
+        m_stand_in_format += QChar(two ? two_digit_seconds : seconds);
+        i += two ? 2 : 1;
+    }
+}
+
+QString minute_formatter::format(const QDateTime &t, const QString &format)
+{
+    if (format != m_format)
+        prepare(format);
+    if (m_direct)
+        return m_locale.toString(t, format);
+    // The zone's name may change with the same wall-clock minute (when
+    // summer time ends), the rest only with a new one.
+    const QTime time = t.time();
+    qint64 minute = t.date().toJulianDay() * 1440 + time.hour() * 60 + time.minute();
+    if (m_zone) {
+        const qint64 ms = t.toMSecsSinceEpoch();
+        minute = ms / 60000 - (ms % 60000 < 0 ? 1 : 0);
+    }
+    if (minute != m_minute) {
+        m_template = m_locale.toString(t, m_stand_in_format);
+        m_minute = minute;
+    }
+    const int s = time.second();
+    QString out;
+    out.reserve(m_template.size() + 8);
+    for (const QChar c : m_template) {
+        if (c == two_digit_seconds)
+            out += m_ss.at(s);
+        else if (c == seconds)
+            out += m_s.at(s);
+        else
+            out += c;
+    }
+    return out;
+}
