@@ -69,16 +69,16 @@ void analog_face::paint(QPainter &p, const clock_look &look, const QDateTime &t,
     // the dial comes out jagged.
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const QPixmap &plate = dial(look, window, p);
-    paint_in_bands(p, area, QRect(QPoint(), plate.deviceIndependentSize().toSize()), [&] { p.drawPixmap(0, 0, plate); });
-
     const analog_hands a = hands_at(look, t);
 
-    // A hand wholly outside the part being painted is left out; the rest is
-    // drawn in bands (see banded_paint.h).
+    // Bottom to top; each layer is drawn only in the bands it meets (see
+    // banded_paint.h).
+    QList<banded_layer> layers;
+    layers.append({QRect(QPoint(), plate.deviceIndependentSize().toSize()), [&] { p.drawPixmap(0, 0, plate); }});
     const auto hand = [&](const QPixmap &pm, double x, double y, double z, double degrees) {
-        const QRect box = hand_box(face, pm, x, y, z, degrees);
-        if (area.isEmpty() || area.intersects(box))
-            paint_in_bands(p, area, box, [&] { paint_hand(p, face, pm, x, y, z, degrees); });
+        layers.append({hand_box(face, pm, x, y, z, degrees), [&p, &pm, face, x, y, z, degrees] {
+                           paint_hand(p, face, pm, x, y, z, degrees);
+                       }});
     };
     if (!look.set_top_sec && look.do_draw_sec)
         hand(pic.secunds, o.secunds_x, o.secunds_y, o.secunds_z, a.sec);
@@ -86,11 +86,11 @@ void analog_face::paint(QPainter &p, const clock_look &look, const QDateTime &t,
     hand(pic.mins, o.mins_x, o.mins_y, o.mins_z, a.min);
     if (look.set_top_sec && look.do_draw_sec)
         hand(pic.secunds, o.secunds_x, o.secunds_y, o.secunds_z, a.sec);
-
     const QPointF cap((face.width() / 2) * o.shapocka_x - pic.shapocka.width() / 2,
                       (face.height() / 2) * o.shapocka_y - pic.shapocka.height() / 2);
-    paint_in_bands(p, area, QRectF(cap, pic.shapocka.deviceIndependentSize()).toAlignedRect(),
-                   [&] { p.drawPixmap(cap, pic.shapocka); });
+    layers.append({QRectF(cap, pic.shapocka.deviceIndependentSize()).toAlignedRect(),
+                   [&p, &pic, cap] { p.drawPixmap(cap, pic.shapocka); }});
+    paint_in_bands(p, area, layers);
 }
 
 analog_hands analog_face::hands_at(const clock_look &look, const QDateTime &t)

@@ -54,13 +54,18 @@ QList<QRegion> paint_bands(const QRegion &area, const QRect &box, qreal device_p
     return bands;
 }
 
-void paint_in_bands(QPainter &p, const QRegion &area, const QRect &box, const std::function<void()> &draw)
+void paint_in_bands(QPainter &p, const QRegion &area, const QList<banded_layer> &layers)
 {
+    QRect all;
+    for (const banded_layer &l : layers)
+        all |= l.box;
     const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    for (const QRegion &band : paint_bands(area, box, dpr)) {
+    for (const QRegion &band : paint_bands(area, all, dpr)) {
         p.save();
         p.setClipRegion(band, Qt::IntersectClip);
-        draw();
+        for (const banded_layer &l : layers)
+            if (band.intersects(l.box))
+                l.draw();
         p.restore();
     }
 }
