@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -61,7 +62,8 @@ private:
     bool m_said_unavailable = false;
     QHash<uint, QString> m_token_of;
     QHash<QString, uint> m_id_of;
-    QHash<QString, bool> m_closing; // closed by us: no closed() back
+    QSet<QString> m_sent;    // sent, the server's id for them not back yet
+    QSet<QString> m_closing; // of those, closed by us meanwhile
     // As the protocol's image-data hint wants it: RGBA rows.
     int m_icon_width = 0, m_icon_height = 0;
     QByteArray m_icon_rgba;

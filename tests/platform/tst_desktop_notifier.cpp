@@ -59,6 +59,11 @@ void tst_desktop_notifier::a_reminder_goes_to_the_server_with_its_buttons_and_th
     QTest::qWait(100);
     QCOMPARE(gone.size(), 1);
 
+    // Closed while its id is on the way back: closed as the id comes.
+    n.notify(QStringLiteral("s4"), QStringLiteral("Вам напоминание..."), QStringLiteral("Сразу ушёл"), false);
+    n.close(QStringLiteral("s4"));
+    QTRY_COMPARE(fake.closed, QList<uint>({2, 3}));
+
     // A server without buttons gets none; the program's picture goes along
     // as RGBA rows.
     fake.caps = {QStringLiteral("body")};
@@ -67,7 +72,7 @@ void tst_desktop_notifier::a_reminder_goes_to_the_server_with_its_buttons_and_th
     icon.fill(QColor(200, 30, 40, 255));
     plain.set_icon(icon);
     plain.notify(QStringLiteral("p"), QStringLiteral("t"), QStringLiteral("b"), true);
-    QTRY_COMPARE(fake.notes.size(), 3);
+    QTRY_COMPARE(fake.notes.size(), 4);
     QVERIFY(fake.notes.last().actions.isEmpty());
     QVERIFY(!fake.notes.at(0).hints.contains(QStringLiteral("image-data")));
     const auto image = fake.notes.last().hints.value(QStringLiteral("image-data")).value<QDBusArgument>();

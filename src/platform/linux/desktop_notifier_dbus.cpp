@@ -126,9 +126,12 @@ void desktop_notifier::send(const pending &p)
     QDBusMessage m = call(QStringLiteral("Notify"));
     m << QStringLiteral("Orvella") << uint(0) << QStringLiteral("orvella") << p.title << p.text << buttons << hints
       << int(-1);
+    m_sent.insert(token);
     auto *w = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(m), this);
     connect(w, &QDBusPendingCallWatcher::finished, this, [this, w, token] {
         w->deleteLater();
+        m_sent.remove(token);
+        const bool closed = m_closing.remove(token);
         QDBusPendingReply<uint> r = *w;
         if (r.isError()) {
             say_unavailable(r.error().message());
@@ -136,7 +139,7 @@ void desktop_notifier::send(const pending &p)
         }
         m_available = true;
         const uint id = r.value();
-        if (m_closing.take(token)) {
+        if (closed) {
             // Closed before the server answered.
             QDBusMessage c = call(QStringLiteral("CloseNotification"));
             c << id;
@@ -171,8 +174,8 @@ void desktop_notifier::close(const QString &token)
             std::find_if(m_waiting.begin(), m_waiting.end(), [&token](const pending &p) { return p.token == token; });
         if (waiting != m_waiting.end())
             m_waiting.erase(waiting); // never sent
-        else
-            m_closing.insert(token, true); // sent, its id not back yet
+        else if (m_sent.contains(token))
+            m_closing.insert(token); // its id not back yet
         return;
     }
     const uint id = *it;
