@@ -51,10 +51,6 @@ constexpr char16_t seconds = u'\uE001';
 
 minute_formatter::minute_formatter(QLocale locale) : m_locale(std::move(locale))
 {
-    for (int s = 0; s < 60; ++s) {
-        m_ss << m_locale.toString(QTime(0, 0, s), QStringLiteral("ss"));
-        m_s << m_locale.toString(QTime(0, 0, s), QStringLiteral("s"));
-    }
     prepare(QString());
 }
 
@@ -86,6 +82,10 @@ void minute_formatter::prepare(const QString &format)
         m_stand_in_format += QChar(two ? two_digit_seconds : seconds);
         i += two ? 2 : 1;
     }
+    for (int s = int(m_ss.size()); s < 60; ++s) {
+        m_ss << m_locale.toString(QTime(0, 0, s), QStringLiteral("ss"));
+        m_s << m_locale.toString(QTime(0, 0, s), QStringLiteral("s"));
+    }
 }
 
 QString minute_formatter::format(const QDateTime &t, const QString &format)
@@ -94,17 +94,16 @@ QString minute_formatter::format(const QDateTime &t, const QString &format)
         prepare(format);
     if (m_direct)
         return m_locale.toString(t, format);
-    // The zone's name may change with the same wall-clock minute (when
-    // summer time ends), the rest only with a new one.
+    // The rest changes with a new wall-clock minute; the zone's name also
+    // when the same minute comes again at another offset (as summer time
+    // ends).
     const QTime time = t.time();
-    qint64 minute = t.date().toJulianDay() * 1440 + time.hour() * 60 + time.minute();
-    if (m_zone) {
-        const qint64 ms = t.toMSecsSinceEpoch();
-        minute = ms / 60000 - (ms % 60000 < 0 ? 1 : 0);
-    }
-    if (minute != m_minute) {
+    const qint64 minute = t.date().toJulianDay() * 1440 + time.hour() * 60 + time.minute();
+    const int offset = m_zone ? t.offsetFromUtc() : 0;
+    if (minute != m_minute || offset != m_offset) {
         m_template = m_locale.toString(t, m_stand_in_format);
         m_minute = minute;
+        m_offset = offset;
     }
     const int s = time.second();
     QString out;
