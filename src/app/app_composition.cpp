@@ -9,6 +9,7 @@
 #include "calendar/notes_store.h"
 #include "clock/clock_tray.h"
 #include "clock/clock_window.h"
+#include "common/shared_wake_timer.h"
 #include "common/user_prompts.h"
 #include "notebook/my_notebook.h"
 #include "notebook/notebook_entry.h"
@@ -34,7 +35,13 @@
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QSystemTrayIcon>
-#include <QTimer>
+
+namespace {
+// The scheduler's pass: every five seconds, or up to a second sooner on a
+// wakeup of the clock's.
+constexpr int pass_ms = 5000;
+constexpr int pass_early_ms = 1050;
+} // namespace
 
 app_composition::app_composition(const time_source &clock) : m_time(clock)
 {
@@ -53,7 +60,7 @@ app_composition::app_composition(const time_source &clock) : m_time(clock)
     create_notebook();
     create_sync();
     create_search();
-    m_alarm_timer->start(5000);
+    m_alarm_timer->start(pass_ms, pass_early_ms);
 }
 
 app_composition::~app_composition()
@@ -130,10 +137,9 @@ void app_composition::create_scheduler()
     m_setup->attach_event_store(m_scheduler->store(), m_time);
 
     m_commands = std::make_unique<window_commands>(*m_clock, *m_setup, *m_scheduler, m_state);
-    m_alarm_timer = std::make_unique<QTimer>();
-    // On whole seconds, with the calendar's reminder check: one wakeup.
-    m_alarm_timer->setTimerType(Qt::VeryCoarseTimer);
-    QObject::connect(m_alarm_timer.get(), &QTimer::timeout, m_commands.get(), &window_commands::tick);
+    // Every five seconds, on one of the clock's ticks when there is one.
+    m_alarm_timer = std::make_unique<shared_wake_timer>();
+    QObject::connect(m_alarm_timer.get(), &shared_wake_timer::timeout, m_commands.get(), &window_commands::tick);
     // After a suspend, catch missed reminders up at once.
     m_sleep_watch = std::make_unique<sleep_watch>();
     QObject::connect(m_sleep_watch.get(), &sleep_watch::resumed, m_commands.get(), &window_commands::tick);

@@ -7,7 +7,6 @@
 
 #include <memory>
 
-class QTimer;
 class alarm_setup;
 class audio_player;
 class calendar_link;
@@ -19,6 +18,7 @@ class my_notebook;
 class reminder_mirror;
 class orvella;
 class search_module;
+class shared_wake_timer;
 class sleep_watch;
 class sync_service;
 class time_source;
@@ -69,7 +69,7 @@ private:
     std::unique_ptr<calendar_link> m_calendar_link;
     std::unique_ptr<my_notebook> m_notebook;
     std::unique_ptr<clock_tray> m_tray;
-    std::unique_ptr<QTimer> m_alarm_timer;
+    std::unique_ptr<shared_wake_timer> m_alarm_timer;
     std::unique_ptr<sleep_watch> m_sleep_watch;
     std::unique_ptr<sync_service> m_sync;
     // Reminders in the desktop's notification centre, beside the stickers.

@@ -7,6 +7,7 @@
 #include "calendar/qtcalendar.h"
 #include "calendar/resize_label.h"
 #include "common/modal_reach.h"
+#include "common/shared_wake_timer.h"
 #include "storage/data_folder.h"
 #include "storage/ini_format.h"
 
@@ -26,6 +27,7 @@
 
 namespace {
 constexpr int reminder_ms = 5000;
+constexpr int reminder_early_ms = 1050;
 constexpr double overhang = 0.3; // share of the window allowed off the screen
 } // namespace
 
@@ -80,12 +82,11 @@ my_calendar::my_calendar(notes_store &store, const time_source &clock, QWidget *
     modal_reach::keep_reachable(this);
     modal_reach::keep_reachable(m_grip.get());
 
-    m_reminder_timer = new QTimer(this);
-    // Whole seconds are close enough for reminders of a minute, and such
-    // timers of the program wake it together rather than one by one.
-    m_reminder_timer->setTimerType(Qt::VeryCoarseTimer);
-    connect(m_reminder_timer, &QTimer::timeout, this, &my_calendar::show_notes);
-    m_reminder_timer->start(reminder_ms);
+    // Reminders are of a minute: the check may come up to a second early,
+    // on one of the clock's wakeups, rather than wake the program itself.
+    m_reminder_timer = new shared_wake_timer(this);
+    connect(m_reminder_timer, &shared_wake_timer::timeout, this, &my_calendar::show_notes);
+    m_reminder_timer->start(reminder_ms, reminder_early_ms);
 }
 
 my_calendar::~my_calendar()

@@ -27,6 +27,7 @@ class my_monitor;
 class notes_store;
 class qtcalendar;
 class resize_label;
+class shared_wake_timer;
 class time_source;
 
 class my_calendar : public QWidget
@@ -67,7 +68,7 @@ public:
     addNote *editor() const { return m_editor; }
     QMenu *context_menu() const { return m_menu; }
     resize_label *grip() const { return m_grip.get(); }
-    QTimer *reminder_timer() const { return m_reminder_timer; }
+    shared_wake_timer *reminder_timer() const { return m_reminder_timer; }
     QTimer *grip_timer() const { return m_grip_timer; }
     notes_store &store() { return m_store; }
     QSettings &ini() { return *m_ini; }
@@ -133,7 +134,7 @@ private:
     bool m_pointer_outside = true;
     QPropertyAnimation *m_slide = nullptr;
     QPoint m_saved;
-    QTimer *m_reminder_timer = nullptr;
+    shared_wake_timer *m_reminder_timer = nullptr;
     QTimer *m_grip_timer = nullptr;
     addNote *m_editor = nullptr;
     QGraphicsDropShadowEffect *m_shadow = nullptr;

@@ -6,6 +6,7 @@
 
 #include "calendar/add_note.h"
 #include "calendar/my_calendar.h"
+#include "common/shared_wake_timer.h"
 #include "calendar/my_monitor.h"
 #include "calendar/qtcalendar.h"
 #include "calendar/resize_label.h"

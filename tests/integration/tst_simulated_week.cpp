@@ -10,6 +10,7 @@
 #include "calendar/my_calendar.h"
 #include "calendar/note_reminders.h"
 #include "calendar/notes_store.h"
+#include "common/shared_wake_timer.h"
 #include "common/time_source.h"
 #include "scheduler/event_actions.h"
 #include "scheduler/event_evaluator.h"
